@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running the viewer need, when missing.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build                     # compiler and build
+    qt6-base-dev                              # Qt 6 Widgets, Gui, PrintSupport, Test
+    libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
+    fonts-arphic-uming fonts-dejavu-core      # stand-ins for the window's 宋体 and Tahoma
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} > 0)); then
+    sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi

@@ -1,0 +1,113 @@
+#include "bootfont/fontfilereader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "runtime/runtimeerror.h"
+
+namespace bootfont {
+namespace {
+
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+std::string describe(const std::filesystem::path& path, int error) {
+    return path.string() + ": " + std::strerror(error);
+}
+
+}  // namespace
+
+FontFileReader::FontFileReader(const std::filesystem::path& path) {
+    // O_NONBLOCK keeps open() of a FIFO without a writer from waiting forever; the descriptor is
+    // refused below anyway, and on a regular file the flag changes nothing.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd_ < 0) {
+        const int error = errno;
+        const bool missing = error == ENOENT || error == ENOTDIR;
+        runtime::raise(missing ? runtime::ErrorNumber::FileNotFound
+                               : runtime::ErrorNumber::PathFileAccessError,
+                       describe(path, error));
+    }
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) {
+        const int error = errno;
+        close();
+        runtime::raise(runtime::ErrorNumber::PathFileAccessError, describe(path, error));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        close();
+        runtime::raise(runtime::ErrorNumber::PathFileAccessError,
+                       path.string() + ": not a regular file");
+    }
+}
+
+FontFileReader::~FontFileReader() {
+    close();
+}
+
+void FontFileReader::close() noexcept {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    buffer_.clear();
+    bufferLength_ = 0;
+    assembled_.clear();
+}
+
+void FontFileReader::seek(std::int64_t offset) {
+    if (offset < 0) {
+        runtime::raise(runtime::ErrorNumber::InvalidProcedureCall,
+                       "negative file offset " + std::to_string(offset));
+    }
+    position_ = offset;
+}
+
+std::span<const std::uint8_t> FontFileReader::nextSlow(std::size_t size) {
+    if (!isOpen()) {
+        runtime::raise(runtime::ErrorNumber::PathFileAccessError, "read from a closed file");
+    }
+    assembled_.assign(size, 0);
+    std::span<std::uint8_t> out(assembled_);
+    while (!out.empty()) {
+        const bool inBuffer = position_ >= bufferStart_ &&
+                              position_ < bufferStart_ + static_cast<std::int64_t>(bufferLength_);
+        if (!inBuffer) {
+            fillBufferAt(position_);
+            if (bufferLength_ == 0) {
+                // End of file: the rest stays zero.
+                position_ += static_cast<std::int64_t>(out.size());
+                break;
+            }
+        }
+        const auto skip = static_cast<std::size_t>(position_ - bufferStart_);
+        const std::size_t count = std::min(out.size(), bufferLength_ - skip);
+        std::copy_n(buffer_.begin() + static_cast<std::ptrdiff_t>(skip), count, out.begin());
+        out = out.subspan(count);
+        position_ += static_cast<std::int64_t>(count);
+    }
+    return assembled_;
+}
+
+void FontFileReader::fillBufferAt(std::int64_t offset) {
+    buffer_.resize(kBlockSize);
+    bufferStart_ = offset;
+    bufferLength_ = 0;
+    ssize_t count;
+    do {
+        count = ::pread(fd_, buffer_.data(), buffer_.size(), static_cast<off_t>(offset));
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) {
+        runtime::raise(
+            runtime::ErrorNumber::DeviceIoError,
+            std::string("read at ") + std::to_string(offset) + ": " + std::strerror(errno));
+    }
+    bufferLength_ = static_cast<std::size_t>(count);
+}
+
+}  // namespace bootfont

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "bootfont/bootfontrecords.h"
+
+namespace testsupport {
+
+// Builds boot font file bytes for tests, byte by byte: the header's fields at their offsets, each
+// table's records back to back at the offset the header names, then any raw patches. The file is
+// as long as the furthest byte written, so a test states exactly the file it needs.
+class BootFontBuilder {
+public:
+    BootFontBuilder();  // a header with the right signature and everything else zero
+
+    bootfont::BootFontHeader& header() { return header_; }
+
+    // Sets the table's count and offset in the header and places its records there.
+    BootFontBuilder& sbcsTable(std::int32_t offset, std::vector<bootfont::SbcsGlyphRecord> records);
+    BootFontBuilder& dbcsTable(std::int32_t offset, std::vector<bootfont::DbcsGlyphRecord> records);
+
+    // Raw bytes written over everything else, e.g. to cut a record or break the signature.
+    BootFontBuilder& bytesAt(std::size_t offset, std::initializer_list<std::uint8_t> bytes);
+    // The file ends after `size` bytes, whatever was placed beyond.
+    BootFontBuilder& truncateTo(std::size_t size);
+
+    std::vector<std::uint8_t> build() const;
+    std::filesystem::path writeTo(const std::filesystem::path& path) const;
+
+private:
+    bootfont::BootFontHeader header_;
+    std::vector<bootfont::SbcsGlyphRecord> sbcs_;
+    std::vector<bootfont::DbcsGlyphRecord> dbcs_;
+    std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> patches_;
+    std::size_t truncateTo_ = SIZE_MAX;
+};
+
+// Glyphs whose every byte derives from `seed`, so two glyphs with different seeds differ in
+// code, bitmap and trailer.
+bootfont::SbcsGlyphRecord sbcsGlyph(std::uint32_t seed);
+bootfont::DbcsGlyphRecord dbcsGlyph(std::uint32_t seed);
+std::vector<bootfont::SbcsGlyphRecord> sbcsGlyphs(std::uint32_t count, std::uint32_t firstSeed = 0);
+std::vector<bootfont::DbcsGlyphRecord> dbcsGlyphs(std::uint32_t count, std::uint32_t firstSeed = 0);
+
+void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+
+}  // namespace testsupport
