@@ -5,4 +5,4 @@ cd "$(dirname "$0")"
 scripts/install-packages.sh
 scripts/configure.sh
 cmake --build build --target bootfont-viewer
-exec build/src/bootfont-viewer
+exec build/bin/bootfont-viewer
