@@ -1,11 +1,15 @@
 #include <QApplication>
-#include <QWidget>
+
+#include "platform/desktopshell.h"
+#include "platform/qtmessagebox.h"
+#include "viewer/form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("BootFont Viewer"));
-    window.resize(887, 468);
+    QtMessageBox messageBox;
+    DesktopShell shell;
+    Form1 window({messageBox, shell});
+    messageBox.setParent(&window);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,10 @@
+#include "platform/qtmessagebox.h"
+
+#include <QMessageBox>
+
+void QtMessageBox::showMessage(const std::string& caption, const std::string& text, Icon icon) {
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}

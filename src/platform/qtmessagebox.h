@@ -1,0 +1,17 @@
+#pragma once
+
+#include "viewer/messageboxservice.h"
+
+class QWidget;
+
+// Messages in a QMessageBox with an OK button, modal to the window that reports them.
+class QtMessageBox : public viewer::MessageBoxService {
+public:
+    explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void showMessage(const std::string& caption, const std::string& text, Icon icon) override;
+
+private:
+    QWidget* parent_;
+};

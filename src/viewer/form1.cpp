@@ -1,0 +1,319 @@
+#include "viewer/form1.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <new>
+
+#include "runtime/checkedint.h"
+#include "runtime/runtimeerror.h"
+#include "viewer/fontsubstitutions.h"
+#include "viewer/form1layout.h"
+#include "viewer/glyphcellpen.h"
+#include "viewer/headertext.h"
+#include "viewer/linklabel.h"
+#include "viewer/picturebox.h"
+
+namespace {
+
+namespace layout = viewer::layout;
+using runtime::ErrorNumber;
+using runtime::RuntimeError;
+
+const char* const kLabel1Captions[viewer::kHeaderTextCount] = {
+    "语言",
+    "单字节字符个数",
+    "双字节字符个数",
+    "单字节字符偏移",
+    "双字节字符偏移",
+    "单字节字符数据长度",
+    "双字节字符数据长度",
+    "DBCS的前导字节范围",
+    "字符的高度",
+    "字符的TopPad",
+    "字符的BottomPad",
+    "单字节字符的宽度",
+    "双字节字符的宽度",
+};
+
+// The link's caption names the page it opens; the address itself is a build setting.
+const char* const kUrlCaption = "userguide.html";
+const char* const kUrlToolTip = "BootFont 查看器 — 点击打开使用说明";
+
+void place(QWidget* widget, const layout::Rect& rect) {
+    widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
+}
+
+// A label as wide and high as its caption in the font it actually uses.
+void fitToCaption(QLabel* label) {
+    const QFontMetrics metrics = label->fontMetrics();
+    label->resize(metrics.horizontalAdvance(label->text()), metrics.height());
+}
+
+QFont songFont(qreal pointSize) {
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QString linkAddress() {
+    const QString configured = QStringLiteral(BOOTFONT_LINK_ADDRESS);
+    if (!configured.isEmpty()) {
+        return configured;
+    }
+    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
+                               QStringLiteral("/userguide.html"))
+        .toString();
+}
+
+}  // namespace
+
+Form1::Form1(Services services, QWidget* parent) : QWidget(parent), services_(services) {
+    viewer::installFontSubstitutions();
+    createControls();
+    // The load action: a fixed page step of 500 double-byte glyphs.
+    state_.PageSize = viewer::kGlyphsPerPage;
+}
+
+QString Form1::programTitle() {
+    return QStringLiteral("BootFont 查看器");
+}
+
+void Form1::createControls() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(programTitle());
+    QIcon icon;
+    icon.addPixmap(QPixmap(QStringLiteral(":/icons/bootfont-16.xpm")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/icons/bootfont-32.xpm")));
+    setWindowIcon(icon);
+    setFont(songFont(12));
+    resize(layout::kClientWidth, layout::kClientHeight);
+
+    command1_ = new QPushButton(QStringLiteral("打开(&O)..."), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setFont(songFont(10.5));
+    place(command1_, layout::kCommand1);
+
+    const struct {
+        const char* name;
+        const char* caption;
+        layout::Rect rect;
+        void (Form1::*click)();
+    } buttons[] = {
+        {"Command2", "单字节(&S)", layout::kCommand2, &Form1::Command2_Click},
+        {"Command3", "双字节(&D)", layout::kCommand3, &Form1::Command3_Click},
+        {"Command4", "上", layout::kCommand4, &Form1::Command4_Click},
+        {"Command5", "下", layout::kCommand5, &Form1::Command5_Click},
+    };
+    for (std::size_t i = 0; i < displayButtons_.size(); ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(buttons[i].caption), this);
+        button->setObjectName(QString::fromLatin1(buttons[i].name));
+        place(button, buttons[i].rect);
+        button->setEnabled(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, click = buttons[i].click] { runAction([&] { (this->*click)(); }); });
+        displayButtons_[i] = button;
+    }
+
+    for (int i = 0; i < viewer::kHeaderTextCount; ++i) {
+        QWidget* box = nullptr;
+        if (i == layout::kTallTextIndex) {
+            auto* multiLine = new QPlainTextEdit(this);
+            multiLine->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            multiLine->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            multiLine->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            multiLine->setTabChangesFocus(true);
+            box = multiLine;
+        } else {
+            box = new QLineEdit(this);
+        }
+        box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        place(box, layout::textBox(i));
+        text1_[i] = box;
+
+        auto* label = new QLabel(QString::fromUtf8(kLabel1Captions[i]), this);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->move(layout::kLabelLeft, layout::textBox(i).top + layout::kLabelBelowText);
+        fitToCaption(label);
+        // A screen reader announces the caption with the box's value.
+        label->setBuddy(box);
+        label1_[i] = label;
+    }
+
+    url_ = new LinkLabel(QString::fromUtf8(kUrlCaption), this);
+    url_->setObjectName(QStringLiteral("URL"));
+    QFont urlFont(QStringLiteral("Tahoma"));
+    urlFont.setPointSizeF(12);
+    urlFont.setBold(true);
+    urlFont.setUnderline(true);
+    url_->setFont(urlFont);
+    QPalette urlPalette = url_->palette();
+    urlPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    url_->setPalette(urlPalette);
+    url_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    url_->setCursor(QCursor(QPixmap(QStringLiteral(":/cursors/hand.xpm")), 5, 0));
+    url_->setToolTip(QString::fromUtf8(kUrlToolTip));
+    url_->move(layout::kLabelLeft, layout::kUrlTop);
+    fitToCaption(url_);
+    connect(url_, &LinkLabel::clicked, this, [this] { runAction([this] { URL_Click(); }); });
+
+    label2_ = new QLabel(QStringLiteral(" "), this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(label2_, layout::kLabel2);
+
+    const int border = layout::kPictureBorder;
+    picture1_ = new PictureBox(
+        QSize(layout::kPicture1.width - 2 * border, layout::kPicture1.height - 2 * border), this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setAccessibleName(QStringLiteral("字形"));
+    picture1_->move(layout::kPicture1.left, layout::kPicture1.top);
+
+    // Focus order: open, the thirteen boxes, single-byte, the picture, the page buttons.
+    QWidget* previous = command1_;
+    const auto chain = [&previous](QWidget* next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    for (QWidget* box : text1_) {
+        chain(box);
+    }
+    chain(displayButtons_[0]);
+    chain(picture1_);
+    chain(displayButtons_[1]);
+    chain(displayButtons_[2]);
+    chain(displayButtons_[3]);
+    command1_->setFocus();
+}
+
+QWidget* Form1::Text1(int index) const {
+    return runtime::checkedAt(text1_, index);
+}
+
+QLabel* Form1::Label1(int index) const {
+    return runtime::checkedAt(label1_, index);
+}
+
+QString Form1::text1Text(int index) const {
+    QWidget* box = Text1(index);
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        return line->text();
+    }
+    return static_cast<QPlainTextEdit*>(box)->toPlainText();
+}
+
+void Form1::setText1(int index, const QString& text) {
+    QWidget* box = Text1(index);
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0);  // show the start of a long value
+    } else {
+        static_cast<QPlainTextEdit*>(box)->setPlainText(text);
+    }
+}
+
+void Form1::setDisplayButtonsEnabled(bool enabled) {
+    for (QPushButton* button : displayButtons_) {
+        button->setEnabled(enabled);
+    }
+}
+
+void Form1::ShowHeader() {
+    const auto texts = viewer::headerTexts(state_.Header);
+    for (int i = 0; i < viewer::kHeaderTextCount; ++i) {
+        setText1(i, QString::fromStdString(texts[static_cast<std::size_t>(i)]));
+    }
+}
+
+void Form1::ShowSBCS() {
+    const auto& header = state_.Header;
+    if (header.NumSbcsChars <= 0 || header.SbcsOffset <= 0) {
+        return;
+    }
+    viewer::GlyphCellPen pen(*picture1_, header.CharacterImageSbcsWidth,
+                             header.CharacterImageHeight);
+    picture1_->clear();
+    const std::int16_t last = runtime::toInt16(header.NumSbcsChars - 1);
+    viewer::SbcsPixelString pixels;
+    for (std::int16_t k = 0; k <= last; runtime::checkedIncrement(k)) {
+        viewer::GetPixelFromByteArraySBCS(pixels, state_.SbcsGlyphs[k].Bitmap);
+        pen.draw(pixels);
+        if (pen.belowPicture()) {
+            break;
+        }
+    }
+    picture1_->refresh();
+}
+
+void Form1::ShowDBCS(std::int16_t start) {
+    const auto& header = state_.Header;
+    if (start < 0) {
+        start = 0;
+    }
+    if (start >= header.NumDbcsChars) {
+        return;
+    }
+    state_.PageStart = start;
+    label2_->setText(QString::fromStdString(viewer::pageIndicatorText(
+        viewer::dbcsPageNumber(start), viewer::dbcsPageCount(header.NumDbcsChars))));
+    if (header.DbcsOffset <= 0) {
+        return;
+    }
+    viewer::GlyphCellPen pen(*picture1_, header.CharacterImageDbcsWidth,
+                             header.CharacterImageHeight);
+    picture1_->clear();
+    const std::int16_t last = runtime::toInt16(header.NumDbcsChars - 1);
+    viewer::DbcsPixelString pixels;
+    for (std::int16_t k = start; k <= last; runtime::checkedIncrement(k)) {
+        viewer::GetPixelFromByteArrayDBCS(pixels, state_.DbcsGlyphs[k].Bitmap);
+        pen.draw(pixels);
+        if (pen.belowPicture()) {
+            break;
+        }
+    }
+    picture1_->refresh();
+}
+
+void Form1::Command2_Click() {
+    ShowSBCS();
+}
+
+void Form1::Command3_Click() {
+    ShowDBCS(0);
+}
+
+void Form1::Command4_Click() {
+    ShowDBCS(runtime::checkedSub(state_.PageStart, state_.PageSize));
+}
+
+void Form1::Command5_Click() {
+    ShowDBCS(runtime::checkedAdd(state_.PageStart, state_.PageSize));
+}
+
+void Form1::URL_Click() {
+    services_.shell.execute("open", "iexplore", linkAddress().toStdString(),
+                            viewer::ShellService::kShowMaximized);
+}
+
+template <typename Action>
+void Form1::runAction(Action&& action) {
+    const auto report = [this](const RuntimeError& error) {
+        services_.messageBox.showMessage(programTitle().toStdString(), error.userMessage(),
+                                         viewer::MessageBoxService::Icon::Critical);
+    };
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        report(error);
+    } catch (const std::bad_alloc&) {
+        report(RuntimeError(ErrorNumber::OutOfMemory));
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+
+// The window's fixed layout, in logical pixels (the design's twips divided by 15). Controls sit at
+// absolute positions; resizing the window moves and resizes nothing.
+namespace viewer::layout {
+
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline constexpr int kClientWidth = 887;   // 13305 twips
+inline constexpr int kClientHeight = 468;  // 7020 twips
+
+inline constexpr Rect kCommand1{4, 8, 89, 25};
+inline constexpr Rect kCommand2{96, 8, 81, 25};
+inline constexpr Rect kCommand3{180, 8, 81, 25};
+inline constexpr Rect kCommand4{264, 8, 33, 25};
+inline constexpr Rect kCommand5{300, 8, 33, 25};
+inline constexpr Rect kPicture1{340, 8, 544, 425};
+inline constexpr Rect kLabel2{4, 440, 229, 25};
+// Labels that size themselves to their caption: only their top-left corner is fixed.
+inline constexpr int kLabelLeft = 4;
+inline constexpr int kUrlTop = 264;
+
+// The picture's sunken border is 2 pixels on each side, leaving 540 x 421 to draw in.
+inline constexpr int kPictureBorder = 2;
+
+// The thirteen header rows: boxes 167 wide (2500 twips), 25 high, rows 28 apart; box 7 is 57 high
+// and the rows below it move down by 32.
+inline constexpr int kHeaderRows = 13;
+inline constexpr int kTextLeft = 164;
+inline constexpr int kTextWidth = 167;
+inline constexpr int kTextHeight = 25;
+inline constexpr int kTallTextIndex = 7;
+inline constexpr int kTallTextHeight = 57;
+// A 17-pixel label on a 25-pixel box is centred 4 pixels down.
+inline constexpr int kLabelBelowText = 4;
+
+constexpr Rect textBox(int index) {
+    const int top = index <= kTallTextIndex ? 40 + 28 * index : 296 + 28 * (index - 8);
+    return {kTextLeft, top, kTextWidth, index == kTallTextIndex ? kTallTextHeight : kTextHeight};
+}
+
+}  // namespace viewer::layout
