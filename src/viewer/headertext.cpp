@@ -71,4 +71,9 @@ std::string pageIndicatorText(std::int16_t pageNumber, std::int16_t pageCount) {
            " 页";
 }
 
+std::string afterLoadPageIndicatorText(std::int32_t numDbcsChars) {
+    const std::int16_t pageCount = dbcsPageCount(numDbcsChars);
+    return pageIndicatorText(pageCount > 0 ? dbcsPageNumber(0) : 0, pageCount);
+}
+
 }  // namespace viewer

@@ -34,4 +34,7 @@ std::int16_t dbcsPageNumber(std::int16_t pageStart);
 // "第 3 / 14 页"
 std::string pageIndicatorText(std::int16_t pageNumber, std::int16_t pageCount);
 
+// The indicator after a load: page 1 of the file's pages, or 第 0 / 0 页 when it has none.
+std::string afterLoadPageIndicatorText(std::int32_t numDbcsChars);
+
 }  // namespace viewer

@@ -107,6 +107,10 @@ TEST(PageIndicator, NumbersPagesFromOneAndFormatsTheText) {
     EXPECT_EQ(dbcsPageNumber(32500), 66);
     EXPECT_EQ(pageIndicatorText(3, 14), "第 3 / 14 页");
     EXPECT_EQ(pageIndicatorText(1, 0), "第 1 / 0 页");
+    EXPECT_EQ(afterLoadPageIndicatorText(7000), "第 1 / 14 页");
+    EXPECT_EQ(afterLoadPageIndicatorText(7100), "第 1 / 15 页");
+    EXPECT_EQ(afterLoadPageIndicatorText(0), "第 0 / 0 页");
+    EXPECT_EQ(afterLoadPageIndicatorText(-3), "第 0 / 0 页");
 }
 
 }  // namespace
