@@ -73,6 +73,27 @@ QString linkAddress() {
         .toString();
 }
 
+// Clears the picture and draws glyphs[first] onwards, cell by cell, until the last glyph of a
+// table of `count` is drawn or a wrap moves the pen below the picture; then shows the picture,
+// once. The last index is 16-bit, so a count above 32767 is an overflow after the clearing.
+template <typename PixelString, typename Record, typename Bitmap>
+void drawGlyphs(PictureBox& picture, const runtime::CheckedArray<Record>& glyphs,
+                std::int16_t first, std::int32_t count, std::uint8_t width, std::uint8_t height,
+                void (*decode)(PixelString&, const Bitmap&)) {
+    viewer::GlyphCellPen pen(picture, width, height);
+    picture.clear();
+    const std::int16_t last = runtime::toInt16(count - 1);
+    PixelString pixels;
+    for (std::int16_t k = first; k <= last; runtime::checkedIncrement(k)) {
+        decode(pixels, glyphs[k].Bitmap);
+        pen.draw(pixels);
+        if (pen.belowPicture()) {
+            break;
+        }
+    }
+    picture.refresh();
+}
+
 }  // namespace
 
 Form1::Form1(Services services, QWidget* parent) : QWidget(parent), services_(services) {
@@ -238,19 +259,9 @@ void Form1::ShowSBCS() {
     if (header.NumSbcsChars <= 0 || header.SbcsOffset <= 0) {
         return;
     }
-    viewer::GlyphCellPen pen(*picture1_, header.CharacterImageSbcsWidth,
-                             header.CharacterImageHeight);
-    picture1_->clear();
-    const std::int16_t last = runtime::toInt16(header.NumSbcsChars - 1);
-    viewer::SbcsPixelString pixels;
-    for (std::int16_t k = 0; k <= last; runtime::checkedIncrement(k)) {
-        viewer::GetPixelFromByteArraySBCS(pixels, state_.SbcsGlyphs[k].Bitmap);
-        pen.draw(pixels);
-        if (pen.belowPicture()) {
-            break;
-        }
-    }
-    picture1_->refresh();
+    drawGlyphs<viewer::SbcsPixelString>(*picture1_, state_.SbcsGlyphs, 0, header.NumSbcsChars,
+                                        header.CharacterImageSbcsWidth, header.CharacterImageHeight,
+                                        viewer::GetPixelFromByteArraySBCS);
 }
 
 void Form1::ShowDBCS(std::int16_t start) {
@@ -267,19 +278,9 @@ void Form1::ShowDBCS(std::int16_t start) {
     if (header.DbcsOffset <= 0) {
         return;
     }
-    viewer::GlyphCellPen pen(*picture1_, header.CharacterImageDbcsWidth,
-                             header.CharacterImageHeight);
-    picture1_->clear();
-    const std::int16_t last = runtime::toInt16(header.NumDbcsChars - 1);
-    viewer::DbcsPixelString pixels;
-    for (std::int16_t k = start; k <= last; runtime::checkedIncrement(k)) {
-        viewer::GetPixelFromByteArrayDBCS(pixels, state_.DbcsGlyphs[k].Bitmap);
-        pen.draw(pixels);
-        if (pen.belowPicture()) {
-            break;
-        }
-    }
-    picture1_->refresh();
+    drawGlyphs<viewer::DbcsPixelString>(*picture1_, state_.DbcsGlyphs, start, header.NumDbcsChars,
+                                        header.CharacterImageDbcsWidth, header.CharacterImageHeight,
+                                        viewer::GetPixelFromByteArrayDBCS);
 }
 
 void Form1::Command2_Click() {

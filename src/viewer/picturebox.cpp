@@ -8,6 +8,8 @@
 PictureBox::PictureBox(QSize innerSize, QWidget* parent)
     : QWidget(parent),
       image_(innerSize, QImage::Format_RGB32),
+      width_(innerSize.width()),
+      height_(innerSize.height()),
       pixels_(reinterpret_cast<QRgb*>(image_.bits())),
       stride_(image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))) {
     const int border = viewer::layout::kPictureBorder;

@@ -17,13 +17,13 @@ public:
 
     // Sets one pixel of the image; a pixel outside it is clipped, as drawing off the edge is.
     void setPixel(int x, int y, QRgb color) {
-        if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
+        if (x >= 0 && y >= 0 && x < width_ && y < height_) {
             pixels_[static_cast<qsizetype>(y) * stride_ + x] = color;
         }
     }
 
-    float innerWidth() const { return static_cast<float>(image_.width()); }
-    float innerHeight() const { return static_cast<float>(image_.height()); }
+    float innerWidth() const { return static_cast<float>(width_); }
+    float innerHeight() const { return static_cast<float>(height_); }
 
     // Schedules one repaint of the screen from the image.
     void refresh();
@@ -38,6 +38,9 @@ protected:
 
 private:
     QImage image_;
+    // The image's size and pixels, kept at hand: a page sets up to 128,000 pixels.
+    int width_;
+    int height_;
     QRgb* pixels_;
     qsizetype stride_;  // pixels per image line
     int refreshCount_ = 0;
