@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "commondialog/dialogarguments.h"
+#include "commondialog/dialogplatform.h"
+
+namespace commondialog {
+
+// The system's wrapper around the platform's standard dialogs: each dialog is one method call with
+// plain in/out arguments and a boolean result that is true only when the user accepted. The method
+// fills the platform's request record, calls the platform once and hands the answers back; the
+// raw result of that call stays readable as APIReturn() and the reason of a failure as
+// ExtendedError(), so a caller can tell a cancel (ExtendedError() 0) from a failure.
+//
+// Arguments are checked before any dialog is shown: a bad one raises the runtime error, and then
+// no argument has been written and both values are 0.
+class cCommonDialog {
+public:
+    explicit cCommonDialog(DialogPlatform& platform) : platform_(platform) {}
+
+    // The dialog hook entry. Requests go to the platform without hook bits and no hook target can
+    // be set, so there is never anything to forward: the result is always empty.
+    std::optional<std::int32_t> DialogHook(std::int32_t hDlg, std::int32_t msg, std::int32_t wParam,
+                                           std::int32_t lParam) const;
+
+    // The raw result of the most recent dialog call (0 before any).
+    std::int32_t APIReturn() const noexcept { return apiReturn_; }
+    // The extended error code stored by the most recent failed dialog call.
+    std::int32_t ExtendedError() const noexcept { return extendedError_; }
+
+    // The open-file dialog. Raises the overflow error for a Filter of 32,767 characters or more and
+    // the invalid-argument error for a Filename or FileTitle over 260 bytes.
+    bool VBGetOpenFileName(OpenFileArguments& arguments);
+
+private:
+    using FileDialogCall = std::int32_t (DialogPlatform::*)(OPENFILENAME&);
+
+    template <typename Arguments>
+    bool runFileDialog(Arguments& arguments, std::int32_t Flags, FileDialogCall call,
+                       std::int32_t noFilterIndex);
+
+    static std::string BuildNulFilter(const std::string& Filter);
+    static std::string CutAtNul(const std::string& text);
+    static std::string SelectedFilterEntry(const std::string& list, std::int32_t n);
+
+    DialogPlatform& platform_;
+    std::int32_t apiReturn_ = 0;
+    std::int32_t extendedError_ = 0;
+};
+
+}  // namespace commondialog

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "commondialog/dialogconstants.h"
+
+// The in/out arguments of cCommonDialog's dialog methods, one struct per method with its members in
+// the method's argument order and at their defaults. A caller sets the members it needs, passes the
+// struct by reference and reads the outputs from it afterwards. An empty optional text (one without
+// a default) reaches the platform as an absent text.
+namespace commondialog {
+
+struct OpenFileArguments {
+    // In: the name the dialog starts with. Out: the chosen path, or empty.
+    std::string Filename;
+    // Out: the chosen file's title, or empty.
+    std::string FileTitle;
+    bool FileMustExist = true;
+    bool MultiSelect = false;
+    // Out: set to true (never to false) when the returned flags carry OFN_READONLY.
+    bool ReadOnly = false;
+    bool HideReadOnly = false;
+    // In: description and pattern pairs, each part ended by "|" or ":". Out: the selected entry as
+    // description, NUL, pattern; or empty.
+    std::string Filter = "All (*.*)| *.*";
+    // In: the entry to preselect, from 1. Out: the entry the user ended with, or -1.
+    std::int32_t FilterIndex = 1;
+    std::string InitDir;
+    std::string DlgTitle;
+    std::string DefaultExt;
+    std::int32_t Owner = kNoOwner;
+    // In: further OFN_ flags (the hook and template bits are dropped). Out: the returned flags, or
+    // 0.
+    std::int32_t flags = 0;
+};
+
+}  // namespace commondialog

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+// The numbers of the platform's common-dialog interface that the dialog records carry: the flag
+// bits of each request and the extended error codes. They keep the values of the Windows common
+// dialog library, so a caller's flags mean the same here as there.
+namespace commondialog {
+
+// The result codes of every dialog call.
+inline constexpr std::int32_t kDialogCancelled = 0;
+inline constexpr std::int32_t kDialogAccepted = 1;
+inline constexpr std::int32_t kDialogFailed = 2;
+
+// A window handle of -1 means "no owner window".
+inline constexpr std::int32_t kNoOwner = -1;
+
+// Open and save dialogs (OPENFILENAME.Flags).
+inline constexpr std::int32_t OFN_READONLY = 0x1;
+inline constexpr std::int32_t OFN_OVERWRITEPROMPT = 0x2;
+inline constexpr std::int32_t OFN_HIDEREADONLY = 0x4;
+inline constexpr std::int32_t OFN_ENABLEHOOK = 0x20;
+inline constexpr std::int32_t OFN_ENABLETEMPLATE = 0x40;
+inline constexpr std::int32_t OFN_ALLOWMULTISELECT = 0x200;
+inline constexpr std::int32_t OFN_FILEMUSTEXIST = 0x1000;
+
+// Extended error codes (CommDlgExtendedError).
+inline constexpr std::int32_t CDERR_STRUCTSIZE = 0x0001;
+inline constexpr std::int32_t CDERR_INITIALIZATION = 0x0002;
+inline constexpr std::int32_t CDERR_DIALOGFAILURE = 0xFFFF;
+inline constexpr std::int32_t FNERR_BUFFERTOOSMALL = 0x3003;
+
+}  // namespace commondialog

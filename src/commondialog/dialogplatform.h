@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "commondialog/dialogrecords.h"
+
+namespace commondialog {
+
+// The platform's common-dialog services, one call per platform function. A dialog call shows its
+// dialog modally to its owner window (or to no window when hwndOwner is 0), blocks until the dialog
+// closes, writes its answers into the record and returns kDialogAccepted, kDialogCancelled, or
+// kDialogFailed with the reason ready for CommDlgExtendedError().
+class DialogPlatform {
+public:
+    virtual ~DialogPlatform() = default;
+
+    virtual std::int32_t GetOpenFileName(OPENFILENAME& record) = 0;
+
+    // The extended error code of the last dialog call: 0 unless it failed.
+    virtual std::int32_t CommDlgExtendedError() = 0;
+};
+
+}  // namespace commondialog

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "commondialog/dialogconstants.h"
+#include "commondialog/dialogplatform.h"
+
+namespace testsupport {
+
+inline constexpr auto cancelDialog = [](auto&) { return commondialog::kDialogCancelled; };
+
+// A dialog platform whose dialogs are scripted by the test: each call records the request as it
+// arrived, then lets the script fill in the answers and choose the result. Unscripted dialogs are
+// cancelled.
+class FakeDialogPlatform : public commondialog::DialogPlatform {
+public:
+    template <typename Record>
+    using Script = std::function<std::int32_t(Record&)>;
+
+    Script<commondialog::OPENFILENAME> openFileName = cancelDialog;
+    std::vector<commondialog::OPENFILENAME> openFileNameRequests;
+
+    // The code CommDlgExtendedError() returns, and how often it was asked.
+    std::int32_t extendedError = 0;
+    int extendedErrorQueries = 0;
+
+    std::int32_t GetOpenFileName(commondialog::OPENFILENAME& record) override {
+        openFileNameRequests.push_back(record);
+        return openFileName(record);
+    }
+    std::int32_t CommDlgExtendedError() override {
+        ++extendedErrorQueries;
+        return extendedError;
+    }
+};
+
+// Writes `text` and its terminating NUL at the start of a platform buffer, keeping the rest.
+inline void writeBuffer(std::optional<std::string>& buffer, const std::string& text) {
+    buffer->replace(0, text.size() + 1, text + '\0');
+}
+
+}  // namespace testsupport
