@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev                              # Qt 6 Widgets, Gui, PrintSupport, Test
     libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
     fonts-arphic-uming fonts-dejavu-core      # stand-ins for the window's 宋体 and Tahoma
+    unifont                                   # glyphs of the generated sample fonts
 )
 
 missing=()
