@@ -1,0 +1,29 @@
+#include "platform/dialogwindow.h"
+
+#include <QDialog>
+#include <QEventLoop>
+#include <QWidget>
+
+namespace platform {
+
+std::optional<QWidget*> ownerWindow(std::int32_t hwndOwner) {
+    if (hwndOwner == 0) {
+        return nullptr;
+    }
+    QWidget* owner = QWidget::find(static_cast<WId>(static_cast<std::uint32_t>(hwndOwner)));
+    if (owner == nullptr) {
+        return std::nullopt;
+    }
+    return owner->window();
+}
+
+bool runDialog(QDialog& dialog) {
+    dialog.setWindowModality(dialog.parentWidget() != nullptr ? Qt::WindowModal : Qt::NonModal);
+    QEventLoop loop;
+    QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    dialog.show();
+    loop.exec(QEventLoop::DialogExec);
+    return dialog.result() == QDialog::Accepted;
+}
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+// Showing the platform's dialogs: an owner handle is a window id of the application's own widgets,
+// and a dialog blocks its caller until it closes but is modal only to its owner window.
+namespace platform {
+
+// The widget whose window id is `hwndOwner`; nullptr for 0 (no owner); std::nullopt when no
+// widget of the application has that id.
+std::optional<QWidget*> ownerWindow(std::int32_t hwndOwner);
+
+// Shows `dialog` and returns when it has closed, true when it was accepted. A dialog with an owner
+// blocks that window only; one without blocks no window. QDialog::exec() is avoided because it
+// makes every dialog application-modal, which would block the main window of an ownerless dialog.
+bool runDialog(QDialog& dialog);
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#include "platform/qtdialogplatform.h"
+
+#include "platform/filedialog.h"
+
+namespace platform {
+
+std::int32_t QtDialogPlatform::GetOpenFileName(commondialog::OPENFILENAME& record) {
+    return finish(showFileDialog(record, FileDialogKind::Open));
+}
+
+std::int32_t QtDialogPlatform::finish(DialogOutcome outcome) {
+    extendedError_ = outcome.extendedError;
+    return outcome.result;
+}
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "commondialog/dialogplatform.h"
+#include "platform/dialogoutcome.h"
+
+namespace platform {
+
+// The dialog platform on Qt's standard dialogs. Each call shows its dialog (owned by the widget
+// whose window id is hwndOwner, or by no window), returns 1 when it is accepted, 0 when it is
+// cancelled and 2 when it fails, and keeps the failure's code for CommDlgExtendedError().
+class QtDialogPlatform : public commondialog::DialogPlatform {
+public:
+    std::int32_t GetOpenFileName(commondialog::OPENFILENAME& record) override;
+    std::int32_t CommDlgExtendedError() override { return extendedError_; }
+
+private:
+    std::int32_t finish(DialogOutcome outcome);
+
+    std::int32_t extendedError_ = 0;
+};
+
+}  // namespace platform
