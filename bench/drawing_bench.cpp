@@ -3,15 +3,17 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 
+#include "commondialog/fakedialogplatform.h"
 #include "support/fakeservices.h"
 #include "viewer/form1.h"
 
 namespace {
 
 void BM_ShowDbcsFullyInkedPage(benchmark::State& run) {
+    testsupport::FakeDialogPlatform dialogs;
     testsupport::RecordingMessageBox messageBox;
     testsupport::RecordingShell shell;
-    Form1 form({messageBox, shell});
+    Form1 form({dialogs, messageBox, shell});
     auto& state = form.state();
     state.Header.NumDbcsChars = 500;
     state.Header.DbcsOffset = 49;

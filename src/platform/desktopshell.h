@@ -2,6 +2,8 @@
 
 #include "viewer/shellservice.h"
 
+namespace platform {
+
 // Opens a document's address with the desktop's own handler (its browser for web and file
 // addresses). The named program and the show command have no counterpart on the Linux desktop:
 // the desktop chooses the browser and how its window appears.
@@ -10,3 +12,5 @@ public:
     void execute(const std::string& operation, const std::string& file,
                  const std::string& parameters, int showCommand) override;
 };
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace platform {
+
 // Messages in a QMessageBox with an OK button, modal to the window that reports them.
 class QtMessageBox : public viewer::MessageBoxService {
 public:
@@ -15,3 +17,5 @@ public:
 private:
     QWidget* parent_;
 };
+
+}  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +12,10 @@
 #include <QUrl>
 #include <new>
 
+#include "bootfont/fontloader.h"
+#include "commondialog/ccommondialog.h"
 #include "runtime/checkedint.h"
+#include "runtime/numbertext.h"
 #include "runtime/runtimeerror.h"
 #include "viewer/fontsubstitutions.h"
 #include "viewer/form1layout.h"
@@ -61,6 +65,20 @@ QFont songFont(qreal pointSize) {
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+// The one message of the open command, for a file without the boot font signature.
+const char* const kNotBootFontMessage = "Not bootfont file!!!\u201C";
+
+// A failed (not cancelled) open dialog, with the platform's extended error code.
+std::string dialogFailureText(std::int32_t extendedError) {
+    std::string text =
+        "无法打开文件对话框（扩展错误代码 0x" + runtime::hexText(extendedError) + "）";
+    if (extendedError == commondialog::FNERR_BUFFERTOOSMALL) {
+        text += "：所选文件的路径超过 " + runtime::decimalText(commondialog::kFileBufferSize) +
+                " 字节。";
+    }
+    return text;
 }
 
 QString linkAddress() {
@@ -121,6 +139,8 @@ void Form1::createControls() {
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setFont(songFont(10.5));
     place(command1_, layout::kCommand1);
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { runAction([this] { Command1_Click(); }); });
 
     const struct {
         const char* name;
@@ -247,6 +267,43 @@ void Form1::setDisplayButtonsEnabled(bool enabled) {
     }
 }
 
+void Form1::GetAllFonts() {
+    // First of all, so it holds even when the dialog is cancelled.
+    state_.PageStart = 0;
+
+    commondialog::cCommonDialog dialog(services_.dialogs);
+    commondialog::OpenFileArguments arguments;
+    arguments.Filter = "bootfont files|bootfont*.*";
+    arguments.FilterIndex = 1;
+    arguments.InitDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
+                                                 QStringLiteral("/bootfont"))
+                            .toStdString();
+    if (!dialog.VBGetOpenFileName(arguments)) {
+        if (dialog.ExtendedError() != 0) {
+            reportError(dialogFailureText(dialog.ExtendedError()));
+        }
+        return;
+    }
+
+    bootfont::FontFileReader file(arguments.Filename);
+    bootfont::readHeader(state_, file);
+    if (!bootfont::hasBootFontSignature(state_.Header)) {
+        file.close();
+        setDisplayButtonsEnabled(false);
+        services_.messageBox.showMessage(programTitle().toStdString(), kNotBootFontMessage,
+                                         viewer::MessageBoxService::Icon::None);
+        return;
+    }
+    setDisplayButtonsEnabled(true);
+    ShowHeader();
+    bootfont::GetSbcs(state_, file);
+    bootfont::GetDbcs(state_, file);
+    file.close();
+    ShowSBCS();
+    label2_->setText(
+        QString::fromStdString(viewer::afterLoadPageIndicatorText(state_.Header.NumDbcsChars)));
+}
+
 void Form1::ShowHeader() {
     const auto texts = viewer::headerTexts(state_.Header);
     for (int i = 0; i < viewer::kHeaderTextCount; ++i) {
@@ -283,6 +340,10 @@ void Form1::ShowDBCS(std::int16_t start) {
                                         viewer::GetPixelFromByteArrayDBCS);
 }
 
+void Form1::Command1_Click() {
+    GetAllFonts();
+}
+
 void Form1::Command2_Click() {
     ShowSBCS();
 }
@@ -304,17 +365,18 @@ void Form1::URL_Click() {
                             viewer::ShellService::kShowMaximized);
 }
 
+void Form1::reportError(const std::string& text) {
+    services_.messageBox.showMessage(programTitle().toStdString(), text,
+                                     viewer::MessageBoxService::Icon::Critical);
+}
+
 template <typename Action>
 void Form1::runAction(Action&& action) {
-    const auto report = [this](const RuntimeError& error) {
-        services_.messageBox.showMessage(programTitle().toStdString(), error.userMessage(),
-                                         viewer::MessageBoxService::Icon::Critical);
-    };
     try {
         action();
     } catch (const RuntimeError& error) {
-        report(error);
+        reportError(error.userMessage());
     } catch (const std::bad_alloc&) {
-        report(RuntimeError(ErrorNumber::OutOfMemory));
+        reportError(RuntimeError(ErrorNumber::OutOfMemory).userMessage());
     }
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "bootfont/viewerstate.h"
+#include "commondialog/dialogplatform.h"
 #include "viewer/messageboxservice.h"
 #include "viewer/shellservice.h"
 
@@ -23,12 +24,16 @@ class Form1 : public QWidget {
 public:
     // Whatever leaves the process or waits for a person, so tests can script it.
     struct Services {
+        commondialog::DialogPlatform& dialogs;
         viewer::MessageBoxService& messageBox;
         viewer::ShellService& shell;
     };
 
     explicit Form1(Services services, QWidget* parent = nullptr);
 
+    // The open command: asks for a boot font file, reads its header and, when its signature is
+    // right, shows the header, reads both glyph tables and draws the single-byte glyphs.
+    void GetAllFonts();
     // Writes the thirteen header boxes from the state's header.
     void ShowHeader();
     // Draws the single-byte glyphs from the first one, as many as fit.
@@ -54,6 +59,7 @@ private:
     void createControls();
     void setText1(int index, const QString& text);
 
+    void Command1_Click();
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
@@ -64,6 +70,7 @@ private:
     // before stays done.
     template <typename Action>
     void runAction(Action&& action);
+    void reportError(const std::string& text);
 
     Services services_;
     bootfont::ViewerState state_;

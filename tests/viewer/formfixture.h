@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "commondialog/fakedialogplatform.h"
 #include "support/fakeservices.h"
 #include "viewer/form1.h"
 #include "viewer/picturebox.h"
@@ -27,9 +28,10 @@ protected:
     PictureBox* picture() { return control<PictureBox>("Picture1"); }
     QString indicator() { return control<QLabel>("Label2")->text(); }
 
+    FakeDialogPlatform dialogs;
     RecordingMessageBox messageBox;
     RecordingShell shell;
-    Form1 form{{messageBox, shell}};
+    Form1 form{{dialogs, messageBox, shell}};
 };
 
 }  // namespace testsupport
