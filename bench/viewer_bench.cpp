@@ -1,0 +1,95 @@
+// The viewer's hot paths with a real window (offscreen): the open command on a full Simplified
+// Chinese font, turning to the next page, and the worst page, every pixel inked.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+
+#include "commondialog/fakedialogplatform.h"
+#include "support/bootfontbuilder.h"
+#include "support/fakeservices.h"
+#include "support/tempdir.h"
+#include "viewer/form1.h"
+
+namespace {
+
+// As many glyphs as GB2312 has, after 95 ASCII ones.
+constexpr std::uint32_t kSbcsGlyphs = 95;
+constexpr std::uint32_t kDbcsGlyphs = 7445;
+
+class Viewer {
+public:
+    Viewer() {
+        testsupport::BootFontBuilder font;
+        font.sbcsTable(49, testsupport::sbcsGlyphs(kSbcsGlyphs))
+            .dbcsTable(49 + kSbcsGlyphs * 17, testsupport::dbcsGlyphs(kDbcsGlyphs));
+        font.header().LanguageId = 0x804;
+        font.header().CharacterImageHeight = 16;
+        font.header().CharacterImageSbcsWidth = 8;
+        font.header().CharacterImageDbcsWidth = 16;
+        const auto path = font.writeTo(dir.path() / "bootfont.bin");
+        dialogs.openFileName = [path](commondialog::OPENFILENAME& record) {
+            testsupport::writeBuffer(record.lpstrFile, path.string());
+            return commondialog::kDialogAccepted;
+        };
+    }
+
+    testsupport::TempDir dir;
+    testsupport::FakeDialogPlatform dialogs;
+    testsupport::RecordingMessageBox messageBox;
+    testsupport::RecordingShell shell;
+    Form1 form{{dialogs, messageBox, shell}};
+};
+
+// Dialog answered at once, then: open, header, both tables, the single-byte view, close.
+void BM_OpenCommand7445Glyphs(benchmark::State& run) {
+    Viewer viewer;
+    for (auto _ : run) {
+        viewer.form.GetAllFonts();
+    }
+    if (!viewer.messageBox.messages.empty() ||
+        viewer.form.state().DbcsGlyphs.size() != kDbcsGlyphs) {
+        run.SkipWithError("the font did not load");
+    }
+}
+BENCHMARK(BM_OpenCommand7445Glyphs)->Unit(benchmark::kMicrosecond);
+
+// What the next-page button draws: 500 double-byte glyphs.
+void BM_NextPage(benchmark::State& run) {
+    Viewer viewer;
+    viewer.form.GetAllFonts();
+    for (auto _ : run) {
+        viewer.form.ShowDBCS(500);
+    }
+}
+BENCHMARK(BM_NextPage)->Unit(benchmark::kMicrosecond);
+
+// The worst page: 500 glyphs with all 256 pixels inked, 128,000 pixel sets.
+void BM_ShowDbcsFullyInkedPage(benchmark::State& run) {
+    Viewer viewer;
+    auto& state = viewer.form.state();
+    state.Header.NumDbcsChars = 500;
+    state.Header.DbcsOffset = 49;
+    state.Header.CharacterImageDbcsWidth = 16;
+    state.Header.CharacterImageHeight = 16;
+    state.DbcsGlyphs = runtime::CheckedArray<bootfont::DbcsGlyphRecord>::zeroed(500);
+    for (auto& glyph : state.DbcsGlyphs) {
+        glyph.Bitmap.fill(0xFF);
+    }
+    for (auto _ : run) {
+        viewer.form.ShowDBCS(0);
+    }
+    run.SetItemsProcessed(run.iterations() * 500 * 256);
+}
+BENCHMARK(BM_ShowDbcsFullyInkedPage)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,60 @@
+// Starts the viewer's window offscreen, optionally opens one file through the open command (the
+// dialog answered by script), and quits as soon as the window has shown its first frame after
+// that. Timing the whole process gives the start-up time; its peak memory, the viewer's.
+//
+//   viewer_probe            start-up to the first frame
+//   viewer_probe FILE       the same with FILE opened and drawn
+#include <QApplication>
+#include <QEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "commondialog/fakedialogplatform.h"
+#include "support/fakeservices.h"
+#include "viewer/form1.h"
+
+namespace {
+
+// Quits the application after the window's next paint.
+class FirstFrame : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    testsupport::FakeDialogPlatform dialogs;
+    testsupport::RecordingMessageBox messageBox;
+    testsupport::RecordingShell shell;
+    if (argc > 1) {
+        const std::string path = argv[1];
+        dialogs.openFileName = [path](commondialog::OPENFILENAME& record) {
+            testsupport::writeBuffer(record.lpstrFile, path);
+            return commondialog::kDialogAccepted;
+        };
+    }
+    Form1 window({dialogs, messageBox, shell});
+    if (argc > 1) {
+        // As the user does, so an error is reported, not thrown.
+        window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    }
+    FirstFrame firstFrame;
+    window.installEventFilter(&firstFrame);
+    window.show();
+    app.exec();
+    for (const auto& message : messageBox.messages) {
+        std::fprintf(stderr, "%s\n", message.text.c_str());
+    }
+    return 0;
+}
