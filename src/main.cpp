@@ -7,6 +7,14 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral(BOOTFONT_PROGRAM_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(BOOTFONT_VERSION));
+    // Qt adds the display name to a window title that does not end with it already; the
+    // window's caption is the program's title, so it stays as it is.
+    QApplication::setApplicationDisplayName(Form1::programTitle());
+    // The desktop finds the menu entry and icon of our windows by the entry's id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BOOTFONT_APP_ID));
+
     platform::QtDialogPlatform dialogs;
     platform::QtMessageBox messageBox;
     platform::DesktopShell shell;
