@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
     fonts-arphic-uming fonts-dejavu-core      # stand-ins for the window's 宋体 and Tahoma
     unifont                                   # glyphs of the generated sample fonts
+    desktop-file-utils appstream              # the install test validates the menu entry and metainfo
 )
 
 missing=()

@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix and checks what a user and the desktop find there: the
+# command on PATH, the program with its samples and guide beside it, a valid menu entry and
+# AppStream metainfo, the icons at their sizes, and nothing else.
+#
+#   install_test.sh <cmake> <build folder> <program's build folder> <application id>
+#                   <program name> <bin dir> <program dir> <data dir>
+#
+# The three dirs are the install destinations relative to the prefix. The program's build folder
+# holds the samples (bootfont/) and the guide the build made, which the installed copies must
+# match.
+set -euo pipefail
+
+if (($# != 8)); then
+    echo "usage: $0 <cmake> <build folder> <program's build folder> <application id>" \
+         "<program name> <bin dir> <program dir> <data dir>" >&2
+    exit 2
+fi
+cmake=$1 build=$2 built_program_dir=$3 app_id=$4 program=$5 bindir=$6 programdir=$7 datadir=$8
+
+for tool in desktop-file-validate appstreamcli ldd od; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "FAIL: $tool is missing (scripts/install-packages.sh installs it)" >&2
+        exit 1
+    fi
+done
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+# The prefix is <root>/usr, so appstreamcli validate-tree can read <root> as a system's root.
+prefix=$root/usr
+if ! "$cmake" --install "$build" --prefix "$prefix" >"$root/install.log" 2>&1; then
+    cat "$root/install.log" >&2
+    echo "FAIL: cmake --install failed" >&2
+    exit 1
+fi
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+icon_sizes=(16 32 48 64 128 256)
+link=$prefix/$bindir/$program
+program_file=$prefix/$programdir/$program
+desktop_file=$prefix/$datadir/applications/$app_id.desktop
+metainfo_file=$prefix/$datadir/metainfo/$app_id.metainfo.xml
+samples=(bootfont-ja.bin bootfont-ko.bin bootfont-zh-cn.bin bootfont-zh-tw.bin)
+
+# Exactly these files and links, so a test, a tool or a benchmark that gets installed is caught.
+expected=("$link" "$program_file" "$prefix/$programdir/userguide.html" "$desktop_file"
+          "$metainfo_file")
+for sample in "${samples[@]}"; do
+    expected+=("$prefix/$programdir/bootfont/$sample")
+done
+for size in "${icon_sizes[@]}"; do
+    expected+=("$prefix/$datadir/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+installed=$(find "$prefix" -type f -o -type l | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+if [[ "$installed" != "$wanted" ]]; then
+    fail "the installed files differ from the expected ones (< installed, > expected):"
+    diff <(echo "$installed") <(echo "$wanted") >&2 || true
+fi
+
+# The program: a real executable whose libraries all resolve outside the build folder.
+if [[ ! -f "$program_file" || -L "$program_file" || ! -x "$program_file" ]]; then
+    fail "$program_file is not an executable file"
+elif ldd "$program_file" | grep -q 'not found'; then
+    fail "libraries of the installed program are missing:"
+    ldd "$program_file" | grep 'not found' >&2
+elif ldd "$program_file" | grep -qF "$build"; then
+    fail "the installed program loads libraries from the build folder"
+fi
+
+# The command on PATH: a relative link that leads to the program, so the program's folder (Qt's
+# applicationDirPath(), which follows the link) is the one that holds the samples and the guide.
+if [[ ! -L "$link" ]]; then
+    fail "$link is not a symbolic link"
+else
+    target=$(readlink "$link")
+    if [[ "$target" == /* ]]; then
+        fail "$link points to the absolute path $target; a relative link survives DESTDIR"
+    fi
+    if [[ "$(readlink -m "$link")" != "$(realpath -m "$program_file")" ]]; then
+        fail "$link leads to $(readlink -m "$link"), not to $program_file"
+    fi
+fi
+
+# What the open dialog and the link label find beside the program is what the build made.
+for sample in "${samples[@]}"; do
+    if ! cmp -s "$built_program_dir/bootfont/$sample" "$prefix/$programdir/bootfont/$sample"; then
+        fail "the installed sample $sample differs from the built one"
+    fi
+done
+if ! cmp -s "$built_program_dir/userguide.html" "$prefix/$programdir/userguide.html"; then
+    fail "the installed user guide differs from the built one"
+fi
+
+# The menu entry: valid without a single hint, starting the command on PATH with our icon.
+if [[ -f "$desktop_file" ]]; then
+    if ! report=$(desktop-file-validate "$desktop_file" 2>&1) || [[ -n "$report" ]]; then
+        fail "desktop-file-validate does not accept $desktop_file:"
+        echo "$report" >&2
+    fi
+    if ! grep -qx "Exec=$program" "$desktop_file"; then
+        fail "the desktop entry does not start $program"
+    fi
+    if ! grep -qx "Icon=$app_id" "$desktop_file"; then
+        fail "the desktop entry's icon is not $app_id"
+    fi
+fi
+
+# The metainfo: valid on its own and together with the menu entry it names as its launchable.
+if [[ -f "$metainfo_file" ]]; then
+    if ! report=$(appstreamcli validate --no-net "$metainfo_file" 2>&1); then
+        fail "appstreamcli validate does not accept $metainfo_file:"
+        echo "$report" >&2
+    fi
+    if ! report=$(appstreamcli validate-tree --no-net "$root" 2>&1); then
+        fail "appstreamcli validate-tree does not accept the installed tree:"
+        echo "$report" >&2
+    fi
+fi
+
+# The icons: PNG files as wide and high as the theme folder they are in says.
+png_number() {  # <file> <offset>: the big-endian 32-bit number at that offset
+    local bytes
+    read -r -a bytes < <(od -An -tu1 -j "$2" -N4 "$1")
+    echo $(((bytes[0] << 24) | (bytes[1] << 16) | (bytes[2] << 8) | bytes[3]))
+}
+for size in "${icon_sizes[@]}"; do
+    icon=$prefix/$datadir/icons/hicolor/${size}x${size}/apps/$app_id.png
+    [[ -f "$icon" ]] || continue
+    if [[ "$(od -An -tx1 -N8 "$icon" | tr -d ' \n')" != 89504e470d0a1a0a ]]; then
+        fail "$icon is not a PNG file"
+        continue
+    fi
+    width=$(png_number "$icon" 16)
+    height=$(png_number "$icon" 20)
+    if ((width != size || height != size)); then
+        fail "$icon is $width x $height, not $size x $size"
+    fi
+done
+
+if ((failures > 0)); then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "installed tree under $prefix: all checks passed"
