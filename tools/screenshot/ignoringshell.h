@@ -1,0 +1,13 @@
+#pragma once
+
+#include "viewer/shellservice.h"
+
+namespace screenshot {
+
+// Starts nothing: taking a screenshot never follows the window's link.
+class IgnoringShell : public viewer::ShellService {
+public:
+    void execute(const std::string&, const std::string&, const std::string&, int) override {}
+};
+
+}  // namespace screenshot
