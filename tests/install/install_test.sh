@@ -28,7 +28,9 @@ done
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 # The prefix is <root>/usr, so appstreamcli validate-tree can read <root> as a system's root.
+# A DESTDIR in the caller's environment would move the tree elsewhere.
 prefix=$root/usr
+unset DESTDIR
 if ! "$cmake" --install "$build" --prefix "$prefix" >"$root/install.log" 2>&1; then
     cat "$root/install.log" >&2
     echo "FAIL: cmake --install failed" >&2
