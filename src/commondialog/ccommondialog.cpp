@@ -64,6 +64,24 @@ bool cCommonDialog::VBGetOpenFileName(OpenFileArguments& arguments) {
     return accepted;
 }
 
+bool cCommonDialog::VBGetSaveFileName(SaveFileArguments& arguments) {
+    std::int32_t Flags =
+        (arguments.flags & ~(OFN_ENABLEHOOK | OFN_ENABLETEMPLATE)) | OFN_HIDEREADONLY;
+    if (arguments.OverWritePrompt) {
+        Flags |= OFN_OVERWRITEPROMPT;
+    }
+    return runFileDialog(arguments, Flags, &DialogPlatform::GetSaveFileName,
+                         /*noFilterIndex=*/0);
+}
+
+std::string cCommonDialog::VBGetFileTitle(std::string& sFIle) {
+    std::string buffer(kFileBufferSize, '\0');
+    if (platform_.GetFileTitle(sFIle, buffer, kFileBufferSize) != 0) {
+        return {};
+    }
+    return CutAtNul(buffer);
+}
+
 // The steps that the open and save dialogs share: everything is prepared (and may raise) before the
 // platform is called, and the arguments are written only after it returns.
 template <typename Arguments>

@@ -34,6 +34,11 @@ public:
     // The open-file dialog. Raises the overflow error for a Filter of 32,767 characters or more and
     // the invalid-argument error for a Filename or FileTitle over 260 bytes.
     bool VBGetOpenFileName(OpenFileArguments& arguments);
+    // The save-file dialog; its read-only box is always hidden. Raises as VBGetOpenFileName.
+    bool VBGetSaveFileName(SaveFileArguments& arguments);
+    // The platform's display title of the file sFIle, or the empty text when the platform has
+    // none. Shows no dialog and leaves APIReturn() and ExtendedError() as they are.
+    std::string VBGetFileTitle(std::string& sFIle);
 
 private:
     using FileDialogCall = std::int32_t (DialogPlatform::*)(OPENFILENAME&);

@@ -35,4 +35,23 @@ struct OpenFileArguments {
     std::int32_t flags = 0;
 };
 
+struct SaveFileArguments {
+    // In: the name the dialog starts with. Out: the chosen path, or empty.
+    std::string Filename;
+    // Out: the chosen file's title, or empty.
+    std::string FileTitle;
+    bool OverWritePrompt = true;
+    // As for the open dialog.
+    std::string Filter = "All (*.*)| *.*";
+    // In: the entry to preselect, from 1. Out: the entry the user ended with, or 0.
+    std::int32_t FilterIndex = 1;
+    std::string InitDir;
+    std::string DlgTitle;
+    std::string DefaultExt;
+    std::int32_t Owner = kNoOwner;
+    // In: further OFN_ flags (the hook and template bits are dropped). Out: the returned flags, or
+    // 0.
+    std::int32_t flags = 0;
+};
+
 }  // namespace commondialog

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "commondialog/dialogrecords.h"
 
@@ -15,6 +16,13 @@ public:
     virtual ~DialogPlatform() = default;
 
     virtual std::int32_t GetOpenFileName(OPENFILENAME& record) = 0;
+    virtual std::int32_t GetSaveFileName(OPENFILENAME& record) = 0;
+
+    // Writes the display title of the file `lpszFile` (NUL-terminated) into the first `cchSize`
+    // bytes of `Buf` and returns 0; returns the buffer size the title needs when it does not fit,
+    // and a negative value when the path names no file. Shows no dialog.
+    virtual std::int16_t GetFileTitle(const std::string& lpszFile, std::string& Buf,
+                                      std::uint16_t cchSize) = 0;
 
     // The extended error code of the last dialog call: 0 unless it failed.
     virtual std::int32_t CommDlgExtendedError() = 0;

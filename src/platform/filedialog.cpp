@@ -166,9 +166,9 @@ DialogOutcome showFileDialog(OPENFILENAME& record, FileDialogKind kind) {
     if (path.size() >= static_cast<std::size_t>(record.nMaxFile) || !titleFits) {
         return dialogFailed(FNERR_BUFFERTOOSMALL);
     }
-    writeToBuffer(record.lpstrFile, record.nMaxFile, path);
+    writeToBuffer(*record.lpstrFile, record.nMaxFile, path);
     if (record.lpstrFileTitle) {
-        writeToBuffer(record.lpstrFileTitle, record.nMaxFileTitle, title);
+        writeToBuffer(*record.lpstrFileTitle, record.nMaxFileTitle, title);
     }
 
     setNameOffsets(record, path, files.size() > 1);
@@ -180,6 +180,17 @@ DialogOutcome showFileDialog(OPENFILENAME& record, FileDialogKind kind) {
         record.nFilterIndex = selectedFilterIndex(dialog, filters);
     }
     return dialogAccepted();
+}
+
+std::int16_t writeFileTitle(const std::string& path, std::string& buffer, std::uint16_t size) {
+    const std::string title = path.substr(path.rfind('/') + 1);  // npos + 1 is 0: the whole path
+    if (title.empty() || title == "." || title == "..") {
+        return -1;
+    }
+    if (!writeToBuffer(buffer, size, title)) {
+        return static_cast<std::int16_t>(std::min<std::size_t>(title.size() + 1, INT16_MAX));
+    }
+    return 0;
 }
 
 }  // namespace platform

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "commondialog/dialogrecords.h"
 #include "platform/dialogoutcome.h"
 
@@ -21,5 +24,10 @@ enum class FileDialogKind { Open, Save };
 // of its extension, Flags (OFN_READONLY as the box was left) and nFilterIndex. A path or title that
 // does not fit its buffer fails with FNERR_BUFFERTOOSMALL and writes nothing.
 DialogOutcome showFileDialog(commondialog::OPENFILENAME& record, FileDialogKind kind);
+
+// The title of a file is the last component of its path. Writes it, NUL-terminated, to the start
+// of `buffer` and returns 0; returns the size it needs when it does not fit in `size` bytes, and -1
+// when the path ends in no name ("", a folder ending in "/", "." or "..").
+std::int16_t writeFileTitle(const std::string& path, std::string& buffer, std::uint16_t size);
 
 }  // namespace platform

@@ -8,6 +8,15 @@ std::int32_t QtDialogPlatform::GetOpenFileName(commondialog::OPENFILENAME& recor
     return finish(showFileDialog(record, FileDialogKind::Open));
 }
 
+std::int32_t QtDialogPlatform::GetSaveFileName(commondialog::OPENFILENAME& record) {
+    return finish(showFileDialog(record, FileDialogKind::Save));
+}
+
+std::int16_t QtDialogPlatform::GetFileTitle(const std::string& lpszFile, std::string& Buf,
+                                            std::uint16_t cchSize) {
+    return writeFileTitle(lpszFile, Buf, cchSize);
+}
+
 std::int32_t QtDialogPlatform::finish(DialogOutcome outcome) {
     extendedError_ = outcome.extendedError;
     return outcome.result;

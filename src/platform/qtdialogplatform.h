@@ -11,6 +11,9 @@ namespace platform {
 class QtDialogPlatform : public commondialog::DialogPlatform {
 public:
     std::int32_t GetOpenFileName(commondialog::OPENFILENAME& record) override;
+    std::int32_t GetSaveFileName(commondialog::OPENFILENAME& record) override;
+    std::int16_t GetFileTitle(const std::string& lpszFile, std::string& Buf,
+                              std::uint16_t cchSize) override;
     std::int32_t CommDlgExtendedError() override { return extendedError_; }
 
 private:

@@ -23,15 +23,14 @@ std::string fileNameBytes(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
 }
 
-bool writeToBuffer(std::optional<std::string>& buffer, std::int32_t capacity,
-                   const std::string& text) {
-    if (!buffer || capacity < 1 || text.size() >= static_cast<std::size_t>(capacity)) {
+bool writeToBuffer(std::string& buffer, std::int32_t capacity, const std::string& text) {
+    if (capacity < 1 || text.size() >= static_cast<std::size_t>(capacity)) {
         return false;
     }
-    if (buffer->size() < static_cast<std::size_t>(capacity)) {
-        buffer->resize(static_cast<std::size_t>(capacity), '\0');
+    if (buffer.size() < static_cast<std::size_t>(capacity)) {
+        buffer.resize(static_cast<std::size_t>(capacity), '\0');
     }
-    buffer->replace(0, text.size() + 1, text + '\0');
+    buffer.replace(0, text.size() + 1, text + '\0');
     return true;
 }
 

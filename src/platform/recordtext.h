@@ -18,7 +18,6 @@ std::string fileNameBytes(const QString& fileName);
 
 // Writes `text` and a terminating NUL to the start of a buffer of `capacity` bytes; false, with the
 // buffer untouched, when they do not fit.
-bool writeToBuffer(std::optional<std::string>& buffer, std::int32_t capacity,
-                   const std::string& text);
+bool writeToBuffer(std::string& buffer, std::int32_t capacity, const std::string& text);
 
 }  // namespace platform

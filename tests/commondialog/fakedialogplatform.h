@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <vector>
 
@@ -21,6 +23,14 @@ public:
     Script<commondialog::OPENFILENAME> openFileName = cancelDialog;
     std::vector<commondialog::OPENFILENAME> openFileNameRequests;
 
+    Script<commondialog::OPENFILENAME> saveFileName = cancelDialog;
+    std::vector<commondialog::OPENFILENAME> saveFileNameRequests;
+
+    // The title GetFileTitle() writes with its result; the paths it was asked about.
+    std::string fileTitle;
+    std::int16_t fileTitleResult = 0;
+    std::vector<std::string> fileTitleRequests;
+
     // The code CommDlgExtendedError() returns, and how often it was asked.
     std::int32_t extendedError = 0;
     int extendedErrorQueries = 0;
@@ -28,6 +38,19 @@ public:
     std::int32_t GetOpenFileName(commondialog::OPENFILENAME& record) override {
         openFileNameRequests.push_back(record);
         return openFileName(record);
+    }
+    std::int32_t GetSaveFileName(commondialog::OPENFILENAME& record) override {
+        saveFileNameRequests.push_back(record);
+        return saveFileName(record);
+    }
+    std::int16_t GetFileTitle(const std::string& lpszFile, std::string& Buf,
+                              std::uint16_t cchSize) override {
+        fileTitleRequests.push_back(lpszFile);
+        if (Buf.size() != cchSize) {
+            ADD_FAILURE() << "buffer of " << Buf.size() << " bytes for size " << cchSize;
+        }
+        Buf.replace(0, fileTitle.size() + 1, fileTitle + '\0');
+        return fileTitleResult;
     }
     std::int32_t CommDlgExtendedError() override {
         ++extendedErrorQueries;

@@ -183,6 +183,50 @@ TEST_F(QtFileDialog, AnOwnedDialogBlocksOnlyItsOwner) {
     EXPECT_TRUE(user.shown());
 }
 
+TEST_F(QtFileDialog, SaveDialogAsksBeforeOverwritingOnlyWhenTold) {
+    cCommonDialog dialog(platform);
+    SaveFileArguments arguments;
+    arguments.InitDir = folder.path().string();
+    arguments.DefaultExt = "txt";
+    user.whenShown<QFileDialog>([&](QFileDialog& shown) {
+        EXPECT_EQ(shown.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(shown.fileMode(), QFileDialog::AnyFile);
+        EXPECT_FALSE(shown.testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_EQ(shown.findChild<QCheckBox*>(QStringLiteral("readOnlyBox")), nullptr);
+        acceptName(shown, QStringLiteral("report"));
+    });
+    EXPECT_TRUE(dialog.VBGetSaveFileName(arguments));
+    EXPECT_EQ(arguments.Filename, (folder / "report.txt").string());
+    EXPECT_EQ(arguments.FileTitle, "report.txt");
+    EXPECT_EQ(arguments.flags, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
+
+    // Without the prompt an existing file is taken at once.
+    touch(folder / "old.txt");
+    SaveFileArguments quiet;
+    quiet.OverWritePrompt = false;
+    quiet.InitDir = folder.path().string();
+    user.whenShown<QFileDialog>([&](QFileDialog& shown) {
+        EXPECT_TRUE(shown.testOption(QFileDialog::DontConfirmOverwrite));
+        acceptName(shown, QStringLiteral("old.txt"));
+    });
+    EXPECT_TRUE(dialog.VBGetSaveFileName(quiet));
+    EXPECT_EQ(quiet.Filename, (folder / "old.txt").string());
+}
+
+TEST(QtFileTitle, IsTheLastComponentOfThePath) {
+    QtDialogPlatform platform;
+    std::string buffer(260, '\0');
+    EXPECT_EQ(platform.GetFileTitle("/data/font.v2.bin", buffer, 260), 0);
+    EXPECT_EQ(buffer.substr(0, 12), "font.v2.bin\0"s);
+    EXPECT_EQ(buffer.size(), 260u);
+    for (const char* noName : {"", "/data/", "/data/..", "."}) {
+        EXPECT_LT(platform.GetFileTitle(noName, buffer, 260), 0) << noName;
+    }
+    std::string small(4, 'x');
+    EXPECT_EQ(platform.GetFileTitle("/data/font.bin", small, 4), 9);
+    EXPECT_EQ(small, "xxxx");
+}
+
 TEST_F(QtFileDialog, UnusableRecordsFailWithoutADialog) {
     OPENFILENAME unknownOwner = openRequest(folder.path());
     unknownOwner.hwndOwner = 0x7FFFFFF0;
