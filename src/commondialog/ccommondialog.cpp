@@ -82,6 +82,63 @@ std::string cCommonDialog::VBGetFileTitle(std::string& sFIle) {
     return CutAtNul(buffer);
 }
 
+bool cCommonDialog::VBChooseColor(ChooseColorArguments& arguments) {
+    CHOOSECOLOR record;
+    record.lStructSize = CHOOSECOLOR::kSize;
+    if (arguments.Owner != kNoOwner) {
+        record.hwndOwner = arguments.Owner;
+    }
+    record.rgbResult = arguments.Color;
+    record.Flags = (arguments.AnyColor ? CC_ANYCOLOR : CC_SOLIDCOLOR) | CC_RGBINIT;
+    if (arguments.FullOpen) {
+        record.Flags |= CC_FULLOPEN;
+    }
+    if (arguments.DisableFullOpen) {
+        record.Flags |= CC_PREVENTFULLOPEN;
+    }
+    if (!CustomColorsLoaded) {
+        LoadDefaultCustomColors();
+    }
+    record.lpCustColors = &CustomColors;
+
+    apiReturn_ = platform_.ChooseColor(record);
+    if (apiReturn_ == kDialogAccepted) {
+        arguments.Color = record.rgbResult;
+        return true;
+    }
+    if (apiReturn_ != kDialogCancelled) {
+        extendedError_ = platform_.CommDlgExtendedError();
+    }
+    arguments.Color = -1;
+    return false;
+}
+
+std::int32_t cCommonDialog::CustomColor(std::int16_t i) {
+    if (!CustomColorsLoaded) {
+        LoadDefaultCustomColors();
+    }
+    if (i < 0 || i >= static_cast<std::int16_t>(kCustomColorCount)) {
+        return -1;
+    }
+    return CustomColors[static_cast<std::size_t>(i)];
+}
+
+void cCommonDialog::CustomColor(std::int16_t i, std::int32_t iValue) {
+    if (!CustomColorsLoaded) {
+        LoadDefaultCustomColors();
+    }
+    if (i >= 0 && i < static_cast<std::int16_t>(kCustomColorCount)) {
+        CustomColors[static_cast<std::size_t>(i)] = iValue;
+    }
+}
+
+void cCommonDialog::LoadDefaultCustomColors() {
+    for (std::size_t k = 0; k < kCustomColorCount; ++k) {
+        CustomColors[k] = platform_.GetSysColor(static_cast<std::int32_t>(k));
+    }
+    CustomColorsLoaded = true;
+}
+
 // The steps that the open and save dialogs share: everything is prepared (and may raise) before the
 // platform is called, and the arguments are written only after it returns.
 template <typename Arguments>

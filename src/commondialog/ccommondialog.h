@@ -40,6 +40,16 @@ public:
     // none. Shows no dialog and leaves APIReturn() and ExtendedError() as they are.
     std::string VBGetFileTitle(std::string& sFIle);
 
+    // The colour dialog, with the object's custom-colour table. Unlike the other dialogs it does
+    // not reset APIReturn() and ExtendedError() first: an earlier failure's code stays until this
+    // dialog itself fails.
+    bool VBChooseColor(ChooseColorArguments& arguments);
+    // Custom colour i (0..15) of the table that the colour dialog shows, -1 for any other index.
+    // The table starts as system colours 0..15, read at the first use.
+    std::int32_t CustomColor(std::int16_t i);
+    // Stores custom colour i; an index outside 0..15 is ignored.
+    void CustomColor(std::int16_t i, std::int32_t iValue);
+
 private:
     using FileDialogCall = std::int32_t (DialogPlatform::*)(OPENFILENAME&);
 
@@ -47,11 +57,15 @@ private:
     bool runFileDialog(Arguments& arguments, std::int32_t Flags, FileDialogCall call,
                        std::int32_t noFilterIndex);
 
+    void LoadDefaultCustomColors();
+
     static std::string BuildNulFilter(const std::string& Filter);
     static std::string CutAtNul(const std::string& text);
     static std::string SelectedFilterEntry(const std::string& list, std::int32_t n);
 
     DialogPlatform& platform_;
+    CustomColorTable CustomColors{};
+    bool CustomColorsLoaded = false;
     std::int32_t apiReturn_ = 0;
     std::int32_t extendedError_ = 0;
 };

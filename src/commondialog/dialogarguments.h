@@ -54,4 +54,16 @@ struct SaveFileArguments {
     std::int32_t flags = 0;
 };
 
+struct ChooseColorArguments {
+    // In: the colour the dialog starts with (0x00BBGGRR). Out: the chosen colour, or -1.
+    std::int32_t Color = 0;
+    // True lets the user pick any colour, false solid colours only.
+    bool AnyColor = true;
+    bool FullOpen = false;
+    bool DisableFullOpen = false;
+    std::int32_t Owner = kNoOwner;
+    // Accepted and not used.
+    std::int32_t flags = 0;
+};
+
 }  // namespace commondialog

@@ -24,6 +24,13 @@ inline constexpr std::int32_t OFN_ENABLETEMPLATE = 0x40;
 inline constexpr std::int32_t OFN_ALLOWMULTISELECT = 0x200;
 inline constexpr std::int32_t OFN_FILEMUSTEXIST = 0x1000;
 
+// Colour dialog (CHOOSECOLOR.Flags).
+inline constexpr std::int32_t CC_RGBINIT = 0x1;
+inline constexpr std::int32_t CC_FULLOPEN = 0x2;
+inline constexpr std::int32_t CC_PREVENTFULLOPEN = 0x4;
+inline constexpr std::int32_t CC_SOLIDCOLOR = 0x80;
+inline constexpr std::int32_t CC_ANYCOLOR = 0x100;
+
 // Extended error codes (CommDlgExtendedError).
 inline constexpr std::int32_t CDERR_STRUCTSIZE = 0x0001;
 inline constexpr std::int32_t CDERR_INITIALIZATION = 0x0002;

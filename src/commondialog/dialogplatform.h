@@ -24,8 +24,14 @@ public:
     virtual std::int16_t GetFileTitle(const std::string& lpszFile, std::string& Buf,
                                       std::uint16_t cchSize) = 0;
 
+    virtual std::int32_t ChooseColor(CHOOSECOLOR& record) = 0;
+
     // The extended error code of the last dialog call: 0 unless it failed.
     virtual std::int32_t CommDlgExtendedError() = 0;
+
+    // The system colour `nIndex` (0 scroll bar, 1 desktop, 2 active caption ... 15 button face) as
+    // 0x00BBGGRR; 0 for an index the platform does not know.
+    virtual std::int32_t GetSysColor(std::int32_t nIndex) = 0;
 };
 
 }  // namespace commondialog

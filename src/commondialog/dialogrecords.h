@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -44,6 +46,29 @@ struct OPENFILENAME {
     std::optional<std::string> lpTemplateName;
 
     friend bool operator==(const OPENFILENAME&, const OPENFILENAME&) = default;
+};
+
+// Colours are 0x00BBGGRR values.
+inline constexpr std::size_t kCustomColorCount = 16;
+using CustomColorTable = std::array<std::int32_t, kCustomColorCount>;
+
+// The colour request, 36 bytes.
+struct CHOOSECOLOR {
+    static constexpr std::int32_t kSize = 36;
+
+    std::int32_t lStructSize = 0;
+    std::int32_t hwndOwner = 0;
+    std::int32_t hInstance = 0;
+    // In: the colour to start with (with CC_RGBINIT). Out: the chosen colour.
+    std::int32_t rgbResult = 0;
+    // The caller's table of custom colours, which the dialog shows and changes in place.
+    CustomColorTable* lpCustColors = nullptr;
+    std::int32_t Flags = 0;
+    std::int32_t lCustData = 0;
+    std::int32_t lpfnHook = 0;
+    std::optional<std::string> lpTemplateName;
+
+    friend bool operator==(const CHOOSECOLOR&, const CHOOSECOLOR&) = default;
 };
 
 }  // namespace commondialog

@@ -1,5 +1,7 @@
 #include "platform/qtdialogplatform.h"
 
+#include "platform/colordialog.h"
+#include "platform/colorvalues.h"
 #include "platform/filedialog.h"
 
 namespace platform {
@@ -15,6 +17,14 @@ std::int32_t QtDialogPlatform::GetSaveFileName(commondialog::OPENFILENAME& recor
 std::int16_t QtDialogPlatform::GetFileTitle(const std::string& lpszFile, std::string& Buf,
                                             std::uint16_t cchSize) {
     return writeFileTitle(lpszFile, Buf, cchSize);
+}
+
+std::int32_t QtDialogPlatform::ChooseColor(commondialog::CHOOSECOLOR& record) {
+    return finish(showColorDialog(record));
+}
+
+std::int32_t QtDialogPlatform::GetSysColor(std::int32_t nIndex) {
+    return systemColor(nIndex);
 }
 
 std::int32_t QtDialogPlatform::finish(DialogOutcome outcome) {

@@ -14,7 +14,9 @@ public:
     std::int32_t GetSaveFileName(commondialog::OPENFILENAME& record) override;
     std::int16_t GetFileTitle(const std::string& lpszFile, std::string& Buf,
                               std::uint16_t cchSize) override;
+    std::int32_t ChooseColor(commondialog::CHOOSECOLOR& record) override;
     std::int32_t CommDlgExtendedError() override { return extendedError_; }
+    std::int32_t GetSysColor(std::int32_t nIndex) override;
 
 private:
     std::int32_t finish(DialogOutcome outcome);

@@ -31,6 +31,15 @@ public:
     std::int16_t fileTitleResult = 0;
     std::vector<std::string> fileTitleRequests;
 
+    Script<commondialog::CHOOSECOLOR> chooseColor = cancelDialog;
+    std::vector<commondialog::CHOOSECOLOR> chooseColorRequests;
+    // The custom-colour table as each colour dialog received it.
+    std::vector<commondialog::CustomColorTable> customColorsSent;
+
+    // System colour k is 0x00BBGGRR with k in each of its three bytes, plus 0x10 in the blue one;
+    // the indexes asked for are kept.
+    std::vector<std::int32_t> sysColorQueries;
+
     // The code CommDlgExtendedError() returns, and how often it was asked.
     std::int32_t extendedError = 0;
     int extendedErrorQueries = 0;
@@ -52,6 +61,19 @@ public:
         Buf.replace(0, fileTitle.size() + 1, fileTitle + '\0');
         return fileTitleResult;
     }
+    std::int32_t ChooseColor(commondialog::CHOOSECOLOR& record) override {
+        chooseColorRequests.push_back(record);
+        if (record.lpCustColors != nullptr) {
+            customColorsSent.push_back(*record.lpCustColors);
+        }
+        return chooseColor(record);
+    }
+    std::int32_t GetSysColor(std::int32_t nIndex) override {
+        sysColorQueries.push_back(nIndex);
+        return sysColor(nIndex);
+    }
+    static std::int32_t sysColor(std::int32_t k) { return 0x100000 + k * 0x010101; }
+
     std::int32_t CommDlgExtendedError() override {
         ++extendedErrorQueries;
         return extendedError;
