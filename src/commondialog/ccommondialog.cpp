@@ -139,6 +139,75 @@ void cCommonDialog::LoadDefaultCustomColors() {
     CustomColorsLoaded = true;
 }
 
+bool cCommonDialog::VBChooseFont(FontObject& CurFont, ChooseFontArguments& arguments) {
+    apiReturn_ = 0;
+    extendedError_ = 0;
+    if (host_ == nullptr) {
+        runtime::raise(ErrorNumber::InvalidProcedureCall, "the font dialog needs host services");
+    }
+
+    if (arguments.PrinterDC == -1) {
+        arguments.PrinterDC = 0;
+        if ((arguments.flags & CF_PRINTERFONTS) != 0) {
+            arguments.PrinterDC = host_->CurrentPrinterDC();
+        }
+    } else {
+        arguments.flags |= CF_PRINTERFONTS;
+    }
+    if ((arguments.flags & CF_PRINTERFONTS) == 0) {
+        arguments.flags |= CF_SCREENFONTS;
+    }
+    if (arguments.Color != 0) {
+        arguments.flags |= CF_EFFECTS;
+    }
+    if (arguments.MinSize != 0 || arguments.MaxSize != 0) {
+        arguments.flags |= CF_LIMITSIZE;
+    }
+    arguments.flags = (arguments.flags & ~(CF_ENABLEHOOK | CF_ENABLETEMPLATE | CF_APPLY)) |
+                      CF_INITTOLOGFONTSTRUCT;
+
+    constexpr double kTwipsPerPoint = 20.0;
+    LOGFONT logFont;
+    logFont.lfHeight =
+        runtime::roundToInt32(-(CurFont.Size() * kTwipsPerPoint / host_->TwipsPerPixelY()));
+    logFont.lfWeight = CurFont.Weight();
+    logFont.lfItalic = CurFont.Italic() ? 0xFF : 0;
+    logFont.lfUnderline = CurFont.Underline() ? 0xFF : 0;
+    logFont.lfStrikeOut = CurFont.Strikethrough() ? 0xFF : 0;
+    logFont.lfFaceName = TextToFaceName(CurFont.Name());
+
+    CHOOSEFONT record;
+    record.lStructSize = CHOOSEFONT::kSize;
+    if (arguments.Owner != kNoOwner) {
+        record.hwndOwner = arguments.Owner;
+    }
+    record.hDC = arguments.PrinterDC;
+    record.lpLogFont = &logFont;
+    record.iPointSize = runtime::roundToInt32(CurFont.Size() * 10.0);
+    record.Flags = arguments.flags;
+    record.rgbColors = arguments.Color;
+    record.nSizeMin = arguments.MinSize;
+    record.nSizeMax = arguments.MaxSize;
+
+    apiReturn_ = platform_.ChooseFont(record);
+    if (apiReturn_ == kDialogAccepted) {
+        arguments.flags = record.Flags;
+        arguments.Color = record.rgbColors;
+        CurFont.setBold((record.nFontType & BOLD_FONTTYPE) != 0);
+        CurFont.setItalic(logFont.lfItalic != 0);
+        CurFont.setStrikethrough(logFont.lfStrikeOut != 0);
+        CurFont.setUnderline(logFont.lfUnderline != 0);
+        CurFont.setWeight(runtime::toInt16(logFont.lfWeight));
+        CurFont.setSize(record.iPointSize / 10.0);
+        CurFont.setName(FaceNameToText(logFont.lfFaceName));
+        return true;
+    }
+    if (apiReturn_ != kDialogCancelled) {
+        extendedError_ = platform_.CommDlgExtendedError();
+    }
+    return false;
+}
+
 // The steps that the open and save dialogs share: everything is prepared (and may raise) before the
 // platform is called, and the arguments are written only after it returns.
 template <typename Arguments>

@@ -6,6 +6,8 @@
 
 #include "commondialog/dialogarguments.h"
 #include "commondialog/dialogplatform.h"
+#include "commondialog/fontobject.h"
+#include "commondialog/hostservices.h"
 
 namespace commondialog {
 
@@ -19,7 +21,11 @@ namespace commondialog {
 // no argument has been written and both values are 0.
 class cCommonDialog {
 public:
+    // The font dialog needs the host's services as well; without them it raises the
+    // invalid-argument error.
     explicit cCommonDialog(DialogPlatform& platform) : platform_(platform) {}
+    cCommonDialog(DialogPlatform& platform, HostServices& host)
+        : platform_(platform), host_(&host) {}
 
     // The dialog hook entry. Requests go to the platform without hook bits and no hook target can
     // be set, so there is never anything to forward: the result is always empty.
@@ -50,6 +56,11 @@ public:
     // Stores custom colour i; an index outside 0..15 is ignored.
     void CustomColor(std::int16_t i, std::int32_t iValue);
 
+    // The font dialog, starting at CurFont and writing the chosen font back into it. The flags and
+    // the printer device context are settled and written to the arguments before the dialog.
+    // Raises the overflow error for a size that cannot be expressed in pixels or tenths of a point.
+    bool VBChooseFont(FontObject& CurFont, ChooseFontArguments& arguments);
+
 private:
     using FileDialogCall = std::int32_t (DialogPlatform::*)(OPENFILENAME&);
 
@@ -64,6 +75,7 @@ private:
     static std::string SelectedFilterEntry(const std::string& list, std::int32_t n);
 
     DialogPlatform& platform_;
+    HostServices* host_ = nullptr;
     CustomColorTable CustomColors{};
     bool CustomColorsLoaded = false;
     std::int32_t apiReturn_ = 0;

@@ -66,4 +66,18 @@ struct ChooseColorArguments {
     std::int32_t flags = 0;
 };
 
+// The font dialog's arguments after the font object itself.
+struct ChooseFontArguments {
+    // A printer device context whose fonts to list; -1 for none. Rewritten before the dialog.
+    std::int32_t PrinterDC = -1;
+    std::int32_t Owner = kNoOwner;
+    // In: the text colour. Out: the chosen one.
+    std::int32_t Color = 0;
+    // Size limits in points; 0 is no limit.
+    std::int32_t MinSize = 0;
+    std::int32_t MaxSize = 0;
+    // CF_ flags. Rewritten before the dialog and, when it is accepted, to the returned flags.
+    std::int32_t flags = 0;
+};
+
 }  // namespace commondialog

@@ -31,10 +31,27 @@ inline constexpr std::int32_t CC_PREVENTFULLOPEN = 0x4;
 inline constexpr std::int32_t CC_SOLIDCOLOR = 0x80;
 inline constexpr std::int32_t CC_ANYCOLOR = 0x100;
 
+// Font dialog (CHOOSEFONT.Flags and nFontType).
+inline constexpr std::int32_t CF_SCREENFONTS = 0x1;
+inline constexpr std::int32_t CF_PRINTERFONTS = 0x2;
+inline constexpr std::int32_t CF_ENABLEHOOK = 0x8;
+inline constexpr std::int32_t CF_ENABLETEMPLATE = 0x10;
+inline constexpr std::int32_t CF_INITTOLOGFONTSTRUCT = 0x40;
+inline constexpr std::int32_t CF_EFFECTS = 0x100;
+inline constexpr std::int32_t CF_APPLY = 0x200;
+inline constexpr std::int32_t CF_LIMITSIZE = 0x2000;
+inline constexpr std::int32_t CF_FIXEDPITCHONLY = 0x4000;
+inline constexpr std::int32_t CF_SCALABLEONLY = 0x20000;
+inline constexpr std::int16_t BOLD_FONTTYPE = 0x100;
+inline constexpr std::int16_t ITALIC_FONTTYPE = 0x200;
+inline constexpr std::int16_t REGULAR_FONTTYPE = 0x400;
+inline constexpr std::int16_t SCREEN_FONTTYPE = 0x2000;
+
 // Extended error codes (CommDlgExtendedError).
 inline constexpr std::int32_t CDERR_STRUCTSIZE = 0x0001;
 inline constexpr std::int32_t CDERR_INITIALIZATION = 0x0002;
 inline constexpr std::int32_t CDERR_DIALOGFAILURE = 0xFFFF;
+inline constexpr std::int32_t CFERR_MAXLESSTHANMIN = 0x2002;
 inline constexpr std::int32_t FNERR_BUFFERTOOSMALL = 0x3003;
 
 }  // namespace commondialog

@@ -26,6 +26,8 @@ public:
 
     virtual std::int32_t ChooseColor(CHOOSECOLOR& record) = 0;
 
+    virtual std::int32_t ChooseFont(CHOOSEFONT& record) = 0;
+
     // The extended error code of the last dialog call: 0 unless it failed.
     virtual std::int32_t CommDlgExtendedError() = 0;
 

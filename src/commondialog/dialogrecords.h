@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "commondialog/facename.h"
+
 // The request records that cCommonDialog hands to the dialog platform, one struct per record of the
 // platform's common-dialog interface, with its field names. Numbers are the record's 32-bit fields
 // (handles included); texts are byte strings in the narrow encoding (UTF-8), where an absent text
@@ -69,6 +71,58 @@ struct CHOOSECOLOR {
     std::optional<std::string> lpTemplateName;
 
     friend bool operator==(const CHOOSECOLOR&, const CHOOSECOLOR&) = default;
+};
+
+// A font's description, in this system's 64-byte form: the platform's 60-byte LOGFONT with a
+// face-name field of 33 bytes (see facename.h). Booleans are 0 or non-zero bytes.
+struct LOGFONT {
+    // Negative: the character height in pixels; positive: the cell height; 0: any.
+    std::int32_t lfHeight = 0;
+    std::int32_t lfWidth = 0;
+    std::int32_t lfEscapement = 0;
+    std::int32_t lfOrientation = 0;
+    // 0 (any), or 100 to 900 with 400 normal and 700 bold.
+    std::int32_t lfWeight = 0;
+    std::uint8_t lfItalic = 0;
+    std::uint8_t lfUnderline = 0;
+    std::uint8_t lfStrikeOut = 0;
+    std::uint8_t lfCharSet = 0;
+    std::uint8_t lfOutPrecision = 0;
+    std::uint8_t lfClipPrecision = 0;
+    std::uint8_t lfQuality = 0;
+    std::uint8_t lfPitchAndFamily = 0;
+    FaceNameField lfFaceName{};
+
+    friend bool operator==(const LOGFONT&, const LOGFONT&) = default;
+};
+
+// The font request, 60 bytes.
+struct CHOOSEFONT {
+    static constexpr std::int32_t kSize = 60;
+
+    std::int32_t lStructSize = 0;
+    std::int32_t hwndOwner = 0;
+    // The printer whose fonts are listed, with CF_PRINTERFONTS.
+    std::int32_t hDC = 0;
+    // The font to start with (CF_INITTOLOGFONTSTRUCT) and the chosen font.
+    LOGFONT* lpLogFont = nullptr;
+    // Out: the chosen size in tenths of a point.
+    std::int32_t iPointSize = 0;
+    std::int32_t Flags = 0;
+    // In and out: the text colour (with CF_EFFECTS).
+    std::int32_t rgbColors = 0;
+    std::int32_t lCustData = 0;
+    std::int32_t lpfnHook = 0;
+    std::optional<std::string> lpTemplateName;
+    std::int32_t hInstance = 0;
+    std::optional<std::string> lpszStyle;
+    // Out: BOLD_FONTTYPE, ITALIC_FONTTYPE, REGULAR_FONTTYPE, SCREEN_FONTTYPE.
+    std::int16_t nFontType = 0;
+    // The size limits in points with CF_LIMITSIZE; 0 is no limit.
+    std::int32_t nSizeMin = 0;
+    std::int32_t nSizeMax = 0;
+
+    friend bool operator==(const CHOOSEFONT&, const CHOOSEFONT&) = default;
 };
 
 }  // namespace commondialog

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace platform {
@@ -24,6 +26,11 @@ bool runDialog(QDialog& dialog) {
     dialog.show();
     loop.exec(QEventLoop::DialogExec);
     return dialog.result() == QDialog::Accepted;
+}
+
+double screenDotsPerInchY() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
 }
 
 }  // namespace platform

@@ -19,4 +19,7 @@ std::optional<QWidget*> ownerWindow(std::int32_t hwndOwner);
 // makes every dialog application-modal, which would block the main window of an ownerless dialog.
 bool runDialog(QDialog& dialog);
 
+// The logical dots per inch of the primary screen in the vertical direction; 96 without a screen.
+double screenDotsPerInchY();
+
 }  // namespace platform

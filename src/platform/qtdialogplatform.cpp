@@ -3,6 +3,7 @@
 #include "platform/colordialog.h"
 #include "platform/colorvalues.h"
 #include "platform/filedialog.h"
+#include "platform/fontdialog.h"
 
 namespace platform {
 
@@ -23,8 +24,28 @@ std::int32_t QtDialogPlatform::ChooseColor(commondialog::CHOOSECOLOR& record) {
     return finish(showColorDialog(record));
 }
 
+std::int32_t QtDialogPlatform::ChooseFont(commondialog::CHOOSEFONT& record) {
+    return finish(showFontDialog(record));
+}
+
 std::int32_t QtDialogPlatform::GetSysColor(std::int32_t nIndex) {
     return systemColor(nIndex);
+}
+
+QPrinter* QtDialogPlatform::printerOf(std::int32_t hdc) const {
+    const auto found = deviceContexts_.find(hdc);
+    return found != deviceContexts_.end() ? found->second.get() : nullptr;
+}
+
+std::int32_t QtDialogPlatform::addDeviceContext(std::unique_ptr<QPrinter> printer) {
+    const std::int32_t handle = newHandle();
+    deviceContexts_.emplace(handle, std::move(printer));
+    return handle;
+}
+
+// Handles count up from 1, so 0 never names anything.
+std::int32_t QtDialogPlatform::newHandle() {
+    return ++lastHandle_;
 }
 
 std::int32_t QtDialogPlatform::finish(DialogOutcome outcome) {

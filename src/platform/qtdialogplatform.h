@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QPrinter>
+
+#include <map>
+#include <memory>
+
 #include "commondialog/dialogplatform.h"
 #include "platform/dialogoutcome.h"
 
@@ -15,13 +20,23 @@ public:
     std::int16_t GetFileTitle(const std::string& lpszFile, std::string& Buf,
                               std::uint16_t cchSize) override;
     std::int32_t ChooseColor(commondialog::CHOOSECOLOR& record) override;
+    std::int32_t ChooseFont(commondialog::CHOOSEFONT& record) override;
     std::int32_t CommDlgExtendedError() override { return extendedError_; }
     std::int32_t GetSysColor(std::int32_t nIndex) override;
 
+    // The printer behind a device-context handle that this platform returned; nullptr for any other
+    // handle. The platform owns its device contexts for as long as it exists.
+    QPrinter* printerOf(std::int32_t hdc) const;
+    // Keeps `printer` as a device context and returns its handle.
+    std::int32_t addDeviceContext(std::unique_ptr<QPrinter> printer);
+
 private:
     std::int32_t finish(DialogOutcome outcome);
+    std::int32_t newHandle();
 
     std::int32_t extendedError_ = 0;
+    std::int32_t lastHandle_ = 0;
+    std::map<std::int32_t, std::unique_ptr<QPrinter>> deviceContexts_;
 };
 
 }  // namespace platform

@@ -36,6 +36,11 @@ public:
     // The custom-colour table as each colour dialog received it.
     std::vector<commondialog::CustomColorTable> customColorsSent;
 
+    Script<commondialog::CHOOSEFONT> chooseFont = cancelDialog;
+    std::vector<commondialog::CHOOSEFONT> chooseFontRequests;
+    // The LOGFONT as each font dialog received it.
+    std::vector<commondialog::LOGFONT> logFontsSent;
+
     // System colour k is 0x00BBGGRR with k in each of its three bytes, plus 0x10 in the blue one;
     // the indexes asked for are kept.
     std::vector<std::int32_t> sysColorQueries;
@@ -67,6 +72,13 @@ public:
             customColorsSent.push_back(*record.lpCustColors);
         }
         return chooseColor(record);
+    }
+    std::int32_t ChooseFont(commondialog::CHOOSEFONT& record) override {
+        chooseFontRequests.push_back(record);
+        if (record.lpLogFont != nullptr) {
+            logFontsSent.push_back(*record.lpLogFont);
+        }
+        return chooseFont(record);
     }
     std::int32_t GetSysColor(std::int32_t nIndex) override {
         sysColorQueries.push_back(nIndex);
