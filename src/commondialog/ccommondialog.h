@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "commondialog/devicemode.h"
 #include "commondialog/dialogarguments.h"
 #include "commondialog/dialogplatform.h"
 #include "commondialog/fontobject.h"
@@ -61,6 +62,13 @@ public:
     // Raises the overflow error for a size that cannot be expressed in pixels or tenths of a point.
     bool VBChooseFont(FontObject& CurFont, ChooseFontArguments& arguments);
 
+    // The print dialog. Raises the overflow error for a FromPage or ToPage outside 16 bits.
+    bool vbPrintDlg(PrintDlgArguments& arguments);
+    // The page-setup dialog. It resets APIReturn() and ExtendedError() to 0 and leaves them there,
+    // and counts any non-zero result as acceptance. Raises the overflow error for a margin whose
+    // value in thousandths of an inch or hundredths of a millimetre does not fit 32 bits.
+    bool VBPageSetupDlg(PageSetupArguments& arguments);
+
 private:
     using FileDialogCall = std::int32_t (DialogPlatform::*)(OPENFILENAME&);
 
@@ -69,6 +77,10 @@ private:
                        std::int32_t noFilterIndex);
 
     void LoadDefaultCustomColors();
+    bool takeDeviceMode(std::int32_t hDevMode, devmode::KeptBytes& into);
+    void releaseBlock(std::int32_t hMem);
+    static void setPrinterMembers(PrinterObject& printer, const devmode::KeptBytes& deviceMode,
+                                  std::int16_t copies);
 
     static std::string BuildNulFilter(const std::string& Filter);
     static std::string CutAtNul(const std::string& text);
@@ -78,6 +90,8 @@ private:
     HostServices* host_ = nullptr;
     CustomColorTable CustomColors{};
     bool CustomColorsLoaded = false;
+    // The device mode of the last accepted print dialog.
+    devmode::KeptBytes LastDeviceMode{};
     std::int32_t apiReturn_ = 0;
     std::int32_t extendedError_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commondialog/dialogconstants.h"
+#include "commondialog/printerobject.h"
 
 // The in/out arguments of cCommonDialog's dialog methods, one struct per method with its members in
 // the method's argument order and at their defaults. A caller sets the members it needs, passes the
@@ -78,6 +79,63 @@ struct ChooseFontArguments {
     std::int32_t MaxSize = 0;
     // CF_ flags. Rewritten before the dialog and, when it is accepted, to the returned flags.
     std::int32_t flags = 0;
+};
+
+struct PrintDlgArguments {
+    // Out: the chosen printer's device context.
+    std::int32_t hdc = 0;
+    // In and out: 0 all pages, 1 a page range, 2 the selection.
+    std::int32_t PrintRange = 0;
+    bool DisablePageNumbers = false;
+    // In and out: the page range, which travels as signed 16-bit values.
+    std::int32_t FromPage = 1;
+    std::int32_t ToPage = -1;
+    bool DisableSelection = false;
+    // Out: the number of copies.
+    std::int16_t Copies = 0;
+    bool ShowPrintToFile = false;
+    bool DisablePrintToFile = true;
+    // In and out: whether to print to a file.
+    bool PrintToFile = false;
+    // In and out: whether copies are collated.
+    bool Collate = false;
+    bool PreventWarning = false;
+    // Passed to the platform as it is: here -1 is not "no owner".
+    std::int32_t Owner = 0;
+    // Receives the chosen copies, orientation, paper size and print quality; may be null.
+    PrinterObject* Printer = nullptr;
+    // Accepted and not used.
+    std::int32_t flags = 0;
+};
+
+struct PageSetupArguments {
+    // Passed to the platform as it is.
+    std::int32_t Owner = 0;
+    bool DisableMargins = false;
+    bool DisableOrientation = false;
+    bool DisablePaper = false;
+    bool DisablePrinter = false;
+    // In and out, in whole Units.
+    std::int32_t LeftMargin = 0;
+    std::int32_t MinLeftMargin = 0;
+    std::int32_t RightMargin = 0;
+    std::int32_t MinRightMargin = 0;
+    std::int32_t TopMargin = 0;
+    std::int32_t MinTopMargin = 0;
+    std::int32_t BottomMargin = 0;
+    std::int32_t MinBottomMargin = 0;
+    // Out: the device mode's paper size (DMPAPER_ code), orientation and print quality.
+    std::int32_t PaperSize = 1;
+    std::int32_t Orientation = 1;
+    std::int32_t PrintQuality = -1;
+    // 0 inches, anything else millimetres.
+    std::int32_t Units = 0;
+    // Receives the chosen copies, orientation, paper size and print quality; may be null.
+    PrinterObject* Printer = nullptr;
+    // Accepted and not used.
+    std::int32_t flags = 0;
+
+    friend bool operator==(const PageSetupArguments&, const PageSetupArguments&) = default;
 };
 
 }  // namespace commondialog

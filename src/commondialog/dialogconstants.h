@@ -47,10 +47,34 @@ inline constexpr std::int16_t ITALIC_FONTTYPE = 0x200;
 inline constexpr std::int16_t REGULAR_FONTTYPE = 0x400;
 inline constexpr std::int16_t SCREEN_FONTTYPE = 0x2000;
 
+// Print dialog (PRINTDLG.Flags).
+inline constexpr std::int32_t PD_SELECTION = 0x1;
+inline constexpr std::int32_t PD_PAGENUMS = 0x2;
+inline constexpr std::int32_t PD_NOSELECTION = 0x4;
+inline constexpr std::int32_t PD_NOPAGENUMS = 0x8;
+inline constexpr std::int32_t PD_COLLATE = 0x10;
+inline constexpr std::int32_t PD_PRINTTOFILE = 0x20;
+inline constexpr std::int32_t PD_NOWARNING = 0x80;
+inline constexpr std::int32_t PD_RETURNDC = 0x100;
+inline constexpr std::int32_t PD_USEDEVMODECOPIESANDCOLLATE = 0x40000;
+inline constexpr std::int32_t PD_DISABLEPRINTTOFILE = 0x80000;
+inline constexpr std::int32_t PD_HIDEPRINTTOFILE = 0x100000;
+
+// Page-setup dialog (PAGESETUPDLG.Flags).
+inline constexpr std::int32_t PSD_MINMARGINS = 0x1;
+inline constexpr std::int32_t PSD_MARGINS = 0x2;
+inline constexpr std::int32_t PSD_INTHOUSANDTHSOFINCHES = 0x4;
+inline constexpr std::int32_t PSD_INHUNDREDTHSOFMILLIMETERS = 0x8;
+inline constexpr std::int32_t PSD_DISABLEMARGINS = 0x10;
+inline constexpr std::int32_t PSD_DISABLEPRINTER = 0x20;
+inline constexpr std::int32_t PSD_DISABLEORIENTATION = 0x100;
+inline constexpr std::int32_t PSD_DISABLEPAPER = 0x200;
+
 // Extended error codes (CommDlgExtendedError).
 inline constexpr std::int32_t CDERR_STRUCTSIZE = 0x0001;
 inline constexpr std::int32_t CDERR_INITIALIZATION = 0x0002;
 inline constexpr std::int32_t CDERR_DIALOGFAILURE = 0xFFFF;
+inline constexpr std::int32_t PDERR_NODEFAULTPRN = 0x1008;
 inline constexpr std::int32_t CFERR_MAXLESSTHANMIN = 0x2002;
 inline constexpr std::int32_t FNERR_BUFFERTOOSMALL = 0x3003;
 

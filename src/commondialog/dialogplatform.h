@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "commondialog/dialogrecords.h"
@@ -28,12 +29,24 @@ public:
 
     virtual std::int32_t ChooseFont(CHOOSEFONT& record) = 0;
 
+    virtual std::int32_t PrintDlg(PRINTDLG& record) = 0;
+    // Any result but kDialogCancelled counts as acceptance for this dialog, so it returns
+    // kDialogCancelled for a failure too (with the failure's extended error).
+    virtual std::int32_t PageSetupDlg(PAGESETUPDLG& record) = 0;
+
     // The extended error code of the last dialog call: 0 unless it failed.
     virtual std::int32_t CommDlgExtendedError() = 0;
 
     // The system colour `nIndex` (0 scroll bar, 1 desktop, 2 active caption ... 15 button face) as
     // 0x00BBGGRR; 0 for an index the platform does not know.
     virtual std::int32_t GetSysColor(std::int32_t nIndex) = 0;
+
+    // The bytes of a memory block that a dialog returned (hDevMode, hDevNames), valid until
+    // GlobalUnlock(hMem); empty for a handle the platform does not know.
+    virtual std::span<const std::uint8_t> GlobalLock(std::int32_t hMem) = 0;
+    virtual void GlobalUnlock(std::int32_t hMem) = 0;
+    // Releases a memory block that a dialog returned.
+    virtual void GlobalFree(std::int32_t hMem) = 0;
 };
 
 }  // namespace commondialog

@@ -125,4 +125,73 @@ struct CHOOSEFONT {
     friend bool operator==(const CHOOSEFONT&, const CHOOSEFONT&) = default;
 };
 
+// The print request, 66 bytes packed. Page numbers are unsigned 16-bit.
+struct PRINTDLG {
+    static constexpr std::int32_t kSize = 66;
+
+    std::int32_t lStructSize = 0;
+    std::int32_t hwndOwner = 0;
+    // Out: the memory blocks of the chosen printer's device mode and names (0 for none).
+    std::int32_t hDevMode = 0;
+    std::int32_t hDevNames = 0;
+    // Out: the chosen printer's device context, with PD_RETURNDC.
+    std::int32_t hDC = 0;
+    std::int32_t Flags = 0;
+    std::uint16_t nFromPage = 0;
+    std::uint16_t nToPage = 0;
+    std::uint16_t nMinPage = 0;
+    std::uint16_t nMaxPage = 0;
+    std::uint16_t nCopies = 0;
+    std::int32_t hInstance = 0;
+    std::int32_t lCustData = 0;
+    std::int32_t lpfnPrintHook = 0;
+    std::int32_t lpfnSetupHook = 0;
+    std::optional<std::string> lpPrintTemplateName;
+    std::optional<std::string> lpSetupTemplateName;
+    std::int32_t hPrintTemplate = 0;
+    std::int32_t hSetupTemplate = 0;
+
+    friend bool operator==(const PRINTDLG&, const PRINTDLG&) = default;
+};
+
+struct POINT {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+
+    friend bool operator==(const POINT&, const POINT&) = default;
+};
+
+struct RECT {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+
+    friend bool operator==(const RECT&, const RECT&) = default;
+};
+
+// The page-setup request, 84 bytes. Sizes and margins are in thousandths of an inch
+// (PSD_INTHOUSANDTHSOFINCHES) or hundredths of a millimetre (PSD_INHUNDREDTHSOFMILLIMETERS).
+struct PAGESETUPDLG {
+    static constexpr std::int32_t kSize = 84;
+
+    std::int32_t lStructSize = 0;
+    std::int32_t hwndOwner = 0;
+    std::int32_t hDevMode = 0;
+    std::int32_t hDevNames = 0;
+    std::int32_t Flags = 0;
+    // Out: the paper's width and height as the page is oriented.
+    POINT ptPaperSize;
+    RECT rtMinMargin;
+    RECT rtMargin;
+    std::int32_t hInstance = 0;
+    std::int32_t lCustData = 0;
+    std::int32_t lpfnPageSetupHook = 0;
+    std::int32_t lpfnPagePaintHook = 0;
+    std::optional<std::string> lpPageSetupTemplateName;
+    std::int32_t hPageSetupTemplate = 0;
+
+    friend bool operator==(const PAGESETUPDLG&, const PAGESETUPDLG&) = default;
+};
+
 }  // namespace commondialog

@@ -28,6 +28,12 @@ bool runDialog(QDialog& dialog) {
     return dialog.result() == QDialog::Accepted;
 }
 
+bool execDialog(QDialog& dialog) {
+    Q_ASSERT(dialog.parentWidget() != nullptr);
+    dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 double screenDotsPerInchY() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;

@@ -19,6 +19,11 @@ std::optional<QWidget*> ownerWindow(std::int32_t hwndOwner);
 // makes every dialog application-modal, which would block the main window of an ownerless dialog.
 bool runDialog(QDialog& dialog);
 
+// As runDialog(), through QDialog::exec(), for a dialog that hands the user's choices on only from
+// there. exec() makes a dialog without a parent application-modal, so the dialog must have a
+// parent: the owner, or for an ownerless dialog a hidden widget, which it alone then blocks.
+bool execDialog(QDialog& dialog);
+
 // The logical dots per inch of the primary screen in the vertical direction; 96 without a screen.
 double screenDotsPerInchY();
 

@@ -2,8 +2,10 @@
 
 #include "platform/colordialog.h"
 #include "platform/colorvalues.h"
+#include "platform/devicemodeblock.h"
 #include "platform/filedialog.h"
 #include "platform/fontdialog.h"
+#include "platform/printdialogs.h"
 
 namespace platform {
 
@@ -28,8 +30,52 @@ std::int32_t QtDialogPlatform::ChooseFont(commondialog::CHOOSEFONT& record) {
     return finish(showFontDialog(record));
 }
 
+std::int32_t QtDialogPlatform::PrintDlg(commondialog::PRINTDLG& record) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const DialogOutcome outcome = showPrintDialog(record, *printer);
+    if (outcome.result == commondialog::kDialogAccepted) {
+        record.hDevMode = addMemoryBlock(deviceModeBlock(*printer));
+        record.hDevNames = 0;
+        record.hDC = (record.Flags & commondialog::PD_RETURNDC) != 0
+                         ? addDeviceContext(std::move(printer))
+                         : 0;
+    }
+    return finish(outcome);
+}
+
+std::int32_t QtDialogPlatform::PageSetupDlg(commondialog::PAGESETUPDLG& record) {
+    QPrinter printer(QPrinter::HighResolution);
+    DialogOutcome outcome = showPageSetupDialog(record, printer);
+    if (outcome.result == commondialog::kDialogAccepted) {
+        record.hDevMode = addMemoryBlock(deviceModeBlock(printer));
+        record.hDevNames = 0;
+    } else {
+        // This dialog's callers take any non-zero result for acceptance.
+        outcome.result = commondialog::kDialogCancelled;
+    }
+    return finish(outcome);
+}
+
 std::int32_t QtDialogPlatform::GetSysColor(std::int32_t nIndex) {
     return systemColor(nIndex);
+}
+
+std::span<const std::uint8_t> QtDialogPlatform::GlobalLock(std::int32_t hMem) {
+    const auto found = memoryBlocks_.find(hMem);
+    if (found == memoryBlocks_.end()) {
+        return {};
+    }
+    return found->second;
+}
+
+void QtDialogPlatform::GlobalFree(std::int32_t hMem) {
+    memoryBlocks_.erase(hMem);
+}
+
+std::int32_t QtDialogPlatform::addMemoryBlock(std::vector<std::uint8_t> block) {
+    const std::int32_t handle = newHandle();
+    memoryBlocks_.emplace(handle, std::move(block));
+    return handle;
 }
 
 QPrinter* QtDialogPlatform::printerOf(std::int32_t hdc) const {

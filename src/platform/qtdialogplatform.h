@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "commondialog/dialogplatform.h"
 #include "platform/dialogoutcome.h"
@@ -21,8 +22,18 @@ public:
                               std::uint16_t cchSize) override;
     std::int32_t ChooseColor(commondialog::CHOOSECOLOR& record) override;
     std::int32_t ChooseFont(commondialog::CHOOSEFONT& record) override;
+    // An accepted print dialog returns the device mode and, with PD_RETURNDC, the chosen printer
+    // as a device context (see printerOf()); no device-names block.
+    std::int32_t PrintDlg(commondialog::PRINTDLG& record) override;
+    // An accepted page setup returns the device mode of the default printer with the chosen paper
+    // and orientation (of a PDF printer when none is installed).
+    std::int32_t PageSetupDlg(commondialog::PAGESETUPDLG& record) override;
     std::int32_t CommDlgExtendedError() override { return extendedError_; }
     std::int32_t GetSysColor(std::int32_t nIndex) override;
+    // Memory blocks stay in place until they are freed, so locking needs no count.
+    std::span<const std::uint8_t> GlobalLock(std::int32_t hMem) override;
+    void GlobalUnlock(std::int32_t) override {}
+    void GlobalFree(std::int32_t hMem) override;
 
     // The printer behind a device-context handle that this platform returned; nullptr for any other
     // handle. The platform owns its device contexts for as long as it exists.
@@ -33,10 +44,12 @@ public:
 private:
     std::int32_t finish(DialogOutcome outcome);
     std::int32_t newHandle();
+    std::int32_t addMemoryBlock(std::vector<std::uint8_t> block);
 
     std::int32_t extendedError_ = 0;
     std::int32_t lastHandle_ = 0;
     std::map<std::int32_t, std::unique_ptr<QPrinter>> deviceContexts_;
+    std::map<std::int32_t, std::vector<std::uint8_t>> memoryBlocks_;
 };
 
 }  // namespace platform

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "commondialog/devicemode.h"
 #include "commondialog/dialogconstants.h"
 #include "commondialog/dialogplatform.h"
 
@@ -40,6 +44,36 @@ public:
     std::vector<commondialog::CHOOSEFONT> chooseFontRequests;
     // The LOGFONT as each font dialog received it.
     std::vector<commondialog::LOGFONT> logFontsSent;
+
+    Script<commondialog::PRINTDLG> printDlg = cancelDialog;
+    std::vector<commondialog::PRINTDLG> printDlgRequests;
+    Script<commondialog::PAGESETUPDLG> pageSetupDlg = cancelDialog;
+    std::vector<commondialog::PAGESETUPDLG> pageSetupDlgRequests;
+
+    // Memory blocks by handle, and every lock, unlock and free as "lock 7", "unlock 7", "free 7".
+    std::map<std::int32_t, std::vector<std::uint8_t>> blocks;
+    std::vector<std::string> blockCalls;
+
+    // A device-mode block holding the five fields the dialogs read; returns its handle.
+    std::int32_t addDeviceMode(std::int16_t copies, std::int16_t orientation,
+                               std::int16_t paperSize, std::int16_t printQuality,
+                               std::int16_t collate, std::size_t size = 156) {
+        namespace devmode = commondialog::devmode;
+        std::vector<std::uint8_t> block(size, 0xEE);
+        for (const auto& [offset, value] :
+             {std::pair{devmode::dmCopies, copies}, std::pair{devmode::dmOrientation, orientation},
+              std::pair{devmode::dmPaperSize, paperSize},
+              std::pair{devmode::dmPrintQuality, printQuality},
+              std::pair{devmode::dmCollate, collate}}) {
+            if (offset + 1 < size) {
+                block[offset] = static_cast<std::uint8_t>(value & 0xFF);
+                block[offset + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
+            }
+        }
+        const auto handle = static_cast<std::int32_t>(0x4000 + blocks.size());
+        blocks[handle] = std::move(block);
+        return handle;
+    }
 
     // System colour k is 0x00BBGGRR with k in each of its three bytes, plus 0x10 in the blue one;
     // the indexes asked for are kept.
@@ -79,6 +113,29 @@ public:
             logFontsSent.push_back(*record.lpLogFont);
         }
         return chooseFont(record);
+    }
+    std::int32_t PrintDlg(commondialog::PRINTDLG& record) override {
+        printDlgRequests.push_back(record);
+        return printDlg(record);
+    }
+    std::int32_t PageSetupDlg(commondialog::PAGESETUPDLG& record) override {
+        pageSetupDlgRequests.push_back(record);
+        return pageSetupDlg(record);
+    }
+    std::span<const std::uint8_t> GlobalLock(std::int32_t hMem) override {
+        blockCalls.push_back("lock " + std::to_string(hMem));
+        const auto found = blocks.find(hMem);
+        if (found == blocks.end()) {
+            return {};
+        }
+        return found->second;
+    }
+    void GlobalUnlock(std::int32_t hMem) override {
+        blockCalls.push_back("unlock " + std::to_string(hMem));
+    }
+    void GlobalFree(std::int32_t hMem) override {
+        blockCalls.push_back("free " + std::to_string(hMem));
+        blocks.erase(hMem);
     }
     std::int32_t GetSysColor(std::int32_t nIndex) override {
         sysColorQueries.push_back(nIndex);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "commondialog/fontobject.h"
 #include "commondialog/hostservices.h"
+#include "commondialog/printerobject.h"
+#include "runtime/runtimeerror.h"
 
 namespace testsupport {
 
@@ -61,6 +64,27 @@ private:
     bool log(const char* member, bool value) {
         writes.push_back(std::string(member) + (value ? "=1" : "=0"));
         return value;
+    }
+};
+
+// A printer that logs each member it receives as "Member=value"; the members named in `refusing`
+// raise instead.
+class FakePrinterObject : public commondialog::PrinterObject {
+public:
+    std::set<std::string> refusing;
+    std::vector<std::string> writes;
+
+    void setCopies(std::int16_t value) override { set("Copies", value); }
+    void setOrientation(std::int16_t value) override { set("Orientation", value); }
+    void setPaperSize(std::int16_t value) override { set("PaperSize", value); }
+    void setPrintQuality(std::int16_t value) override { set("PrintQuality", value); }
+
+private:
+    void set(const std::string& member, std::int16_t value) {
+        if (refusing.contains(member)) {
+            runtime::raise(runtime::ErrorNumber::InvalidProcedureCall, member);
+        }
+        writes.push_back(member + "=" + std::to_string(value));
     }
 };
 
