@@ -68,15 +68,12 @@ TEST_F(ColorDialog, DefaultsStartAtTheColourWithTheCustomTable) {
     EXPECT_EQ(platform.customColorsSent.back(), systemColorTable());
 }
 
-TEST_F(ColorDialog, BooleansAddTheirFlags) {
+TEST_F(ColorDialog, SolidColoursAndAnOwnerAreSent) {
     ChooseColorArguments arguments;
     arguments.AnyColor = false;
-    arguments.FullOpen = true;
-    arguments.DisableFullOpen = true;
     arguments.Owner = 77;
-    arguments.flags = 0x7FFF;  // not used
     dialog.VBChooseColor(arguments);
-    EXPECT_EQ(platform.chooseColorRequests.back().Flags, 0x80 | 0x1 | 0x2 | 0x4);
+    EXPECT_EQ(platform.chooseColorRequests.back().Flags, CC_SOLIDCOLOR | CC_RGBINIT);
     EXPECT_EQ(platform.chooseColorRequests.back().hwndOwner, 77);
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "commondialog/ccommondialog.h"
-#include "commondialog/errorof.h"
 #include "commondialog/fakedialogplatform.h"
 
 namespace commondialog {
@@ -93,14 +92,6 @@ TEST_F(SaveFileDialog, CancelAndFailureResetFilterIndexToZero) {
     expectReset(failed);
     EXPECT_EQ(dialog.APIReturn(), 2);
     EXPECT_EQ(dialog.ExtendedError(), 0x3002);
-}
-
-TEST_F(SaveFileDialog, ANameOverItsBufferIsRefused) {
-    SaveFileArguments arguments;
-    arguments.Filename = std::string(261, 'n');
-    EXPECT_EQ(testsupport::raisedError([&] { dialog.VBGetSaveFileName(arguments); }),
-              runtime::ErrorNumber::InvalidProcedureCall);
-    EXPECT_TRUE(platform.saveFileNameRequests.empty());
 }
 
 TEST(FileTitle, IsThePlatformsTitleWithoutItsFill) {

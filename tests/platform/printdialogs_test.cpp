@@ -19,7 +19,10 @@ namespace {
 
 using namespace commondialog;
 
-constexpr std::int32_t kA4 = 9;  // DMPAPER_A4, the PDF printer's default paper
+// The paper a page setup starts with: the default printer's (A4 for the PDF printer).
+QPageSize defaultPaper() {
+    return QPrinter(QPrinter::HighResolution).pageLayout().pageSize();
+}
 
 bool printersInstalled() {
     return !QPrinterInfo::availablePrinterNames().isEmpty();
@@ -77,7 +80,8 @@ TEST_F(QtPrintDialogs, PrintingToAFileReturnsThePrinterAndItsDeviceMode) {
     EXPECT_TRUE(arguments.Collate);
     // The printer object received the device mode's settings.
     EXPECT_EQ(target.copyCount(), 3);
-    EXPECT_EQ(target.pageLayout().pageSize().windowsId(), kA4);
+    EXPECT_EQ(target.pageLayout().pageSize().windowsId(),
+              chosen->pageLayout().pageSize().windowsId());
     EXPECT_EQ(target.resolution(), chosen->resolution());
 }
 
@@ -109,7 +113,7 @@ TEST_F(QtPrintDialogs, PageSetupReturnsMarginsInTheCallersUnitsAndTheDeviceMode)
     EXPECT_EQ(arguments.TopMargin, 1);
     EXPECT_EQ(arguments.BottomMargin, 2);
     EXPECT_EQ(arguments.Orientation, 2);
-    EXPECT_EQ(arguments.PaperSize, kA4);
+    EXPECT_EQ(arguments.PaperSize, defaultPaper().windowsId());
     EXPECT_GT(arguments.PrintQuality, 0);
 
     PageSetupArguments millimetres;
@@ -136,10 +140,10 @@ TEST_F(QtPrintDialogs, PageSetupKeepsWhatTheCallerDisabled) {
     });
     ASSERT_EQ(platform.PageSetupDlg(record), kDialogAccepted);
     EXPECT_EQ(record.rtMargin, (RECT{500, 500, 500, 500}));
-    // A4 upright, in thousandths of an inch.
-    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Inch) * 1000;
-    EXPECT_EQ(record.ptPaperSize, (POINT{static_cast<std::int32_t>(std::lround(a4.width())),
-                                         static_cast<std::int32_t>(std::lround(a4.height()))}));
+    // The paper upright, in thousandths of an inch.
+    const QSizeF paper = defaultPaper().size(QPageSize::Inch) * 1000;
+    EXPECT_EQ(record.ptPaperSize, (POINT{static_cast<std::int32_t>(std::lround(paper.width())),
+                                         static_cast<std::int32_t>(std::lround(paper.height()))}));
     const auto block = platform.GlobalLock(record.hDevMode);
     ASSERT_EQ(block.size(), devmode::kBlockSize);
     EXPECT_EQ(devmode::readField(block.first<devmode::kKeptSize>(), devmode::dmOrientation), 1);
