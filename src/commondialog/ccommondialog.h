@@ -18,8 +18,9 @@ namespace commondialog {
 // raw result of that call stays readable as APIReturn() and the reason of a failure as
 // ExtendedError(), so a caller can tell a cancel (ExtendedError() 0) from a failure.
 //
-// Arguments are checked before any dialog is shown: a bad one raises the runtime error, and then
-// no argument has been written and both values are 0.
+// Arguments are checked before any dialog is shown: a bad one raises the runtime error and no
+// dialog appears. Outputs are written only after the dialog, except for the font dialog's flags and
+// printer device context, which it settles first.
 class cCommonDialog {
 public:
     // The font dialog needs the host's services as well; without them it raises the

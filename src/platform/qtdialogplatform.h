@@ -13,7 +13,8 @@ namespace platform {
 
 // The dialog platform on Qt's standard dialogs. Each call shows its dialog (owned by the widget
 // whose window id is hwndOwner, or by no window), returns 1 when it is accepted, 0 when it is
-// cancelled and 2 when it fails, and keeps the failure's code for CommDlgExtendedError().
+// cancelled and 2 when it fails (the page setup 0), and keeps the failure's code for
+// CommDlgExtendedError().
 class QtDialogPlatform : public commondialog::DialogPlatform {
 public:
     std::int32_t GetOpenFileName(commondialog::OPENFILENAME& record) override;
