@@ -101,6 +101,8 @@ TEST(FileTitle, IsThePlatformsTitleWithoutItsFill) {
     std::string path = "/data/font.bin";
     EXPECT_EQ(dialog.VBGetFileTitle(path), "font.bin");
     EXPECT_EQ(platform.fileTitleRequests, std::vector<std::string>{"/data/font.bin"});
+    EXPECT_EQ(platform.fileTitleBuffers,
+              (std::vector<std::pair<std::size_t, std::uint16_t>>{{260, 260}}));
     EXPECT_EQ(path, "/data/font.bin");
 }
 
