@@ -293,30 +293,5 @@ TEST_F(PageSetupDialog, CancelLeavesEveryArgument) {
     EXPECT_TRUE(printer.writes.empty());
 }
 
-// A platform that offers the open-file dialog alone, as a tool that drives the viewer does.
-class OpenDialogOnly : public DialogPlatform {
-public:
-    std::int32_t GetOpenFileName(OPENFILENAME&) override { return kDialogCancelled; }
-    std::int32_t CommDlgExtendedError() override { return 0; }
-};
-
-TEST(PartialPlatform, DialogsItDoesNotOfferFailWithoutWritingResults) {
-    OpenDialogOnly platform;
-    cCommonDialog dialog(platform);
-    ChooseColorArguments color;
-    EXPECT_FALSE(dialog.VBChooseColor(color));
-    EXPECT_EQ(color.Color, -1);
-    EXPECT_EQ(dialog.CustomColor(0), 0);
-    PrintDlgArguments print;
-    EXPECT_FALSE(dialog.vbPrintDlg(print));
-    EXPECT_EQ(dialog.APIReturn(), kDialogFailed);
-    PageSetupArguments pageSetup;
-    pageSetup.LeftMargin = 1;
-    EXPECT_FALSE(dialog.VBPageSetupDlg(pageSetup));
-    EXPECT_EQ(pageSetup.LeftMargin, 1);
-    std::string path = "/data/font.bin";
-    EXPECT_EQ(dialog.VBGetFileTitle(path), "");
-}
-
 }  // namespace
 }  // namespace commondialog

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "commondialog/dialogplatform.h"
+#include "platform/qtdialogplatform.h"
 
 namespace screenshot {
 
-// A dialog platform that answers every open-file dialog with one chosen file at once, as a person
-// who picks that file would, so the window can be driven without anyone at the screen.
-class ChosenFileDialogs : public commondialog::DialogPlatform {
+// The Qt dialog platform, but every open-file dialog is answered at once with one chosen file, as
+// a person who picks that file would, so the window can be driven without anyone at the screen.
+class ChosenFileDialogs : public platform::QtDialogPlatform {
 public:
     explicit ChosenFileDialogs(std::string path) : path_(std::move(path)) {}
 
