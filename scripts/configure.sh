@@ -1,7 +1,31 @@
 #!/usr/bin/env bash
-# Configures the one out-of-tree build folder, build/, when it is not configured yet.
+# Configures an out-of-tree build folder when it is not configured yet:
+#   scripts/configure.sh        build/       the viewer, its tests and benchmarks (g++)
+#   scripts/configure.sh asan   build-asan/  the viewer and its tests with AddressSanitizer and
+#                                            UndefinedBehaviorSanitizer (g++)
+#   scripts/configure.sh fuzz   build-fuzz/  the fuzz targets with libFuzzer and both sanitizers
+#                                            (clang++)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [[ ! -f build/build.ninja ]]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+case "${1:-}" in
+    "")
+        folder=build
+        options=()
+        ;;
+    asan)
+        folder=build-asan
+        options=(-DBOOTFONT_SANITIZE=ON -DBOOTFONT_BUILD_BENCHMARKS=OFF)
+        ;;
+    fuzz)
+        folder=build-fuzz
+        options=(-DCMAKE_CXX_COMPILER=clang++ -DBOOTFONT_BUILD_FUZZERS=ON
+                 -DBOOTFONT_BUILD_TESTS=OFF -DBOOTFONT_BUILD_BENCHMARKS=OFF)
+        ;;
+    *)
+        echo "usage: $0 [asan|fuzz]" >&2
+        exit 2
+        ;;
+esac
+if [[ ! -f $folder/build.ninja ]]; then
+    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 fi
