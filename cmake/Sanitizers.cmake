@@ -30,4 +30,6 @@ if(BOOTFONT_SANITIZE OR BOOTFONT_BUILD_FUZZERS)
     # Linked into every test and fuzz program of an instrumented build.
     add_library(sanitizer_options OBJECT ${PROJECT_SOURCE_DIR}/tests/support/sanitizeroptions.cpp)
     target_link_libraries(sanitizer_options PRIVATE project_warnings)
+    target_compile_definitions(sanitizer_options PRIVATE
+        BOOTFONT_LSAN_SUPPRESSIONS="${PROJECT_SOURCE_DIR}/tests/support/lsan.supp")
 endif()

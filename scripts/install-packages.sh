@@ -9,6 +9,7 @@ packages=(
     fonts-arphic-uming fonts-dejavu-core      # stand-ins for the window's 宋体 and Tahoma
     unifont                                   # glyphs of the generated sample fonts
     desktop-file-utils appstream              # the install test validates the menu entry and metainfo
+    clang libclang-rt-14-dev                  # libFuzzer and the sanitizers' clang run-time
 )
 
 missing=()

@@ -1,0 +1,171 @@
+// libFuzzer target: arbitrary bytes as a boot font file, taken through everything a user can reach
+// from one. The bytes are written to a file and read the way the open command reads it (header,
+// signature test, both glyph tables, the thirteen header texts, the after-load page indicator and
+// the single-byte view), then the display buttons' drawings run on the state that left: the
+// single-byte view, the first double-byte page, the pages at 500 and at the last page start, and
+// the previous and next buttons. The system's runtime errors are expected outcomes; a sanitizer
+// report, a crash, a hang or runaway memory is a finding, and so is a table whose size disagrees
+// with its header after a load that raised nothing.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "bootfont/fontloader.h"
+#include "runtime/runtimeerror.h"
+#include "support/fakeservices.h"
+#include "viewer/form1.h"
+#include "viewer/headertext.h"
+
+namespace {
+
+// The file the bytes go through: one per process, in a private temporary folder removed at exit.
+class InputFile {
+public:
+    InputFile() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "bootfont-fuzz-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
+        folder_ = pattern;
+        path_ = folder_ / "BOOTFONT.BIN";
+    }
+    ~InputFile() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    const std::filesystem::path& write(const std::uint8_t* data, std::size_t size) {
+        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            std::perror("open");
+            std::abort();
+        }
+        while (size > 0) {
+            const ssize_t written = ::write(fd, data, size);
+            if (written <= 0) {
+                std::perror("write");
+                std::abort();
+            }
+            data += written;
+            size -= static_cast<std::size_t>(written);
+        }
+        ::close(fd);
+        return path_;
+    }
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path path_;
+};
+
+// One step of the user's; a runtime error ends it, as the window's event boundary does.
+template <typename Step>
+bool runStep(Step&& step) {
+    try {
+        step();
+        return true;
+    } catch (const runtime::RuntimeError&) {
+        return false;
+    }
+}
+
+// A finding that no sanitizer would see: report it and stop, so libFuzzer keeps the input.
+void expect(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "fontfile_fuzzer: %s\n", what);
+        std::abort();
+    }
+}
+
+void expectTableSize(std::int32_t count, std::int32_t offset, std::int64_t size, const char* what) {
+    if (count >= 1 && offset >= 1) {
+        expect(size == count, what);
+    }
+}
+
+// The start of the page that holds the last double-byte glyph, as far as a 16-bit page start
+// reaches.
+std::int16_t lastPageStart(std::int32_t numDbcsChars) {
+    constexpr std::int32_t kPage = viewer::kGlyphsPerPage;
+    constexpr std::int32_t kHighestStart = 32767 / kPage * kPage;
+    if (numDbcsChars < 1) {
+        return 0;
+    }
+    return static_cast<std::int16_t>(std::min((numDbcsChars - 1) / kPage * kPage, kHighestStart));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's hashes then iterate in the same order in every run, and so do the comparisons that
+    // libFuzzer sees inside Qt: a run with a fixed seed takes the same path each time.
+    qputenv("QT_HASH_SEED", "0");
+    // Qt keeps a reference to argc, and libFuzzer's own flags are none of Qt's business.
+    static int qtArgc = 1;
+    static char name[] = "fontfile_fuzzer";
+    static char* qtArgv[] = {name, nullptr};
+    // Lives as long as the process; destroying it during exit() would only add noise.
+    static QApplication* const application = new QApplication(qtArgc, qtArgv);
+    (void)application;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static InputFile input;
+    const std::filesystem::path& path = input.write(data, size);
+
+    testsupport::RecordingMessageBox messageBox;
+    testsupport::RecordingShell shell;
+    Form1 form({messageBox, shell});
+    bootfont::ViewerState& state = form.state();
+    const bootfont::BootFontHeader& header = state.Header;
+
+    // The open command's reading and showing steps; the first error ends them. The signature
+    // decides nothing here, so every input reaches the tables and the drawing.
+    const bool loaded = runStep([&] {
+        bootfont::FontFileReader file(path);
+        bootfont::readHeader(state, file);
+        (void)bootfont::hasBootFontSignature(header);
+        form.setDisplayButtonsEnabled(true);
+        form.ShowHeader();
+        bootfont::GetSbcs(state, file);
+        bootfont::GetDbcs(state, file);
+        file.close();
+        form.ShowSBCS();
+        (void)viewer::afterLoadPageIndicatorText(header.NumDbcsChars);
+    });
+    if (loaded) {
+        expectTableSize(header.NumSbcsChars, header.SbcsOffset, state.SbcsGlyphs.size(),
+                        "single-byte table size differs from its count");
+        expectTableSize(header.NumDbcsChars, header.DbcsOffset, state.DbcsGlyphs.size(),
+                        "double-byte table size differs from its count");
+    }
+    // A hostile count is refused before its table is allocated.
+    expect(state.SbcsGlyphs.size() <= 32768 && state.DbcsGlyphs.size() <= 32768,
+           "a glyph table larger than a 16-bit index can reach");
+
+    // What the display buttons do next, whatever the load left.
+    runStep([&] { form.ShowSBCS(); });
+    runStep([&] { form.ShowDBCS(0); });
+    runStep([&] { form.ShowDBCS(viewer::kGlyphsPerPage); });
+    runStep([&] { form.ShowDBCS(lastPageStart(header.NumDbcsChars)); });
+    // The previous and next buttons go through the window's own error reporting.
+    for (const char* name : {"Command4", "Command5"}) {
+        if (auto* button = form.findChild<QPushButton*>(QString::fromLatin1(name))) {
+            button->click();
+        }
+    }
+    return 0;
+}
