@@ -2,11 +2,10 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 
-#include "hardening/opencommandsteps.h"
 #include "viewer/picturebox.h"
 
 namespace testsupport {
@@ -20,16 +19,21 @@ QPushButton* button(Form1& form, int number) {
     return found;
 }
 
+int openDescriptors() {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                          std::filesystem::directory_iterator{}));
+}
+
 // The text of the message a click shows, if it shows one.
-std::optional<std::string> clickReport(Form1& form, const RecordingMessageBox& messageBox,
-                                       int number) {
-    const std::size_t before = messageBox.messages.size();
-    button(form, number)->click();
-    if (messageBox.messages.size() == before) {
+std::optional<std::string> clickReport(WindowOnAFont& window, int number) {
+    const std::size_t before = window.messageBox.messages.size();
+    button(window.form, number)->click();
+    const auto& messages = window.messageBox.messages;
+    if (messages.size() == before) {
         return std::nullopt;
     }
-    EXPECT_EQ(messageBox.messages.size(), before + 1) << "one click, one message";
-    return messageBox.messages.back().text;
+    EXPECT_EQ(messages.size(), before + 1) << "one click, one message";
+    return messages.back().text;
 }
 
 std::optional<std::string> reportOf(std::optional<ErrorNumber> error) {
@@ -80,6 +84,32 @@ void expectTable(const char* name, const runtime::CheckedArray<Record>& table, T
 
 }  // namespace
 
+WindowOnAFont::WindowOnAFont(const std::filesystem::path& earlierFont) {
+    EXPECT_TRUE(open(earlierFont).empty()) << "the earlier font did not open cleanly";
+}
+
+std::vector<std::string> WindowOnAFont::open(const std::filesystem::path& path,
+                                             const std::function<void()>& beforeAnswer) {
+    dialogs.openFileName = [&](commondialog::OPENFILENAME& record) {
+        if (beforeAnswer) {
+            beforeAnswer();
+        }
+        writeBuffer(record.lpstrFile, path.string());
+        return commondialog::kDialogAccepted;
+    };
+    const std::size_t before = messageBox.messages.size();
+    const int descriptors = openDescriptors();
+    button(form, 1)->click();
+    EXPECT_EQ(openDescriptors(), descriptors) << "the open command left a file open";
+    dialogs.openFileName = cancelDialog;
+
+    std::vector<std::string> shown;
+    for (std::size_t i = before; i < messageBox.messages.size(); ++i) {
+        shown.push_back(messageBox.messages[i].text);
+    }
+    return shown;
+}
+
 HostileFileTest::HostileFileTest() {
     earlierFont_ = write(BootFontBuilder()
                              .sbcsTable(49, sbcsGlyphs(5, 200))
@@ -96,71 +126,68 @@ std::filesystem::path HostileFileTest::writeBytes(const std::vector<std::uint8_t
     return path;
 }
 
-void HostileFileTest::openEarlierFont(Form1& form) {
-    const OpenOutcome outcome = openLikeTheOpenCommand(form, earlierFont_);
-    ASSERT_TRUE(outcome.accepted);
-    ASSERT_FALSE(outcome.error);
-}
-
 void HostileFileTest::expectOpening(const std::filesystem::path& path,
                                     const std::vector<std::uint8_t>& bytes,
                                     const Expected& expected) {
-    RecordingMessageBox messageBox;
-    RecordingShell shell;
-    Form1 form({messageBox, shell});
-    openEarlierFont(form);
-    const auto earlierSbcs = form.state().SbcsGlyphs;
-    const auto earlierDbcs = form.state().DbcsGlyphs;
+    WindowOnAFont window(earlierFont_);
+    const auto earlierSbcs = window.form.state().SbcsGlyphs;
+    const auto earlierDbcs = window.form.state().DbcsGlyphs;
 
-    const OpenOutcome outcome = openLikeTheOpenCommand(form, path);
-    EXPECT_EQ(outcome.accepted, expected.accepted);
-    EXPECT_EQ(outcome.error, expected.open);
-    const bootfont::BootFontHeader& header = form.state().Header;
-    expectTable<bootfont::kSbcsRecordSize>("single-byte", form.state().SbcsGlyphs, expected.sbcs,
-                                           earlierSbcs, bytes, header.NumSbcsChars,
+    std::vector<std::string> reports;
+    if (!expected.accepted) {
+        reports.push_back("Not bootfont file!!!\u201C");
+    } else if (expected.open) {
+        reports.push_back(*reportOf(expected.open));
+    }
+    EXPECT_EQ(window.open(path), reports);
+    const bootfont::BootFontHeader& header = window.form.state().Header;
+    expectTable<bootfont::kSbcsRecordSize>("single-byte", window.form.state().SbcsGlyphs,
+                                           expected.sbcs, earlierSbcs, bytes, header.NumSbcsChars,
                                            header.SbcsOffset);
-    expectTable<bootfont::kDbcsRecordSize>("double-byte", form.state().DbcsGlyphs, expected.dbcs,
-                                           earlierDbcs, bytes, header.NumDbcsChars,
+    expectTable<bootfont::kDbcsRecordSize>("double-byte", window.form.state().DbcsGlyphs,
+                                           expected.dbcs, earlierDbcs, bytes, header.NumDbcsChars,
                                            header.DbcsOffset);
-    EXPECT_EQ(clickReport(form, messageBox, 2), reportOf(expected.singleByteView));
-    EXPECT_EQ(clickReport(form, messageBox, 3), reportOf(expected.firstDoubleBytePage));
+    EXPECT_EQ(clickReport(window, 2), reportOf(expected.singleByteView));
+    EXPECT_EQ(clickReport(window, 3), reportOf(expected.firstDoubleBytePage));
 
-    expectStillUsable(form, messageBox);
+    expectStillUsable(window);
 }
 
-void HostileFileTest::expectRefused(const std::filesystem::path& path, ErrorNumber error) {
-    RecordingMessageBox messageBox;
-    RecordingShell shell;
-    Form1 form({messageBox, shell});
-    openEarlierFont(form);
-    const bootfont::ViewerState before = form.state();
-    const QString languageBox = form.text1Text(0);
+void HostileFileTest::expectRefused(const std::filesystem::path& path, ErrorNumber error,
+                                    const std::function<void()>& whileDialogIsUp) {
+    WindowOnAFont window(earlierFont_);
+    const bootfont::ViewerState before = window.form.state();
+    QStringList boxes;
+    for (int i = 0; i < 13; ++i) {
+        boxes << window.form.text1Text(i);
+    }
 
-    const OpenOutcome outcome = openLikeTheOpenCommand(form, path);
-    EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(outcome.error, error);
-    EXPECT_EQ(form.state().Header, before.Header);
-    EXPECT_EQ(form.state().SbcsGlyphs, before.SbcsGlyphs);
-    EXPECT_EQ(form.state().DbcsGlyphs, before.DbcsGlyphs);
-    EXPECT_EQ(form.text1Text(0), languageBox);
-    EXPECT_TRUE(button(form, 3)->isEnabled());
+    EXPECT_EQ(window.open(path, whileDialogIsUp), std::vector{*reportOf(error)});
+    const bootfont::ViewerState& after = window.form.state();
+    EXPECT_EQ(after.Header, before.Header);
+    EXPECT_EQ(after.SbcsGlyphs, before.SbcsGlyphs);
+    EXPECT_EQ(after.DbcsGlyphs, before.DbcsGlyphs);
+    for (int i = 0; i < 13; ++i) {
+        EXPECT_EQ(window.form.text1Text(i), boxes[i]) << "box " << i;
+    }
+    EXPECT_TRUE(button(window.form, 3)->isEnabled());
 
-    expectStillUsable(form, messageBox);
+    expectStillUsable(window);
 }
 
-void HostileFileTest::expectStillUsable(Form1& form, const RecordingMessageBox& messageBox) {
-    const std::size_t messages = messageBox.messages.size();
-    openEarlierFont(form);
-    auto* picture = form.findChild<PictureBox*>(QStringLiteral("Picture1"));
+void HostileFileTest::expectStillUsable(WindowOnAFont& window) {
+    const std::size_t messages = window.messageBox.messages.size();
+    EXPECT_TRUE(window.open(earlierFont_).empty()) << "the good font does not open cleanly";
+    auto* picture = window.form.findChild<PictureBox*>(QStringLiteral("Picture1"));
     ASSERT_NE(picture, nullptr);
     const int refreshes = picture->refreshCount();
-    button(form, 2)->click();
-    button(form, 3)->click();
-    EXPECT_EQ(messageBox.messages.size(), messages) << "the good font reports an error";
+    button(window.form, 2)->click();
+    button(window.form, 3)->click();
+    EXPECT_EQ(window.messageBox.messages.size(), messages) << "the good font reports an error";
     EXPECT_EQ(picture->refreshCount(), refreshes + 2) << "the good font was not drawn";
-    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+    EXPECT_EQ(window.form.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
               QStringLiteral("第 1 / 1 页"));
-    EXPECT_EQ(form.state().DbcsGlyphs.size(), 7);
+    EXPECT_EQ(window.form.state().DbcsGlyphs.size(), 7);
 }
 
 }  // namespace testsupport

@@ -4,9 +4,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "commondialog/fakedialogplatform.h"
 #include "runtime/runtimeerror.h"
 #include "support/bootfontbuilder.h"
 #include "support/fakeservices.h"
@@ -27,7 +30,7 @@ enum class Table {
 // a case differs.
 struct Expected {
     bool accepted = true;
-    std::optional<runtime::ErrorNumber> open;  // the error that ends the open command
+    std::optional<runtime::ErrorNumber> open;  // the error that ends the open command, reported
     Table sbcs = Table::Replaced;
     Table dbcs = Table::Replaced;
     std::optional<runtime::ErrorNumber> singleByteView;       // a click on Command2
@@ -60,9 +63,24 @@ struct Expected {
     }
 };
 
-// Opens damaged and hostile files in a window that shows an earlier, well-formed font (5
-// single-byte and 7 double-byte glyphs), checks the outcome, and then that the same window still
-// opens and draws a good font.
+// A window with scripted services that shows an earlier, well-formed font (5 single-byte and 7
+// double-byte glyphs), to open damaged and hostile files in.
+struct WindowOnAFont {
+    explicit WindowOnAFont(const std::filesystem::path& earlierFont);
+
+    // Chooses `path` in the open dialog; `beforeAnswer` runs while the dialog is up. Returns the
+    // messages the command showed, and checks that it left no file open.
+    std::vector<std::string> open(const std::filesystem::path& path,
+                                  const std::function<void()>& beforeAnswer = {});
+
+    FakeDialogPlatform dialogs;
+    RecordingMessageBox messageBox;
+    RecordingShell shell;
+    Form1 form{{dialogs, messageBox, shell}};
+};
+
+// Opens files in a window on an earlier font, checks the outcome, and then that the same window
+// still opens and draws a good font.
 class HostileFileTest : public ::testing::Test {
 protected:
     HostileFileTest();
@@ -74,16 +92,17 @@ protected:
     void expectOpening(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
                        const Expected& expected);
 
-    // A path that is no readable font file: the open ends with `error` before anything changes.
-    void expectRefused(const std::filesystem::path& path, runtime::ErrorNumber error);
+    // A path that is no readable font file, or whose file `whileDialogIsUp` removes: the command
+    // reports `error` before anything changes.
+    void expectRefused(const std::filesystem::path& path, runtime::ErrorNumber error,
+                       const std::function<void()>& whileDialogIsUp = {});
 
     TempDir dir_;
+    std::filesystem::path earlierFont_;
 
 private:
-    void openEarlierFont(Form1& form);
-    void expectStillUsable(Form1& form, const RecordingMessageBox& messageBox);
+    void expectStillUsable(WindowOnAFont& window);
 
-    std::filesystem::path earlierFont_;
     int files_ = 0;
 };
 

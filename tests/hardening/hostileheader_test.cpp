@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "hardening/hostilefiletest.h"
-#include "hardening/opencommandsteps.h"
 
 namespace testsupport {
 namespace {
@@ -210,13 +209,11 @@ class HostileHeaderText : public HostileHeader {};
 
 TEST_P(HostileHeaderText, AnAcceptedFileShowsTheValueInItsBox) {
     const FieldCase& field = GetParam();
-    RecordingMessageBox messageBox;
-    RecordingShell shell;
-    Form1 form({messageBox, shell});
+    WindowOnAFont window(earlierFont_);
     for (const auto& [value, expected] : field.values) {
         SCOPED_TRACE(std::string(field.name) + " = " + std::to_string(value));
-        openLikeTheOpenCommand(form, writeBytes(fontWith(field, value)));
-        EXPECT_EQ(form.text1Text(field.box).toStdString(), field.text(value));
+        window.open(writeBytes(fontWith(field, value)));
+        EXPECT_EQ(window.form.text1Text(field.box).toStdString(), field.text(value));
     }
 }
 

@@ -8,8 +8,8 @@
 #include <ostream>
 #include <string>
 
+#include "bootfont/fontloader.h"
 #include "hardening/hostilefiletest.h"
-#include "hardening/opencommandsteps.h"
 
 namespace testsupport {
 namespace {
@@ -154,15 +154,11 @@ TEST_F(HostileFileTest, ASparseFileOfMoreThanTwoGigabytes) {
     EXPECT_EQ(std::vector(state.SbcsGlyphs.begin(), state.SbcsGlyphs.end()), sbcs);
     EXPECT_EQ(std::vector(state.DbcsGlyphs.begin(), state.DbcsGlyphs.end()), dbcs);
 
-    RecordingMessageBox messageBox;
-    RecordingShell shell;
-    Form1 form({messageBox, shell});
-    const OpenOutcome outcome = openLikeTheOpenCommand(form, path);
-    EXPECT_TRUE(outcome.accepted);
-    EXPECT_FALSE(outcome.error);
-    form.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
-    EXPECT_EQ(form.state().DbcsGlyphs, state.DbcsGlyphs);
-    EXPECT_TRUE(messageBox.messages.empty());
+    WindowOnAFont window(earlierFont_);
+    EXPECT_TRUE(window.open(path).empty());
+    window.form.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    EXPECT_EQ(window.form.state().DbcsGlyphs, state.DbcsGlyphs);
+    EXPECT_TRUE(window.messageBox.messages.empty());
 }
 
 }  // namespace

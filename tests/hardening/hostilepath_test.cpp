@@ -1,5 +1,5 @@
-// Paths that name no readable regular file. Each is refused with its runtime error before the
-// window changes, without waiting on a device or a FIFO, and the window stays usable.
+// Paths that name no readable regular file. The open command reports each with its runtime error
+// before the window changes, without waiting on a device or a FIFO, and the window stays usable.
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -41,12 +41,7 @@ std::filesystem::path fixed(const char* path) {
 INSTANTIATE_TEST_SUITE_P(
     NoRegularFile, HostilePath,
     ::testing::Values(
-        // The loader's part of a file removed between the dialog and the open.
-        PathCase{"RemovedFile",
-                 [](const auto& folder) {
-                     std::filesystem::remove(folder / "font.bin");
-                     return folder / "font.bin";
-                 },
+        PathCase{"MissingFile", [](const auto& folder) { return folder / "missing.bin"; },
                  ErrorNumber::FileNotFound},
         PathCase{"PathThroughAFile", [](const auto& folder) { return folder / "font.bin" / "x"; },
                  ErrorNumber::FileNotFound},
@@ -77,6 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  ErrorNumber::PathFileAccessError}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The file the user chose is gone by the time the command opens it.
+TEST_F(HostileFileTest, AFileRemovedWhileTheDialogIsUp) {
+    const auto chosen = write(BootFontBuilder().sbcsTable(49, sbcsGlyphs(2)));
+    expectRefused(chosen, ErrorNumber::FileNotFound, [&] { std::filesystem::remove(chosen); });
+}
 
 }  // namespace
 }  // namespace testsupport
