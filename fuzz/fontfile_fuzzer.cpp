@@ -1,11 +1,11 @@
 // libFuzzer target: arbitrary bytes as a boot font file, taken through everything a user can reach
-// from one. The bytes are written to a file and read the way the open command reads it (header,
-// signature test, both glyph tables, the thirteen header texts, the after-load page indicator and
-// the single-byte view), then the display buttons' drawings run on the state that left: the
-// single-byte view, the first double-byte page, the pages at 500 and at the last page start, and
-// the previous and next buttons. The system's runtime errors are expected outcomes; a sanitizer
-// report, a crash, a hang or runaway memory is a finding, and so is a table whose size disagrees
-// with its header after a load that raised nothing.
+// from one. The bytes are written to a file that the window's open command opens, as if chosen in
+// its dialog (header, signature test, both glyph tables, the thirteen header texts, the single-byte
+// view, the after-load page indicator); then the display buttons' drawings run on the state that
+// left: the single-byte view, the first double-byte page, the pages at 500 and at the last page
+// start, and the previous and next buttons. The system's runtime errors are expected outcomes; a
+// sanitizer report, a crash, a hang or runaway memory is a finding, and so is a table whose size
+// disagrees with its header after an open that reported nothing.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -19,7 +19,7 @@
 #include <filesystem>
 #include <string>
 
-#include "bootfont/fontloader.h"
+#include "commondialog/fakedialogplatform.h"
 #include "runtime/runtimeerror.h"
 #include "support/fakeservices.h"
 #include "viewer/form1.h"
@@ -126,27 +126,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static InputFile input;
     const std::filesystem::path& path = input.write(data, size);
 
+    testsupport::FakeDialogPlatform dialogs;
+    dialogs.openFileName = [&path](commondialog::OPENFILENAME& record) {
+        testsupport::writeBuffer(record.lpstrFile, path.string());
+        return commondialog::kDialogAccepted;
+    };
     testsupport::RecordingMessageBox messageBox;
     testsupport::RecordingShell shell;
-    Form1 form({messageBox, shell});
-    bootfont::ViewerState& state = form.state();
+    Form1 form({dialogs, messageBox, shell});
+    const bootfont::ViewerState& state = form.state();
     const bootfont::BootFontHeader& header = state.Header;
+    const auto click = [&form](const char* name) {
+        if (auto* button = form.findChild<QPushButton*>(QString::fromLatin1(name))) {
+            button->click();
+        }
+    };
 
-    // The open command's reading and showing steps; the first error ends them. The signature
-    // decides nothing here, so every input reaches the tables and the drawing.
-    const bool loaded = runStep([&] {
-        bootfont::FontFileReader file(path);
-        bootfont::readHeader(state, file);
-        (void)bootfont::hasBootFontSignature(header);
-        form.setDisplayButtonsEnabled(true);
-        form.ShowHeader();
-        bootfont::GetSbcs(state, file);
-        bootfont::GetDbcs(state, file);
-        file.close();
-        form.ShowSBCS();
-        (void)viewer::afterLoadPageIndicatorText(header.NumDbcsChars);
-    });
-    if (loaded) {
+    // The open command reports a rejected file and any runtime error that ends it.
+    click("Command1");
+    if (messageBox.messages.empty()) {
         expectTableSize(header.NumSbcsChars, header.SbcsOffset, state.SbcsGlyphs.size(),
                         "single-byte table size differs from its count");
         expectTableSize(header.NumDbcsChars, header.DbcsOffset, state.DbcsGlyphs.size(),
@@ -156,16 +154,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expect(state.SbcsGlyphs.size() <= 32768 && state.DbcsGlyphs.size() <= 32768,
            "a glyph table larger than a 16-bit index can reach");
 
-    // What the display buttons do next, whatever the load left.
+    // What the display buttons do next, whatever the open left; called directly, so they run even
+    // where a rejected file disabled the buttons.
     runStep([&] { form.ShowSBCS(); });
     runStep([&] { form.ShowDBCS(0); });
     runStep([&] { form.ShowDBCS(viewer::kGlyphsPerPage); });
     runStep([&] { form.ShowDBCS(lastPageStart(header.NumDbcsChars)); });
     // The previous and next buttons go through the window's own error reporting.
-    for (const char* name : {"Command4", "Command5"}) {
-        if (auto* button = form.findChild<QPushButton*>(QString::fromLatin1(name))) {
-            button->click();
-        }
-    }
+    click("Command4");
+    click("Command5");
     return 0;
 }
