@@ -6,7 +6,7 @@
 // start, and the previous and next buttons. The system's runtime errors are expected outcomes; a
 // sanitizer report, a crash, a hang or runaway memory is a finding, and so is a table whose size
 // disagrees with its header after an open that reported nothing.
-#include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -27,45 +27,38 @@
 
 namespace {
 
-// The file the bytes go through: one per process, in a private temporary folder removed at exit.
+// The file the bytes go through: an anonymous in-memory file of the process, opened by its
+// /proc/self/fd path like any regular file. Nothing is left on disk, not even after a crash.
 class InputFile {
 public:
-    InputFile() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "bootfont-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
+    InputFile() : fd_(::memfd_create("BOOTFONT.BIN", MFD_CLOEXEC)) {
+        if (fd_ < 0) {
+            std::perror("memfd_create");
             std::abort();
         }
-        folder_ = pattern;
-        path_ = folder_ / "BOOTFONT.BIN";
-    }
-    ~InputFile() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        path_ = "/proc/self/fd/" + std::to_string(fd_);
     }
 
     const std::filesystem::path& write(const std::uint8_t* data, std::size_t size) {
-        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            std::perror("open");
+        if (::ftruncate(fd_, 0) != 0) {
+            std::perror("ftruncate");
             std::abort();
         }
-        while (size > 0) {
-            const ssize_t written = ::write(fd, data, size);
+        for (off_t at = 0; size > 0;) {
+            const ssize_t written = ::pwrite(fd_, data, size, at);
             if (written <= 0) {
-                std::perror("write");
+                std::perror("pwrite");
                 std::abort();
             }
             data += written;
+            at += written;
             size -= static_cast<std::size_t>(written);
         }
-        ::close(fd);
         return path_;
     }
 
 private:
-    std::filesystem::path folder_;
+    int fd_;
     std::filesystem::path path_;
 };
 
