@@ -9,8 +9,9 @@ namespace bootfont {
 
 // What the window knows of the fonts it has read: the header of the last file whose header was
 // read (accepted or not) and the glyph tables of the last loads that read them. A table is only
-// replaced by a load that reads it, so after a file without one table the other file's records
-// stay; the window never draws from such a mixture.
+// replaced by a load that reads it, so after a file without one table the earlier file's records
+// stay. Every glyph is fetched with a checked index, so drawing from a header and a table of
+// different files (possible after a load that stopped with an error) never reads past the table.
 struct ViewerState {
     BootFontHeader Header;
     runtime::CheckedArray<SbcsGlyphRecord> SbcsGlyphs;

@@ -11,20 +11,22 @@ namespace bootfont {
 namespace {
 
 using runtime::ErrorNumber;
-using testsupport::errorOf;
+using testsupport::raisedError;
 
 TEST(FontFileReader, OnlyRegularFilesOpen) {
     testsupport::TempDir dir;
-    EXPECT_EQ(errorOf([&] { FontFileReader file(dir / "missing.bin"); }),
+    EXPECT_EQ(raisedError([&] { FontFileReader file(dir / "missing.bin"); }),
               ErrorNumber::FileNotFound);
-    EXPECT_EQ(errorOf([&] { FontFileReader file(dir / "no" / "such.bin"); }),
+    EXPECT_EQ(raisedError([&] { FontFileReader file(dir / "no" / "such.bin"); }),
               ErrorNumber::FileNotFound);
-    EXPECT_EQ(errorOf([&] { FontFileReader file(dir.path()); }), ErrorNumber::PathFileAccessError);
+    EXPECT_EQ(raisedError([&] { FontFileReader file(dir.path()); }),
+              ErrorNumber::PathFileAccessError);
     // A FIFO with no writer would block a plain open() forever.
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    EXPECT_EQ(errorOf([&] { FontFileReader file(dir / "fifo"); }),
+    EXPECT_EQ(raisedError([&] { FontFileReader file(dir / "fifo"); }),
               ErrorNumber::PathFileAccessError);
-    EXPECT_EQ(errorOf([] { FontFileReader file("/dev/zero"); }), ErrorNumber::PathFileAccessError);
+    EXPECT_EQ(raisedError([] { FontFileReader file("/dev/zero"); }),
+              ErrorNumber::PathFileAccessError);
 }
 
 TEST(FontFileReader, ReadsAnyRangeAcrossItsBlocksAndZerosPastTheEnd) {
@@ -66,7 +68,7 @@ TEST(FontFileReader, AClosedFileRefusesToRead) {
     FontFileReader file(dir / "f.bin");
     file.close();
     EXPECT_FALSE(file.isOpen());
-    EXPECT_EQ(errorOf([&] { file.next(3); }), ErrorNumber::PathFileAccessError);
+    EXPECT_EQ(raisedError([&] { file.next(3); }), ErrorNumber::PathFileAccessError);
 }
 
 }  // namespace

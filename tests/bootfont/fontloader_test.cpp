@@ -13,8 +13,8 @@ using runtime::ErrorNumber;
 using testsupport::BootFontBuilder;
 using testsupport::dbcsGlyph;
 using testsupport::dbcsGlyphs;
-using testsupport::errorOf;
 using testsupport::loadFile;
+using testsupport::raisedError;
 using testsupport::sbcsGlyphs;
 
 class FontLoading : public ::testing::Test {
@@ -27,7 +27,7 @@ protected:
     ErrorNumber dbcsLoadError(const BootFontBuilder& builder) {
         FontFileReader file(write(builder));
         readHeader(state_, file);
-        return errorOf([&] { GetDbcs(state_, file); });
+        return raisedError([&] { GetDbcs(state_, file); });
     }
 
     testsupport::TempDir dir_;

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "bootfont/fontloader.h"
-#include "runtime/runtimeerror.h"
+#include "support/raisederror.h"
 
 namespace testsupport {
 
@@ -19,16 +19,6 @@ inline bool loadFile(bootfont::ViewerState& state, const std::filesystem::path& 
     bootfont::GetSbcs(state, file);
     bootfont::GetDbcs(state, file);
     return true;
-}
-
-inline runtime::ErrorNumber errorOf(auto&& action) {
-    try {
-        action();
-    } catch (const runtime::RuntimeError& error) {
-        return error.number();
-    }
-    ADD_FAILURE() << "no runtime error raised";
-    return {};
 }
 
 }  // namespace testsupport

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "commondialog/ccommondialog.h"
-#include "commondialog/errorof.h"
 #include "commondialog/fakedialogplatform.h"
 #include "commondialog/fakehost.h"
+#include "support/raisederror.h"
 
 namespace commondialog {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "commondialog/ccommondialog.h"
-#include "commondialog/errorof.h"
 #include "commondialog/fakedialogplatform.h"
+#include "support/raisederror.h"
 
 namespace commondialog {
 namespace {

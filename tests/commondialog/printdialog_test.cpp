@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "commondialog/ccommondialog.h"
-#include "commondialog/errorof.h"
 #include "commondialog/fakedialogplatform.h"
 #include "commondialog/fakehost.h"
+#include "support/raisederror.h"
 
 namespace commondialog {
 namespace {

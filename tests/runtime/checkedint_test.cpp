@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "runtime/checkedarray.h"
+#include "support/raisederror.h"
 #include "support/sanitizerbuild.h"
 
 namespace runtime {
