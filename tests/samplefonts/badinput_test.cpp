@@ -10,9 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "samplefonts/bootfontimage.h"
-#include "samplefonts/codepage.h"
-#include "samplefonts/glyphbitmap.h"
 #include "samplefonts/unifonthex.h"
 #include "support/tempdir.h"
 
@@ -22,45 +19,6 @@ namespace {
 using ::testing::HasSubstr;
 
 const std::string kBlankGlyph(32, '0');
-
-TEST(UnifontHexParsing, NamesTheLineOfEveryMalformedEntry) {
-    const std::string badLines[] = {
-        "",                                      // empty
-        "0042" + kBlankGlyph,                    // no colon
-        "42:" + kBlankGlyph,                     // code point too short
-        "110000:" + kBlankGlyph,                 // beyond Unicode
-        "+042:" + kBlankGlyph,                   // not hex
-        "0042:" + kBlankGlyph.substr(1),         // 31 digits
-        "0042:" + kBlankGlyph.substr(2) + "0g",  // a bad digit
-        "0041:" + kBlankGlyph,                   // a second glyph for A
-    };
-    for (const auto& bad : badLines) {
-        std::istringstream in("0041:" + kBlankGlyph + "\n" + bad + "\n");
-        try {
-            UnifontHex::parse(in, "test.hex");
-            ADD_FAILURE() << "accepted '" << bad << "'";
-        } catch (const std::runtime_error& error) {
-            EXPECT_THAT(error.what(), HasSubstr("test.hex:2: ")) << bad;
-        }
-    }
-}
-
-TEST(SampleFontLimits, RefuseWhatIconvOrTheViewerCannotTake) {
-    EXPECT_THROW(CodePage("NO-SUCH-CODE-PAGE"), std::runtime_error);
-
-    const std::vector<ByteRange> oneRange{{0xA1, 0xFE}};
-    const std::vector<ByteRange> sixRanges(6, ByteRange{0x81, 0x82});
-    const std::vector<bootfont::SbcsGlyphRecord> sbcs(1);
-    std::vector<bootfont::DbcsGlyphRecord> dbcs(kMaxTableRecords);
-    EXPECT_NO_THROW(encodeBootFont(0x804, oneRange, sbcs, dbcs));
-    EXPECT_THROW(encodeBootFont(0x804, sixRanges, sbcs, {}), std::length_error);
-    dbcs.emplace_back();
-    EXPECT_THROW(encodeBootFont(0x804, oneRange, sbcs, dbcs), std::length_error);
-
-    UnifontGlyph wide;
-    wide.width = 16;
-    EXPECT_THROW(sbcsBitmap(wide), std::invalid_argument);
-}
 
 // Runs the built tool on .hex files written by the test, into an output that holds a file of an
 // earlier run: a failure must leave that file as it was.
@@ -102,6 +60,8 @@ TEST_F(SampleFontTool, FailsOnBadInput) {
     expectFailure("zh-cn", asciiHex('A'), "U+0041");
     expectFailure("ko", asciiHex(), "EUC-KR maps no double-byte code");
     expectFailure("zh-cn", dir_ / "missing.hex", "missing.hex");
+    expectFailure("zh-cn", asciiHex('\0', "0041:" + kBlankGlyph.substr(1) + "\n"),
+                  "ascii.hex:96: ");
     expectFailure("xx", asciiHex(), "samples: zh-cn");
 }
 

@@ -73,12 +73,11 @@ protected:
     bootfont::ViewerState state_;
 };
 
-TEST_P(SampleFiles, HeaderDescribesTablesRightAfterIt) {
+TEST_P(SampleFiles, HoldTheirCodePagesCodesInOrderInTablesRightAfterTheHeader) {
     const auto& header = state_.Header;
     const SampleFile& sample = GetParam();
-    EXPECT_EQ(header.LanguageId, sample.languageId);
-    EXPECT_EQ(header.NumSbcsChars, sample.sbcsCount);
-    EXPECT_EQ(header.NumDbcsChars, sample.dbcsCount);
+    EXPECT_EQ(std::tie(header.LanguageId, header.NumSbcsChars, header.NumDbcsChars),
+              std::tie(sample.languageId, sample.sbcsCount, sample.dbcsCount));
     EXPECT_EQ(header.SbcsOffset, 49);
     EXPECT_EQ(header.SbcsEntriesTotalSize, header.NumSbcsChars * 17);
     EXPECT_EQ(header.DbcsOffset, header.SbcsOffset + header.SbcsEntriesTotalSize);
@@ -86,30 +85,26 @@ TEST_P(SampleFiles, HeaderDescribesTablesRightAfterIt) {
     EXPECT_EQ(std::filesystem::file_size(path_),
               static_cast<std::uintmax_t>(header.DbcsOffset) + header.DbcsEntriesTotalSize);
     EXPECT_EQ(header.DbcsLeadTable, sample.leadTable);
-    EXPECT_EQ(header.CharacterImageHeight, 16);
-    EXPECT_EQ(header.CharacterImageSbcsWidth, 8);
-    EXPECT_EQ(header.CharacterImageDbcsWidth, 16);
-}
-
-TEST_P(SampleFiles, CodesAscendWithinTheCodePagesRanges) {
+    EXPECT_EQ(std::tie(header.CharacterImageHeight, header.CharacterImageSbcsWidth,
+                       header.CharacterImageDbcsWidth),
+              std::make_tuple(16, 8, 16));
     unsigned previous = 0;
     for (const auto& record : state_.SbcsGlyphs) {
         ASSERT_GT(record.Code, previous) << "codes out of order";
-        ASSERT_TRUE(inRanges(record.Code, GetParam().sbcsCodes)) << std::hex << record.Code;
+        ASSERT_TRUE(inRanges(record.Code, sample.sbcsCodes)) << std::hex << record.Code;
         previous = record.Code;
     }
-    // The lead ranges as the header lists them, pairs up to the 00 00 pair.
-    std::vector<Range> leads;
-    const auto& table = state_.Header.DbcsLeadTable;
-    for (std::size_t i = 0; i + 1 < table.size() && table[i] != 0; i += 2) {
-        leads.push_back({table[i], table[i + 1]});
+    std::vector<Range> leads;  // the header's (first, last) pairs up to the 00 00 pair
+    for (std::size_t i = 0; i + 1 < header.DbcsLeadTable.size() && header.DbcsLeadTable[i];
+         i += 2) {
+        leads.push_back({header.DbcsLeadTable[i], header.DbcsLeadTable[i + 1]});
     }
     previous = 0;
     for (const auto& record : state_.DbcsGlyphs) {
         const unsigned code = record.Code[0] << 8 | record.Code[1];
         ASSERT_GT(code, previous) << "codes out of order";
-        ASSERT_TRUE(inRanges(record.Code[0], leads)) << std::hex << code;
-        ASSERT_TRUE(inRanges(record.Code[1], GetParam().trailBytes)) << std::hex << code;
+        ASSERT_TRUE(inRanges(record.Code[0], leads) && inRanges(record.Code[1], sample.trailBytes))
+            << std::hex << code;
         previous = code;
     }
 }

@@ -1,36 +1,26 @@
 #include "support/bootfontbuilder.h"
 
 #include <algorithm>
-#include <array>
 #include <fstream>
 #include <stdexcept>
 
 namespace testsupport {
 namespace {
 
-class ByteImage {
-public:
-    void put(std::size_t offset, const std::uint8_t* data, std::size_t size) {
-        if (bytes.size() < offset + size) {
-            bytes.resize(offset + size);
-        }
-        std::copy_n(data, size, bytes.begin() + static_cast<std::ptrdiff_t>(offset));
+void put(std::vector<std::uint8_t>& image, std::size_t offset, std::span<const std::uint8_t> data) {
+    if (image.size() < offset + data.size()) {
+        image.resize(offset + data.size());
     }
-    template <std::size_t N>
-    void put(std::size_t offset, const std::array<std::uint8_t, N>& data) {
-        put(offset, data.data(), N);
-    }
-    void putI32(std::size_t offset, std::int32_t value) {
-        const auto bits = static_cast<std::uint32_t>(value);
-        const std::array<std::uint8_t, 4> le{
-            static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-            static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
-        put(offset, le);
-    }
-    void putU8(std::size_t offset, std::uint8_t value) { put(offset, &value, 1); }
+    std::ranges::copy(data, image.begin() + static_cast<std::ptrdiff_t>(offset));
+}
 
-    std::vector<std::uint8_t> bytes;
-};
+void putI32(std::vector<std::uint8_t>& image, std::size_t offset, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    const std::uint8_t le[] = {
+        static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+        static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+    put(image, offset, le);
+}
 
 }  // namespace
 
@@ -66,43 +56,35 @@ BootFontBuilder& BootFontBuilder::truncateTo(std::size_t size) {
 }
 
 std::vector<std::uint8_t> BootFontBuilder::build() const {
-    ByteImage image;
+    std::vector<std::uint8_t> image;
     const auto& h = header_;
-    image.putI32(0x00, h.Signature);
-    image.putI32(0x04, h.LanguageId);
-    image.putI32(0x08, h.NumSbcsChars);
-    image.putI32(0x0C, h.NumDbcsChars);
-    image.putI32(0x10, h.SbcsOffset);
-    image.putI32(0x14, h.DbcsOffset);
-    image.putI32(0x18, h.SbcsEntriesTotalSize);
-    image.putI32(0x1C, h.DbcsEntriesTotalSize);
-    image.put(0x20, h.DbcsLeadTable);
-    image.putU8(0x2C, h.CharacterImageHeight);
-    image.putU8(0x2D, h.CharacterTopPad);
-    image.putU8(0x2E, h.CharacterBottomPad);
-    image.putU8(0x2F, h.CharacterImageSbcsWidth);
-    image.putU8(0x30, h.CharacterImageDbcsWidth);
-
-    auto at = static_cast<std::size_t>(h.SbcsOffset);
-    for (const auto& record : sbcs_) {
-        image.putU8(at, record.Code);
-        image.put(at + 1, record.Bitmap);
-        at += bootfont::kSbcsRecordSize;
+    // The eight 32-bit fields from offset 0, the lead table at 0x20, the five metric bytes at 0x2C.
+    const std::int32_t fields[] = {
+        h.Signature,  h.LanguageId, h.NumSbcsChars,         h.NumDbcsChars,
+        h.SbcsOffset, h.DbcsOffset, h.SbcsEntriesTotalSize, h.DbcsEntriesTotalSize};
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        putI32(image, 4 * i, fields[i]);
     }
-    at = static_cast<std::size_t>(h.DbcsOffset);
-    for (const auto& record : dbcs_) {
-        image.put(at, record.Code);
-        image.put(at + 2, record.Bitmap);
-        image.put(at + 34, record.Trailer);
-        at += bootfont::kDbcsRecordSize;
+    put(image, 0x20, h.DbcsLeadTable);
+    const std::uint8_t metrics[] = {h.CharacterImageHeight, h.CharacterTopPad, h.CharacterBottomPad,
+                                    h.CharacterImageSbcsWidth, h.CharacterImageDbcsWidth};
+    put(image, 0x2C, metrics);
+    for (std::size_t i = 0; i < sbcs_.size(); ++i) {
+        const auto at = static_cast<std::size_t>(h.SbcsOffset) + 17 * i;
+        put(image, at, {&sbcs_[i].Code, 1});
+        put(image, at + 1, sbcs_[i].Bitmap);
+    }
+    for (std::size_t i = 0; i < dbcs_.size(); ++i) {
+        const auto at = static_cast<std::size_t>(h.DbcsOffset) + 36 * i;
+        put(image, at, dbcs_[i].Code);
+        put(image, at + 2, dbcs_[i].Bitmap);
+        put(image, at + 34, dbcs_[i].Trailer);
     }
     for (const auto& [offset, bytes] : patches_) {
-        image.put(offset, bytes.data(), bytes.size());
+        put(image, offset, bytes);
     }
-    if (image.bytes.size() > truncateTo_) {
-        image.bytes.resize(truncateTo_);
-    }
-    return image.bytes;
+    image.resize(std::min(image.size(), truncateTo_));
+    return image;
 }
 
 std::filesystem::path BootFontBuilder::writeTo(const std::filesystem::path& path) const {
@@ -111,8 +93,7 @@ std::filesystem::path BootFontBuilder::writeTo(const std::filesystem::path& path
 }
 
 bootfont::SbcsGlyphRecord sbcsGlyph(std::uint32_t seed) {
-    bootfont::SbcsGlyphRecord record;
-    record.Code = static_cast<std::uint8_t>(seed);
+    bootfont::SbcsGlyphRecord record{static_cast<std::uint8_t>(seed)};
     for (std::size_t i = 0; i < record.Bitmap.size(); ++i) {
         record.Bitmap[i] = static_cast<std::uint8_t>(seed * 7 + i + 1);
     }

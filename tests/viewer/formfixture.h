@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 #include <QLabel>
 #include <QPushButton>
+#include <filesystem>
+#include <functional>
 
 #include "commondialog/fakedialogplatform.h"
+#include "support/bootfontbuilder.h"
 #include "support/fakeservices.h"
+#include "support/tempdir.h"
 #include "viewer/form1.h"
 #include "viewer/picturebox.h"
 
@@ -14,24 +18,79 @@ namespace testsupport {
 // A window wired to recording services, with its controls found by name as a screen reader or a
 // user script would find them.
 class FormTest : public ::testing::Test {
-protected:
+public:
     template <typename Widget = QWidget>
-    Widget* control(const char* name) {
-        auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
+    Widget* control(const QString& name) {
+        auto* widget = form.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
     }
-
     QPushButton* button(int number) {
-        return control<QPushButton>(("Command" + std::to_string(number)).c_str());
+        return control<QPushButton>(QString("Command%1").arg(number));
     }
     PictureBox* picture() { return control<PictureBox>("Picture1"); }
     QString indicator() { return control<QLabel>("Label2")->text(); }
+    QStringList boxes() {
+        QStringList texts;
+        for (int i = 0; i < 13; ++i) {
+            texts << form.text1Text(i);
+        }
+        return texts;
+    }
+    // The four display buttons change only together; one answer for all, or a failure.
+    bool displayButtonsEnabled() {
+        const bool enabled = button(2)->isEnabled();
+        for (int n = 3; n <= 5; ++n) {
+            EXPECT_EQ(button(n)->isEnabled(), enabled) << "Command" << n;
+        }
+        return enabled;
+    }
+
+    std::filesystem::path write(const std::vector<std::uint8_t>& bytes) {
+        const auto path = dir / ("font" + std::to_string(files++) + ".bin");
+        writeBytes(path, bytes);
+        return path;
+    }
+    std::filesystem::path write(const BootFontBuilder& font) { return write(font.build()); }
+
+    // Chooses `path` in the open dialog (after `whileDialogIsUp` ran) and returns the texts of the
+    // messages the open command showed. Checks that the command left no file open.
+    std::vector<std::string> open(const std::filesystem::path& path) {
+        dialogs.openFileName = [&](commondialog::OPENFILENAME& record) {
+            if (whileDialogIsUp) {
+                whileDialogIsUp();
+            }
+            writeBuffer(record.lpstrFile, path.string());
+            return commondialog::kDialogAccepted;
+        };
+        return messagesOf([&] { button(1)->click(); });
+    }
+
+    // The texts of the messages that `action` showed; checks it left no file open.
+    std::vector<std::string> messagesOf(const std::function<void()>& action) {
+        const auto descriptors = openDescriptors();
+        const std::size_t before = messageBox.messages.size();
+        action();
+        EXPECT_EQ(openDescriptors(), descriptors) << "a file descriptor stayed open";
+        std::vector<std::string> texts;
+        for (std::size_t i = before; i < messageBox.messages.size(); ++i) {
+            texts.push_back(messageBox.messages[i].text);
+        }
+        return texts;
+    }
+
+    static std::ptrdiff_t openDescriptors() {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator{});
+    }
 
     FakeDialogPlatform dialogs;
     RecordingMessageBox messageBox;
     RecordingShell shell;
     Form1 form{{dialogs, messageBox, shell}};
+    TempDir dir;
+    int files = 0;
+    std::function<void()> whileDialogIsUp;
 };
 
 }  // namespace testsupport

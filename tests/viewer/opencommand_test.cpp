@@ -1,185 +1,70 @@
+// The open command: what it asks for, what an accepted file shows, and how every file it cannot
+// take, from a wrong signature to a FIFO, is reported while the window stays usable.
+#include <sys/stat.h>
 #include <QCoreApplication>
-#include <QTest>
-#include <filesystem>
 
-#include "support/bootfontbuilder.h"
-#include "support/tempdir.h"
 #include "viewer/formfixture.h"
 
 namespace {
 
-using commondialog::kDialogAccepted;
 using commondialog::OPENFILENAME;
 using testsupport::BootFontBuilder;
-using testsupport::FormTest;
 
-int openDescriptors() {
-    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                                          std::filesystem::directory_iterator{}));
+const std::string kNotBootFont = "Not bootfont file!!!\u201C";
+const std::string kOverflow = "运行时错误 '6':\n\n溢出";
+const std::string kNotFound = "运行时错误 '53':\n\n文件未找到";
+const std::string kNoAccess = "运行时错误 '75':\n\n路径/文件访问错误";
+
+BootFontBuilder font(std::int32_t numDbcs = 700, std::int32_t dbcsOffset = 49 + 95 * 17) {
+    BootFontBuilder font;
+    font.sbcsTable(49, testsupport::sbcsGlyphs(95));
+    if (dbcsOffset > 0) {
+        font.dbcsTable(dbcsOffset, testsupport::dbcsGlyphs(numDbcs));
+    }
+    font.header().NumDbcsChars = numDbcs;
+    font.header().DbcsOffset = dbcsOffset;
+    font.header().LanguageId = 0x804;
+    font.header().CharacterImageHeight = font.header().CharacterImageDbcsWidth = 16;
+    font.header().CharacterImageSbcsWidth = 8;
+    return font;
 }
 
-class OpenCommand : public FormTest {
-protected:
-    // The next dialog is accepted with `path` as the chosen file.
-    void choose(const std::filesystem::path& path) {
-        dialogs.openFileName = [path](OPENFILENAME& record) {
-            testsupport::writeBuffer(record.lpstrFile, path.string());
-            return kDialogAccepted;
-        };
-    }
+class OpenCommand : public testsupport::FormTest {};
 
-    // Clicks the open button on `path` and checks that the command left no file open.
-    void open(const std::filesystem::path& path) {
-        choose(path);
-        const int before = openDescriptors();
-        button(1)->click();
-        EXPECT_EQ(openDescriptors(), before) << "a file descriptor stayed open";
-    }
-
-    std::filesystem::path write(const BootFontBuilder& builder) {
-        return builder.writeTo(dir / ("font" + std::to_string(files++) + ".bin"));
-    }
-
-    BootFontBuilder typicalFont() {
-        BootFontBuilder font;
-        font.sbcsTable(49, testsupport::sbcsGlyphs(95))
-            .dbcsTable(49 + 95 * 17, testsupport::dbcsGlyphs(700));
-        font.header().LanguageId = 0x804;
-        font.header().CharacterImageHeight = 16;
-        font.header().CharacterImageSbcsWidth = 8;
-        font.header().CharacterImageDbcsWidth = 16;
-        return font;
-    }
-
-    QStringList boxes() {
-        QStringList texts;
-        for (int i = 0; i < 13; ++i) {
-            texts << form.text1Text(i);
-        }
-        return texts;
-    }
-
-    bool displayButtonsEnabled() {
-        return button(2)->isEnabled() && button(3)->isEnabled() && button(4)->isEnabled() &&
-               button(5)->isEnabled();
-    }
-
-    std::string lastMessage() {
-        return messageBox.messages.empty() ? std::string() : messageBox.messages.back().text;
-    }
-
-    testsupport::TempDir dir;
-    int files = 0;
-};
-
-TEST_F(OpenCommand, AsksForABootFontInTheFolderBesideTheProgram) {
-    button(1)->click();  // cancelled by the fake
+TEST_F(OpenCommand, AsksForABootFontInTheFolderBesideTheProgramAndACancelIsSilent) {
+    button(1)->click();
     ASSERT_EQ(dialogs.openFileNameRequests.size(), 1U);
     const OPENFILENAME& request = dialogs.openFileNameRequests[0];
     EXPECT_EQ(request.lpstrFilter, std::string("bootfont files\0bootfont*.*\0\0", 28));
-    EXPECT_EQ(request.Flags, 0x1000);
-    EXPECT_EQ(request.nFilterIndex, 1);
-    EXPECT_EQ(request.hwndOwner, 0);
-    EXPECT_EQ(request.nMaxFile, 260);
+    EXPECT_EQ(std::tie(request.Flags, request.nFilterIndex, request.hwndOwner, request.nMaxFile),
+              std::make_tuple(0x1000, 1, 0, 260));
     EXPECT_EQ(request.lpstrInitialDir,
               (QCoreApplication::applicationDirPath() + "/bootfont").toStdString());
-    EXPECT_TRUE(messageBox.messages.empty());  // a cancel is silent
-}
-
-TEST_F(OpenCommand, AnAcceptedFileFillsBoxesTablesPictureAndIndicator) {
-    open(write(typicalFont()));
-    EXPECT_TRUE(displayButtonsEnabled());
-    EXPECT_EQ(boxes(), (QStringList{"Chinese (PRC)", "95", "700", "49", "1664", "0", "0",
-                                    " 0 0 0 0 0 0 0 0 0 0 0 0", "16", "0", "0", "8", "16"}));
-    EXPECT_EQ(form.state().SbcsGlyphs.size(), 95);
-    EXPECT_EQ(form.state().DbcsGlyphs[699], testsupport::dbcsGlyph(699));
-    EXPECT_EQ(picture()->refreshCount(), 1);  // the single-byte view
-    EXPECT_EQ(indicator(), QStringLiteral("第 1 / 2 页"));
     EXPECT_TRUE(messageBox.messages.empty());
 }
 
-TEST_F(OpenCommand, AFileWithoutTheSignatureIsRejectedAndTheLastFontStaysOnShow) {
-    open(write(typicalFont()));
-    const QStringList shown = boxes();
-    const QImage picture1 = picture()->image();
-
-    testsupport::writeBytes(dir / "notes.txt", {'h', 'e', 'l', 'l', 'o', '\n'});
-    open(dir / "notes.txt");
-    ASSERT_EQ(messageBox.messages.size(), 1U);
-    EXPECT_EQ(lastMessage(), "Not bootfont file!!!\u201C");
-    EXPECT_EQ(messageBox.messages[0].icon, viewer::MessageBoxService::Icon::None);
-    EXPECT_EQ(messageBox.messages[0].caption, Form1::programTitle().toStdString());
-    EXPECT_FALSE(button(2)->isEnabled() || button(3)->isEnabled() || button(4)->isEnabled() ||
-                 button(5)->isEnabled());
-    EXPECT_EQ(boxes(), shown);
-    EXPECT_EQ(picture()->image(), picture1);
-    EXPECT_EQ(indicator(), QStringLiteral("第 1 / 2 页"));
-    EXPECT_EQ(form.state().DbcsGlyphs.size(), 700);
-}
-
-TEST_F(OpenCommand, AHeaderOnlyFileHasNoPages) {
-    open(write(BootFontBuilder().truncateTo(49)));
+TEST_F(OpenCommand, AnAcceptedFileShowsItsHeaderAndSingleByteGlyphsOnPageOneOfItsPages) {
+    EXPECT_TRUE(open(write(font())).empty());
     EXPECT_TRUE(displayButtonsEnabled());
-    EXPECT_EQ(form.text1Text(2), QStringLiteral("0"));
-    EXPECT_EQ(indicator(), QStringLiteral("第 0 / 0 页"));
-    EXPECT_EQ(picture()->refreshCount(), 0);
-}
-
-TEST_F(OpenCommand, DoubleByteGlyphsWithoutAnOffsetAreCountedButNotRead) {
-    BootFontBuilder font;
-    font.header().NumDbcsChars = 7000;
-    open(write(font));
-    EXPECT_EQ(indicator(), QStringLiteral("第 1 / 14 页"));
-    EXPECT_TRUE(form.state().DbcsGlyphs.empty());
+    EXPECT_EQ(boxes(), (QStringList{"Chinese (PRC)", "95", "700", "49", "1664", "0", "0",
+                                    " 0 0 0 0 0 0 0 0 0 0 0 0", "16", "0", "0", "8", "16"}));
+    EXPECT_EQ(form.state().DbcsGlyphs[699], testsupport::dbcsGlyph(699));
+    EXPECT_EQ(picture()->refreshCount(), 1);
+    EXPECT_EQ(indicator(), QStringLiteral("第 1 / 2 页"));
 }
 
 TEST_F(OpenCommand, CancellingOnlyReturnsThePageStartToZero) {
-    BootFontBuilder font = typicalFont();
-    font.dbcsTable(49 + 95 * 17, testsupport::dbcsGlyphs(2000));
-    open(write(font));
+    open(write(font(2000)));
     button(5)->click();
     button(5)->click();
-    ASSERT_EQ(indicator(), QStringLiteral("第 3 / 4 页"));
     const QImage page3 = picture()->image();
-
     dialogs.openFileName = testsupport::cancelDialog;
     button(1)->click();
     EXPECT_EQ(form.state().PageStart, 0);
     EXPECT_EQ(indicator(), QStringLiteral("第 3 / 4 页"));
     EXPECT_EQ(picture()->image(), page3);
-    EXPECT_TRUE(displayButtonsEnabled());
-
     button(5)->click();
-    EXPECT_EQ(form.state().PageStart, 500);
     EXPECT_EQ(indicator(), QStringLiteral("第 2 / 4 页"));
-}
-
-TEST_F(OpenCommand, AnOverflowWhileReadingEndsTheCommandThereAndIsReported) {
-    BootFontBuilder font = typicalFont();
-    font.dbcsTable(49 + 95 * 17, testsupport::dbcsGlyphs(32768));
-    open(write(font));
-    EXPECT_EQ(lastMessage(), "运行时错误 '6':\n\n溢出");
-    // The steps before stay done; the drawing and the indicator do not follow.
-    EXPECT_TRUE(displayButtonsEnabled());
-    EXPECT_EQ(form.text1Text(2), QStringLiteral("32768"));
-    EXPECT_EQ(form.state().SbcsGlyphs.size(), 95);
-    EXPECT_EQ(picture()->refreshCount(), 0);
-    EXPECT_EQ(indicator(), QStringLiteral(" "));
-
-    open(write(typicalFont()));  // the next open works
-    EXPECT_EQ(indicator(), QStringLiteral("第 1 / 2 页"));
-    EXPECT_EQ(messageBox.messages.size(), 1U);
-}
-
-TEST_F(OpenCommand, FilesThatCannotBeReadAreReported) {
-    const auto gone = write(typicalFont());
-    std::filesystem::remove(gone);  // removed between the dialog and the open
-    open(gone);
-    EXPECT_EQ(lastMessage(), "运行时错误 '53':\n\n文件未找到");
-    open(dir.path());
-    EXPECT_EQ(lastMessage(), "运行时错误 '75':\n\n路径/文件访问错误");
-    EXPECT_FALSE(displayButtonsEnabled());
-    EXPECT_EQ(boxes(), QStringList(13, QString()));
 }
 
 TEST_F(OpenCommand, AFailedDialogIsReportedWithItsExtendedError) {
@@ -187,17 +72,93 @@ TEST_F(OpenCommand, AFailedDialogIsReportedWithItsExtendedError) {
     dialogs.extendedError = commondialog::FNERR_BUFFERTOOSMALL;
     button(1)->click();
     ASSERT_EQ(messageBox.messages.size(), 1U);
-    EXPECT_NE(lastMessage().find("0x3003"), std::string::npos) << lastMessage();
+    EXPECT_NE(messageBox.messages[0].text.find("0x3003"), std::string::npos);
     EXPECT_EQ(messageBox.messages[0].icon, viewer::MessageBoxService::Icon::Critical);
 }
 
-TEST_F(OpenCommand, AltOOpensTheDialog) {
-    form.show();
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
-    QTest::qWait(250);  // an access key clicks its button a moment later
-    EXPECT_EQ(dialogs.openFileNameRequests.size(), 1U);
+// A file opened over an earlier font, the messages it ends in, and what the window shows then.
+// The earlier font has 700 double-byte glyphs: 第 1 / 2 页.
+struct Outcome {
+    const char* name;
+    std::function<std::filesystem::path(testsupport::FormTest&)> make;
+    std::vector<std::string> messages;
+    bool buttons;                     // the display buttons are enabled
+    const char* indicator = nullptr;  // nullptr: the earlier font's
+    bool newHeader = false;           // the header boxes show the file's header
+};
+
+class OpenOutcome : public OpenCommand, public ::testing::WithParamInterface<Outcome> {};
+
+TEST_P(OpenOutcome, EndsAsExpectedAndTheWindowStaysUsable) {
+    const Outcome& o = GetParam();
+    const auto earlier = write(font());
+    ASSERT_TRUE(open(earlier).empty());
+    const QStringList shown = boxes();
+    EXPECT_EQ(open(o.make(*this)), o.messages);
+    EXPECT_EQ(displayButtonsEnabled(), o.buttons);
+    EXPECT_EQ(indicator(), QString::fromUtf8(o.indicator ? o.indicator : "第 1 / 2 页"));
+    EXPECT_EQ(boxes() != shown, o.newHeader);
+    for (const auto& message : messageBox.messages) {
+        EXPECT_EQ(message.caption, Form1::programTitle().toStdString());
+    }
+    whileDialogIsUp = nullptr;
+    EXPECT_TRUE(open(earlier).empty()) << "the window cannot open a good font any more";
+    EXPECT_EQ(messagesOf([&] { button(3)->click(); }), std::vector<std::string>{});
+    EXPECT_EQ(indicator(), QStringLiteral("第 1 / 2 页"));
 }
+
+auto bytes(std::vector<std::uint8_t> content) {
+    return [content](testsupport::FormTest& t) { return t.write(content); };
+}
+auto fontFile(std::int32_t numDbcs, std::int32_t dbcsOffset = 49 + 95 * 17) {
+    return [=](testsupport::FormTest& t) { return t.write(font(numDbcs, dbcsOffset)); };
+}
+auto path(const char* fixed) {
+    return [fixed](testsupport::FormTest&) { return std::filesystem::path(fixed); };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenOutcome,
+    ::testing::Values(
+        Outcome{"TextFile", bytes({'h', 'e', 'l', 'l', 'o', '\n'}), {kNotBootFont}, false},
+        Outcome{"ShorterThanTheSignature", bytes({0x4D, 0x64, 0x65}), {kNotBootFont}, false},
+        Outcome{"HeaderOnly", bytes({0x4D, 0x64, 0x65, 0x54}), {}, true, "第 0 / 0 页", true},
+        Outcome{"DoubleByteCountWithoutOffset", fontFile(7000, 0), {}, true, "第 1 / 14 页", true},
+        Outcome{"ATableOneRecordTooLong", fontFile(32768), {kOverflow}, true, nullptr, true},
+        Outcome{"PagesBeyond16BitsWithoutATable",
+                fontFile(2147483647, 0),
+                {kOverflow},
+                true,
+                nullptr,
+                true},
+        Outcome{"MissingFile", [](auto& t) { return t.dir / "missing.bin"; }, {kNotFound}, true},
+        Outcome{
+            "PathThroughAFile", [](auto& t) { return fontFile(1)(t) / "x"; }, {kNotFound}, true},
+        Outcome{"DanglingLink",
+                [](auto& t) {
+                    std::filesystem::create_symlink(t.dir / "gone.bin", t.dir / "link.bin");
+                    return t.dir / "link.bin";
+                },
+                {kNotFound},
+                true},
+        Outcome{"RemovedWhileTheDialogIsUp",
+                [](auto& t) {
+                    const auto chosen = fontFile(1)(t);
+                    t.whileDialogIsUp = [chosen] { std::filesystem::remove(chosen); };
+                    return chosen;
+                },
+                {kNotFound},
+                true},
+        Outcome{"Folder", [](auto& t) { return t.dir.path(); }, {kNoAccess}, true},
+        Outcome{"FifoWithoutWriter",
+                [](auto& t) {
+                    EXPECT_EQ(::mkfifo((t.dir / "fifo").c_str(), 0600), 0);
+                    return t.dir / "fifo";
+                },
+                {kNoAccess},
+                true},
+        Outcome{"DevZero", path("/dev/zero"), {kNoAccess}, true},
+        Outcome{"DevNull", path("/dev/null"), {kNoAccess}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

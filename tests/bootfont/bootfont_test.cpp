@@ -1,0 +1,215 @@
+// Reading a boot font: the header's fields, the signature, the reader's blocks, and what loading
+// does with every kind of table a header can declare.
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <optional>
+
+#include "bootfont/fontloader.h"
+#include "support/bootfontbuilder.h"
+#include "support/raisederror.h"
+#include "support/tempdir.h"
+
+namespace bootfont {
+namespace {
+
+using runtime::ErrorNumber;
+using testsupport::BootFontBuilder;
+
+class Loading : public ::testing::Test {
+protected:
+    std::filesystem::path write(const std::vector<std::uint8_t>& bytes) {
+        const auto path = dir_ / ("font" + std::to_string(files_++) + ".bin");
+        testsupport::writeBytes(path, bytes);
+        return path;
+    }
+
+    // Reads the file as the open command does: the header, and both tables when it is signed.
+    std::optional<ErrorNumber> load(const std::vector<std::uint8_t>& bytes) {
+        try {
+            FontFileReader file(write(bytes));
+            readHeader(state_, file);
+            if (hasBootFontSignature(state_.Header)) {
+                GetSbcs(state_, file);
+                GetDbcs(state_, file);
+            }
+        } catch (const runtime::RuntimeError& error) {
+            return error.number();
+        }
+        return std::nullopt;
+    }
+
+    testsupport::TempDir dir_;
+    int files_ = 0;
+    ViewerState state_;
+};
+
+TEST_F(Loading, HeaderFieldsAreSignedLittleEndianAtTheirOffsets) {
+    std::vector<std::uint8_t> bytes(kHeaderSize);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<std::uint8_t>(0xFF - i);  // each byte names its own offset
+    }
+    load(bytes);
+    const auto le = [](std::uint32_t bits) { return static_cast<std::int32_t>(bits); };
+    BootFontHeader expected{le(0xFCFDFEFF), le(0xF8F9FAFB), le(0xF4F5F6F7), le(0xF0F1F2F3),
+                            le(0xECEDEEEF), le(0xE8E9EAEB), le(0xE4E5E6E7), le(0xE0E1E2E3)};
+    std::iota(expected.DbcsLeadTable.rbegin(), expected.DbcsLeadTable.rend(), 0xD4);
+    expected.CharacterImageHeight = 0xD3;
+    expected.CharacterTopPad = 0xD2;
+    expected.CharacterBottomPad = 0xD1;
+    expected.CharacterImageSbcsWidth = 0xD0;
+    expected.CharacterImageDbcsWidth = 0xCF;
+    EXPECT_EQ(state_.Header, expected);
+}
+
+TEST_F(Loading, OnlyTheBytesMdeTAreASignatureAndMissingBytesNeverMatch) {
+    const std::pair<std::vector<std::uint8_t>, bool> cases[] = {{{0x4D, 0x64, 0x65, 0x54}, true},
+                                                                {{0x54, 0x65, 0x64, 0x4D}, false},
+                                                                {{}, false},
+                                                                {{0x4D, 0x64, 0x65}, false},
+                                                                {{0x4D, 0x64, 0x65, 0x55}, false}};
+    for (const auto& [bytes, signed_] : cases) {
+        load(bytes);
+        EXPECT_EQ(hasBootFontSignature(state_.Header), signed_) << bytes.size() << " bytes";
+    }
+}
+
+// What a table of an opened file becomes: the file's records at their places, or the earlier
+// font's records when the table was not read.
+enum class Table { Read, Kept };
+
+struct LoadCase {
+    const char* name;
+    BootFontBuilder font;
+    std::optional<ErrorNumber> error;
+    Table sbcs, dbcs;
+};
+
+BootFontBuilder counts(std::int32_t numSbcs, std::int32_t sbcsOffset, std::int32_t numDbcs,
+                       std::int32_t dbcsOffset) {
+    BootFontBuilder font;
+    font.header().NumSbcsChars = numSbcs;
+    font.header().SbcsOffset = sbcsOffset;
+    font.header().NumDbcsChars = numDbcs;
+    font.header().DbcsOffset = dbcsOffset;
+    return font;
+}
+
+// The record `index` of a table as the file's bytes give it, zeros past the end of the file.
+template <typename Record, std::size_t Size>
+Record recordAt(const std::vector<std::uint8_t>& file, std::int64_t offset, std::int64_t index,
+                void (*decode)(std::span<const std::uint8_t, Size>, Record&)) {
+    std::array<std::uint8_t, Size> bytes{};
+    for (std::size_t i = 0; i < Size; ++i) {
+        const auto at = static_cast<std::uint64_t>(offset + index * std::int64_t{Size}) + i;
+        bytes[i] = at < file.size() ? file[at] : 0;
+    }
+    Record record;
+    decode(bytes, record);
+    return record;
+}
+
+template <std::size_t Size, typename Record>
+void expectTable(const runtime::CheckedArray<Record>& table, Table expected,
+                 const runtime::CheckedArray<Record>& earlier,
+                 const std::vector<std::uint8_t>& file, std::int32_t count, std::int32_t offset,
+                 void (*decode)(std::span<const std::uint8_t, Size>, Record&)) {
+    if (expected == Table::Kept) {
+        EXPECT_EQ(table, earlier) << "the earlier font's table was not kept";
+        return;
+    }
+    ASSERT_EQ(table.size(), count);
+    for (std::int64_t i = 0; i < count; ++i) {
+        ASSERT_EQ(table[i], recordAt(file, offset, i, decode)) << "record " << i;
+    }
+}
+
+TEST_F(Loading, RecordsAre17And36BytesWithTheirFieldsInFileOrder) {
+    auto bytes = counts(2, 60, 1, 257).build();
+    bytes.resize(300);
+    std::iota(bytes.begin() + kHeaderSize, bytes.end(), std::uint8_t{kHeaderSize});
+    ASSERT_EQ(load(bytes), std::nullopt);
+    EXPECT_EQ(state_.SbcsGlyphs[1].Code, 77);
+    EXPECT_EQ(state_.SbcsGlyphs[1].Bitmap[15], 93);
+    EXPECT_EQ(state_.DbcsGlyphs[0].Code, (std::array<std::uint8_t, 2>{1, 2}));
+    EXPECT_EQ(state_.DbcsGlyphs[0].Bitmap[31], 34);
+    EXPECT_EQ(state_.DbcsGlyphs[0].Trailer, (std::array<std::uint8_t, 2>{35, 36}));
+}
+
+class TableLoading : public Loading, public ::testing::WithParamInterface<LoadCase> {};
+
+TEST_P(TableLoading, EachTableIsReadAtItsPlaceOrKeptAndLoadingEndsAsExpected) {
+    ASSERT_EQ(load(BootFontBuilder()
+                       .sbcsTable(49, testsupport::sbcsGlyphs(5, 200))
+                       .dbcsTable(200, testsupport::dbcsGlyphs(7, 300))
+                       .build()),
+              std::nullopt);
+    const ViewerState earlier = state_;
+    const auto bytes = GetParam().font.build();
+    EXPECT_EQ(load(bytes), GetParam().error);
+    const BootFontHeader& h = state_.Header;
+    expectTable<17>(state_.SbcsGlyphs, GetParam().sbcs, earlier.SbcsGlyphs, bytes, h.NumSbcsChars,
+                    h.SbcsOffset, decodeSbcsRecord);
+    expectTable<36>(state_.DbcsGlyphs, GetParam().dbcs, earlier.DbcsGlyphs, bytes, h.NumDbcsChars,
+                    h.DbcsOffset, decodeDbcsRecord);
+}
+
+constexpr auto kRead = Table::Read;
+constexpr auto kKept = Table::Kept;
+constexpr auto kOverflow = ErrorNumber::Overflow;
+constexpr std::int32_t kMax = 2147483647;
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, TableLoading,
+    ::testing::Values(
+        LoadCase{"TwoTables", counts(4, 49, 3, 200), {}, kRead, kRead},
+        LoadCase{"HeaderOnly", BootFontBuilder().truncateTo(49), {}, kKept, kKept},
+        LoadCase{"CountWithoutOffset", counts(0, 49, 7000, 0), {}, kKept, kKept},
+        LoadCase{"NegativeCountOrOffset", counts(-5, 49, 3, -1), {}, kKept, kKept},
+        LoadCase{"InsideTheHeaderAndOverlapping", counts(4, 1, 3, 20), {}, kRead, kRead},
+        LoadCase{"CutByTheEndOfTheFile",
+                 BootFontBuilder().sbcsTable(49, testsupport::sbcsGlyphs(3)).truncateTo(76),
+                 {},
+                 kRead,
+                 kKept},
+        LoadCase{"FarPastTheEndOfTheFile", counts(3, 100'000, 4, 2147483646), {}, kRead, kRead},
+        LoadCase{"TheLargestTable", counts(1, 49, 32767, 49), {}, kRead, kRead},
+        LoadCase{"DbcsReadInFullThenTheIndexOverflows", counts(1, 49, 32768, 60), kOverflow, kRead,
+                 kRead},
+        LoadCase{"SbcsReadInFullThenTheIndexOverflows", counts(32768, 49, 1, 49), kOverflow, kRead,
+                 kKept},
+        LoadCase{"DbcsCountOverflowsBeforeReading", counts(1, 49, 32769, 1), kOverflow, kRead,
+                 kKept},
+        LoadCase{"SbcsCountOverflowsBeforeReading", counts(kMax, 49, 1, 49), kOverflow, kKept,
+                 kKept},
+        LoadCase{"OffsetWithoutAFilePosition", counts(1, 49, 2, kMax), kOverflow, kRead, kRead}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FontFileReader, ReadsAnyRangeAcrossItsBlocksWithZerosPastTheEnd) {
+    testsupport::TempDir dir;
+    std::vector<std::uint8_t> bytes(200'000);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i * 31 + i / 256);
+    }
+    testsupport::writeBytes(dir / "big.bin", bytes);
+    FontFileReader file(dir / "big.bin");
+    // {offset, size}: a block boundary, more than a block, backwards, past and far past the end.
+    const std::pair<std::int64_t, std::size_t> ranges[] = {
+        {0, 49}, {65'530, 36}, {10, 150'000}, {100, 17}, {199'990, 36}, {5'000'000, 17}};
+    for (const auto& [offset, size] : ranges) {
+        file.seek(offset);
+        const auto view = file.next(size);
+        for (std::size_t i = 0; i < size; ++i) {
+            const auto at = static_cast<std::size_t>(offset) + i;
+            ASSERT_EQ(view[i], at < bytes.size() ? bytes[at] : 0) << "byte " << at;
+        }
+    }
+    file.seek(65'535);
+    file.next(1);
+    EXPECT_EQ(file.next(1)[0], bytes[65'536]) << "a read does not go on where the last one ended";
+    file.close();
+    EXPECT_EQ(testsupport::raisedError([&] { file.next(1); }), ErrorNumber::PathFileAccessError);
+}
+
+}  // namespace
+}  // namespace bootfont

@@ -1,0 +1,129 @@
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "viewer/formfixture.h"
+
+namespace {
+
+class WindowTest : public testsupport::FormTest {
+protected:
+    std::map<QString, QRect> geometries() {
+        std::map<QString, QRect> result;
+        for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            result[child->objectName()] = child->geometry();
+        }
+        return result;
+    }
+    void showActive() {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    // An access key animates its button and clicks it a moment later.
+    void pressAlt(Qt::Key key) {
+        QTest::keyClick(&form, key, Qt::AltModifier);
+        QTest::qWait(250);
+    }
+};
+
+TEST_F(WindowTest, ControlsSitAtTheirDesignedPixelsWhateverTheWindowsSize) {
+    EXPECT_EQ(form.size(), QSize(887, 468));
+    const std::pair<const char*, QRect> controls[] = {
+        {"Command1", {4, 8, 89, 25}},   {"Command2", {96, 8, 81, 25}},
+        {"Command3", {180, 8, 81, 25}}, {"Command4", {264, 8, 33, 25}},
+        {"Command5", {300, 8, 33, 25}}, {"Picture1", {340, 8, 544, 425}},
+        {"Label2", {4, 440, 229, 25}}};
+    for (const auto& [name, rect] : controls) {
+        EXPECT_EQ(control(name)->geometry(), rect) << name;
+    }
+    EXPECT_EQ(QSizeF(picture()->innerWidth(), picture()->innerHeight()), QSizeF(540, 421));
+    EXPECT_EQ(control("URL")->pos(), QPoint(4, 264));
+    const int tops[] = {40, 68, 96, 124, 152, 180, 208, 236, 296, 324, 352, 380, 408};
+    for (int i = 0; i < 13; ++i) {
+        EXPECT_EQ(form.Text1(i)->geometry(), QRect(164, tops[i], 167, i == 7 ? 57 : 25)) << i;
+        QLabel* label = form.Label1(i);
+        EXPECT_EQ(label->geometry().topLeft(), QPoint(4, tops[i] + 4)) << i;
+        EXPECT_EQ(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << i;
+        EXPECT_LE(label->geometry().right(), 163) << "label " << i << " runs into its box";
+        EXPECT_EQ(label->buddy(), form.Text1(i));
+    }
+    EXPECT_NE(qobject_cast<QPlainTextEdit*>(form.Text1(7)), nullptr);
+    form.show();
+    const auto designed = geometries();
+    for (const QSize size : {QSize(1400, 900), QSize(300, 200)}) {
+        form.resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(geometries(), designed) << "resized to " << size.width();
+    }
+}
+
+TEST_F(WindowTest, StartsWithOnlyTheOpenButtonAndEmptyBoxes) {
+    EXPECT_TRUE(button(1)->isEnabled());
+    EXPECT_FALSE(displayButtonsEnabled());
+    EXPECT_EQ(boxes(), QStringList(13, QString()));
+    EXPECT_EQ(indicator(), QStringLiteral(" "));
+    EXPECT_EQ(form.state().PageSize, 500);
+}
+
+TEST_F(WindowTest, TabVisitsTheControlsInOrderFromTheOpenButton) {
+    form.setDisplayButtonsEnabled(true);
+    showActive();
+    QStringList visited;
+    for (int step = 0; step < 20; ++step) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QStringList expected{"Command1"};
+    for (int i = 0; i < 13; ++i) {
+        expected << QStringLiteral("Text1_%1").arg(i);
+    }
+    expected << "Command2"
+             << "Picture1"
+             << "Command3"
+             << "Command4"
+             << "Command5"
+             << "Command1";
+    EXPECT_EQ(visited, expected);
+}
+
+TEST_F(WindowTest, AccessKeysPressOnlyEnabledButtons) {
+    auto& state = form.state();
+    state.Header.NumSbcsChars = state.Header.SbcsOffset = 1;
+    state.Header.NumDbcsChars = state.Header.DbcsOffset = 1;
+    state.SbcsGlyphs = runtime::CheckedArray<bootfont::SbcsGlyphRecord>::zeroed(1);
+    state.DbcsGlyphs = runtime::CheckedArray<bootfont::DbcsGlyphRecord>::zeroed(1);
+    showActive();
+    pressAlt(Qt::Key_S);
+    pressAlt(Qt::Key_D);
+    EXPECT_EQ(picture()->refreshCount(), 0) << "a disabled button was pressed";
+    form.setDisplayButtonsEnabled(true);
+    pressAlt(Qt::Key_S);
+    EXPECT_EQ(picture()->refreshCount(), 1);
+    pressAlt(Qt::Key_D);
+    EXPECT_EQ(indicator(), QStringLiteral("第 1 / 1 页"));
+    pressAlt(Qt::Key_O);
+    EXPECT_EQ(dialogs.openFileNameRequests.size(), 1U);
+}
+
+TEST_F(WindowTest, TheLinkAsksTheShellToOpenTheGuideMaximized) {
+    form.show();
+    EXPECT_EQ(control("URL")->cursor().hotSpot(), QPoint(5, 0));
+    QTest::mouseClick(control("URL"), Qt::LeftButton);
+    ASSERT_EQ(shell.requests.size(), 1U);
+    const auto& request = shell.requests[0];
+    EXPECT_EQ(std::tie(request.operation, request.file, request.showCommand),
+              std::make_tuple("open", "iexplore", 3));
+    EXPECT_TRUE(QString::fromStdString(request.parameters).startsWith("file://"));
+    EXPECT_TRUE(QString::fromStdString(request.parameters).endsWith("/userguide.html"));
+}
+
+TEST_F(WindowTest, TextTypedIntoABoxStaysUntilTheNextHeaderIsShown) {
+    QTest::keyClicks(form.Text1(3), "typed");
+    EXPECT_EQ(form.text1Text(3), QStringLiteral("typed"));
+    form.state().Header.SbcsOffset = 49;
+    form.ShowHeader();
+    EXPECT_EQ(form.text1Text(3), QStringLiteral("49"));
+}
+
+}  // namespace
