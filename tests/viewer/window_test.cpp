@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "viewer/formfixture.h"
@@ -114,16 +115,10 @@ TEST_F(WindowTest, TheLinkAsksTheShellToOpenTheGuideMaximized) {
     const auto& request = shell.requests[0];
     EXPECT_EQ(std::tie(request.operation, request.file, request.showCommand),
               std::make_tuple("open", "iexplore", 3));
-    EXPECT_TRUE(QString::fromStdString(request.parameters).startsWith("file://"));
-    EXPECT_TRUE(QString::fromStdString(request.parameters).endsWith("/userguide.html"));
-}
-
-TEST_F(WindowTest, TextTypedIntoABoxStaysUntilTheNextHeaderIsShown) {
-    QTest::keyClicks(form.Text1(3), "typed");
-    EXPECT_EQ(form.text1Text(3), QStringLiteral("typed"));
-    form.state().Header.SbcsOffset = 49;
-    form.ShowHeader();
-    EXPECT_EQ(form.text1Text(3), QStringLiteral("49"));
+    EXPECT_TRUE(QRegularExpression("^file:///.*/userguide.html$")
+                    .match(QString::fromStdString(request.parameters))
+                    .hasMatch())
+        << request.parameters;
 }
 
 }  // namespace
