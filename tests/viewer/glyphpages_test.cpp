@@ -120,19 +120,6 @@ TEST_F(GlyphPages, TheSingleByteViewHolds41ARowAndAtMost820) {
     EXPECT_EQ(indicator(), QStringLiteral(" ")) << "the single-byte view has no pages";
 }
 
-TEST_F(GlyphPages, AZeroWidthStillAdvancesFivePixels) {
-    loadSbcs(200);
-    form.state().Header.CharacterImageSbcsWidth = 0;
-    for (auto& glyph : form.state().SbcsGlyphs) {
-        glyph.Bitmap = {0x80};  // the top-left pixel only
-    }
-    button(2)->click();
-    EXPECT_EQ(totalInk(), 200);
-    // 107 glyphs fit a row: the next start, 5 + 108 * 5, would pass the 540-pixel width.
-    EXPECT_TRUE(inkAt(5 + 5 * 106, 5));
-    EXPECT_TRUE(inkAt(5 + 5 * 92, 26));
-}
-
 // A sequence of clicks on a font of `count` double-byte glyphs (and 10 single-byte ones) whose
 // page `start` is on show, and where it ends.
 struct Navigation {

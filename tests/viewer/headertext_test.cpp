@@ -7,26 +7,6 @@
 namespace viewer {
 namespace {
 
-TEST(HeaderTexts, EachBoxShowsItsOwnFieldSignedDecimalOrHex) {
-    bootfont::BootFontHeader header{
-        0x5465644D, 0x804, -5, 7445, 49, -2147483647 - 1, 1615, 268020, {0xA1, 0xFE, 10},
-        255,        1,     2,  8,    17};
-    const std::array<std::string, kHeaderTextCount> expected = {"Chinese (PRC)",
-                                                                "-5",
-                                                                "7445",
-                                                                "49",
-                                                                "-2147483648",
-                                                                "1615",
-                                                                "268020",
-                                                                " A1 FE A 0 0 0 0 0 0 0 0 0",
-                                                                "255",
-                                                                "1",
-                                                                "2",
-                                                                "8",
-                                                                "17"};
-    EXPECT_EQ(headerTexts(header), expected);
-}
-
 TEST(HeaderTexts, KnownLanguagesByNameAndAnyOtherIdInHex) {
     const std::pair<std::int32_t, const char*> cases[] = {{1028, "Chinese (Taiwan)"},
                                                           {1031, "German (Standard)"},
