@@ -41,18 +41,13 @@ public:
     // The memory blocks the dialogs return, by handle; a block that is freed is erased.
     std::map<std::int32_t, std::vector<std::uint8_t>> blocks;
 
-    // System colour k is 0x00BBGGRR with k in each of its bytes, plus 0x10 in the blue one.
-    static std::int32_t sysColor(std::int32_t k) { return 0x100000 + k * 0x010101; }
-
     std::int32_t GetOpenFileName(commondialog::OPENFILENAME& record) override {
         openFileNameRequests.push_back(record);
         return openFileName(record);
     }
-    std::int32_t GetSaveFileName(commondialog::OPENFILENAME& record) override {
-        return save(record);
-    }
+    std::int32_t GetSaveFileName(commondialog::OPENFILENAME& r) override { return save(r); }
     std::int16_t GetFileTitle(const std::string&, std::string&, std::uint16_t) override {
-        return -1;
+        return 0;
     }
     std::int32_t ChooseColor(commondialog::CHOOSECOLOR& record) override { return color(record); }
     std::int32_t ChooseFont(commondialog::CHOOSEFONT& record) override {
@@ -62,7 +57,8 @@ public:
     std::int32_t PrintDlg(commondialog::PRINTDLG& record) override { return print(record); }
     std::int32_t PageSetupDlg(commondialog::PAGESETUPDLG& r) override { return pageSetup(r); }
     std::int32_t CommDlgExtendedError() override { return extendedError; }
-    std::int32_t GetSysColor(std::int32_t nIndex) override { return sysColor(nIndex); }
+    // System colour k is 0x00BBGGRR with k in each of its bytes, plus 0x10 in the blue one.
+    std::int32_t GetSysColor(std::int32_t k) override { return 0x100000 + k * 0x010101; }
     std::span<const std::uint8_t> GlobalLock(std::int32_t hMem) override { return blocks[hMem]; }
     void GlobalUnlock(std::int32_t) override {}
     void GlobalFree(std::int32_t hMem) override { blocks.erase(hMem); }
