@@ -54,19 +54,29 @@ std::array<std::uint8_t, N> bytesAt(const std::vector<std::uint8_t>& file, std::
     return out;
 }
 
-void decode(const std::array<std::uint8_t, bootfont::kSbcsRecordSize>& bytes,
+// The record that starts at `position` of a table whose records are `stride` bytes apart.
+void decode(const std::vector<std::uint8_t>& file, std::int64_t position, std::size_t stride,
             bootfont::SbcsGlyphRecord& record) {
-    bootfont::decodeSbcsRecord(bytes, record);
+    if (bootfont::recordCarriesUnicode(bootfont::GlyphTable::Sbcs, stride)) {
+        bootfont::decodeSbcsRecord(bytesAt<bootfont::kSbcsUnicodeRecordSize>(file, position),
+                                   record);
+    } else {
+        bootfont::decodeSbcsRecord(bytesAt<bootfont::kSbcsRecordSize>(file, position), record);
+    }
 }
-void decode(const std::array<std::uint8_t, bootfont::kDbcsRecordSize>& bytes,
+void decode(const std::vector<std::uint8_t>& file, std::int64_t position, std::size_t stride,
             bootfont::DbcsGlyphRecord& record) {
-    bootfont::decodeDbcsRecord(bytes, record);
+    bootfont::decodeDbcsRecord(bytesAt<bootfont::kDbcsRecordSize>(file, position), record);
+    if (!bootfont::recordCarriesUnicode(bootfont::GlyphTable::Dbcs, stride)) {
+        record.Trailer = {};
+    }
 }
 
-template <std::size_t RecordSize, typename Record>
+template <typename Record>
 void expectTable(const char* name, const runtime::CheckedArray<Record>& table, Table expected,
                  const runtime::CheckedArray<Record>& earlier,
-                 const std::vector<std::uint8_t>& file, std::int32_t count, std::int32_t offset) {
+                 const std::vector<std::uint8_t>& file, std::int32_t count, std::int32_t offset,
+                 std::size_t stride) {
     if (expected == Table::Kept) {
         EXPECT_EQ(table, earlier) << name << " table should keep the earlier font's records";
         return;
@@ -74,7 +84,7 @@ void expectTable(const char* name, const runtime::CheckedArray<Record>& table, T
     ASSERT_EQ(table.size(), count) << name;
     for (std::int64_t i = 0; i < count; ++i) {
         Record record;
-        decode(bytesAt<RecordSize>(file, offset + i * std::int64_t{RecordSize}), record);
+        decode(file, offset + i * static_cast<std::int64_t>(stride), stride, record);
         if (table[i] != record) {
             ADD_FAILURE() << name << " record " << i << " is not the file's bytes at its place";
             return;
@@ -141,12 +151,14 @@ void HostileFileTest::expectOpening(const std::filesystem::path& path,
     }
     EXPECT_EQ(window.open(path), reports);
     const bootfont::BootFontHeader& header = window.form.state().Header;
-    expectTable<bootfont::kSbcsRecordSize>("single-byte", window.form.state().SbcsGlyphs,
-                                           expected.sbcs, earlierSbcs, bytes, header.NumSbcsChars,
-                                           header.SbcsOffset);
-    expectTable<bootfont::kDbcsRecordSize>("double-byte", window.form.state().DbcsGlyphs,
-                                           expected.dbcs, earlierDbcs, bytes, header.NumDbcsChars,
-                                           header.DbcsOffset);
+    expectTable("single-byte", window.form.state().SbcsGlyphs, expected.sbcs, earlierSbcs, bytes,
+                header.NumSbcsChars, header.SbcsOffset,
+                bootfont::recordStride(bootfont::GlyphTable::Sbcs, header.NumSbcsChars,
+                                       header.SbcsEntriesTotalSize));
+    expectTable("double-byte", window.form.state().DbcsGlyphs, expected.dbcs, earlierDbcs, bytes,
+                header.NumDbcsChars, header.DbcsOffset,
+                bootfont::recordStride(bootfont::GlyphTable::Dbcs, header.NumDbcsChars,
+                                       header.DbcsEntriesTotalSize));
     EXPECT_EQ(clickReport(window, 2), reportOf(expected.singleByteView));
     EXPECT_EQ(clickReport(window, 3), reportOf(expected.firstDoubleBytePage));
 

@@ -54,6 +54,24 @@ BootFontBuilder& BootFontBuilder::dbcsTable(std::int32_t offset,
     return *this;
 }
 
+BootFontBuilder& BootFontBuilder::sbcsTable(std::int32_t offset,
+                                            std::vector<bootfont::SbcsGlyphRecord> records,
+                                            std::size_t stride) {
+    sbcsTable(offset, std::move(records));
+    sbcsStride_ = stride;
+    header_.SbcsEntriesTotalSize = header_.NumSbcsChars * static_cast<std::int32_t>(stride);
+    return *this;
+}
+
+BootFontBuilder& BootFontBuilder::dbcsTable(std::int32_t offset,
+                                            std::vector<bootfont::DbcsGlyphRecord> records,
+                                            std::size_t stride) {
+    dbcsTable(offset, std::move(records));
+    dbcsStride_ = stride;
+    header_.DbcsEntriesTotalSize = header_.NumDbcsChars * static_cast<std::int32_t>(stride);
+    return *this;
+}
+
 BootFontBuilder& BootFontBuilder::bytesAt(std::size_t offset,
                                           std::initializer_list<std::uint8_t> bytes) {
     patches_.emplace_back(offset, std::vector<std::uint8_t>(bytes));
@@ -87,14 +105,19 @@ std::vector<std::uint8_t> BootFontBuilder::build() const {
     for (const auto& record : sbcs_) {
         image.putU8(at, record.Code);
         image.put(at + 1, record.Bitmap);
-        at += bootfont::kSbcsRecordSize;
+        if (sbcsStride_ >= bootfont::kSbcsUnicodeRecordSize) {
+            image.put(at + 17, record.Trailer);
+        }
+        at += sbcsStride_;
     }
     at = static_cast<std::size_t>(h.DbcsOffset);
     for (const auto& record : dbcs_) {
         image.put(at, record.Code);
         image.put(at + 2, record.Bitmap);
-        image.put(at + 34, record.Trailer);
-        at += bootfont::kDbcsRecordSize;
+        if (dbcsStride_ >= bootfont::kDbcsUnicodeRecordSize) {
+            image.put(at + 34, record.Trailer);
+        }
+        at += dbcsStride_;
     }
     for (const auto& [offset, bytes] : patches_) {
         image.put(offset, bytes.data(), bytes.size());
