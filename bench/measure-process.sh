@@ -18,7 +18,9 @@ head -c 25 /dev/zero >> "$work/hostile.bin"
 largest=$(ls -S "$samples"/bootfont*.* | head -n 1)
 
 echo "## Start-up to the first frame"
-hyperfine --warmup 3 --runs 30 --style basic "$probe" "$probe $samples/bootfont-zh-cn.bin"
+# Without a file, with one chosen in the open dialog, with one given on the command line.
+hyperfine --warmup 3 --runs 30 --style basic "$probe" "$probe $samples/bootfont-zh-cn.bin" \
+    "$probe -- $samples/bootfont-zh-cn.bin"
 
 echo
 echo "## Peak resident memory (kB)"

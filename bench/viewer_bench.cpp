@@ -1,13 +1,17 @@
 // The viewer's hot paths with a real window (offscreen): the open command on a full Simplified
-// Chinese font, turning to the next page, and the worst page, every pixel inked.
+// Chinese font, turning to the next page, the worst page, every pixel inked, and the pointer
+// moving over a page.
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QMouseEvent>
+#include <vector>
 
 #include "commondialog/fakedialogplatform.h"
 #include "support/bootfontbuilder.h"
 #include "support/fakeservices.h"
 #include "support/tempdir.h"
 #include "viewer/form1.h"
+#include "viewer/picturebox.h"
 
 namespace {
 
@@ -80,6 +84,36 @@ void BM_ShowDbcsFullyInkedPage(benchmark::State& run) {
     run.SetItemsProcessed(run.iterations() * 500 * 256);
 }
 BENCHMARK(BM_ShowDbcsFullyInkedPage)->Unit(benchmark::kMicrosecond);
+
+// One pointer move over the picture, as the window receives it: the glyph under the pointer is
+// found, and on a move onto another glyph its description is built for screen readers. The moves
+// sweep the page row by row, two pixels at a time, so most stay on a glyph or a gap and some
+// reach the next glyph.
+void BM_PointerMoveOverPage(benchmark::State& run) {
+    Viewer viewer;
+    viewer.form.GetAllFonts();
+    viewer.form.ShowDBCS(0);
+    auto* picture = viewer.form.findChild<PictureBox*>(QStringLiteral("Picture1"));
+    std::vector<QPointF> points;
+    for (int y = 2; y < picture->height(); y += 7) {
+        for (int x = 2; x < picture->width(); x += 2) {
+            points.emplace_back(x, y);
+        }
+    }
+    std::size_t next = 0;
+    for (auto _ : run) {
+        const QPointF point = points[next];
+        next = (next + 1) % points.size();
+        QMouseEvent move(QEvent::MouseMove, point, picture->mapToGlobal(point), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(picture, &move);
+    }
+    if (picture->accessibleDescription().isEmpty() &&
+        viewer.form.glyphDescriptionAt({5, 5}).isEmpty()) {
+        run.SkipWithError("no glyph named itself");
+    }
+}
+BENCHMARK(BM_PointerMoveOverPage);
 
 }  // namespace
 

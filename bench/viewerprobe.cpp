@@ -1,17 +1,21 @@
 // Starts the viewer's window offscreen, optionally opens one file through the open command (the
-// dialog answered by script), and quits as soon as the window has shown its first frame after
-// that. Timing the whole process gives the start-up time; its peak memory, the viewer's.
+// dialog answered by script) or as the program opens its command line's file, and quits as soon
+// as the window has shown its first frame after that. Timing the whole process gives the start-up
+// time; its peak memory, the viewer's.
 //
 //   viewer_probe            start-up to the first frame
-//   viewer_probe FILE       the same with FILE opened and drawn
+//   viewer_probe FILE       the same with FILE opened and drawn by the open command
+//   viewer_probe -- FILE    the same with FILE given as bootfont-viewer FILE gives it
 #include <QApplication>
 #include <QEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 
 #include "commondialog/fakedialogplatform.h"
 #include "support/fakeservices.h"
+#include "viewer/commandline.h"
 #include "viewer/form1.h"
 
 namespace {
@@ -37,7 +41,10 @@ int main(int argc, char** argv) {
     testsupport::FakeDialogPlatform dialogs;
     testsupport::RecordingMessageBox messageBox;
     testsupport::RecordingShell shell;
-    if (argc > 1) {
+    // As the program reads its arguments: "--" ends the options, the file follows.
+    const viewer::StartRequest request = viewer::parseCommandLine(QApplication::arguments());
+    const bool asArgument = argc > 2 && std::string(argv[1]) == "--";
+    if (argc > 1 && !asArgument) {
         const std::string path = argv[1];
         dialogs.openFileName = [path](commondialog::OPENFILENAME& record) {
             testsupport::writeBuffer(record.lpstrFile, path);
@@ -45,13 +52,16 @@ int main(int argc, char** argv) {
         };
     }
     Form1 window({dialogs, messageBox, shell});
-    if (argc > 1) {
+    if (argc > 1 && !asArgument) {
         // As the user does, so an error is reported, not thrown.
         window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     }
     FirstFrame firstFrame;
     window.installEventFilter(&firstFrame);
     window.show();
+    if (asArgument && request.fontFile) {
+        window.openFile(*request.fontFile);  // as main() does
+    }
     app.exec();
     for (const auto& message : messageBox.messages) {
         std::fprintf(stderr, "%s\n", message.text.c_str());

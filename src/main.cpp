@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "platform/desktopshell.h"
 #include "platform/qtdialogplatform.h"
 #include "platform/qtmessagebox.h"
+#include "viewer/commandline.h"
 #include "viewer/form1.h"
 
 int main(int argc, char* argv[]) {
@@ -15,11 +17,22 @@ int main(int argc, char* argv[]) {
     // The desktop finds the menu entry and icon of our windows by the entry's id.
     QGuiApplication::setDesktopFileName(QStringLiteral(BOOTFONT_APP_ID));
 
+    const viewer::StartRequest request = viewer::parseCommandLine(QApplication::arguments());
+    if (request.exitStatus) {
+        std::fputs(request.text.toLocal8Bit().constData(),
+                   *request.exitStatus == 0 ? stdout : stderr);
+        return *request.exitStatus;
+    }
+
     platform::QtDialogPlatform dialogs;
     platform::QtMessageBox messageBox;
     platform::DesktopShell shell;
     Form1 window({dialogs, messageBox, shell});
     messageBox.setParent(&window);
     window.show();
+    if (request.fontFile) {
+        // Before the event loop paints the window, so its first frame shows the file.
+        window.openFile(*request.fontFile);
+    }
     return app.exec();
 }

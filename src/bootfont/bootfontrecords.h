@@ -8,15 +8,31 @@
 #include "bootfont/bytecursor.h"
 
 // The in-memory records of BOOTFONT.BIN, the Windows XP boot font file: a 49-byte header, then a
-// table of 17-byte single-byte (SBCS) glyph records and a table of 36-byte double-byte (DBCS)
-// glyph records. All numbers are little-endian; the 32-bit fields are signed. Record sizes and the
-// 16 rows of every glyph are fixed, whatever the header's size and metric fields say.
+// table of single-byte (SBCS) glyph records and a table of double-byte (DBCS) glyph records. All
+// numbers are little-endian; the 32-bit fields are signed. Every glyph has 16 rows, whatever the
+// header's metric fields say.
+//
+// A record is the character code, the bitmap and, in files made for Windows XP, the glyph's
+// Unicode value as a 16-bit number: 19 bytes for a single-byte glyph, 36 for a double-byte one.
+// Some files have 17-byte single-byte records without it. The header's data length of a table
+// tells how far apart its records are (recordStride); without a usable one they are 17 and 36.
 namespace bootfont {
 
 inline constexpr std::int32_t kBootFontSignature = 0x5465644D;  // the bytes "MdeT" in file order
 inline constexpr std::size_t kHeaderSize = 49;
+// The bytes read from the start of each record; records may lie further apart (recordStride).
 inline constexpr std::size_t kSbcsRecordSize = 17;
 inline constexpr std::size_t kDbcsRecordSize = 36;
+// The smallest records that carry the Unicode value after the bitmap.
+inline constexpr std::size_t kSbcsUnicodeRecordSize = 19;
+inline constexpr std::size_t kDbcsUnicodeRecordSize = 36;
+// The strides a table's data length may declare. The lower bounds hold a code and a bitmap; the
+// upper ones leave room for fields of later files while refusing a length that is plainly not a
+// record layout.
+inline constexpr std::size_t kMinSbcsStride = 17;
+inline constexpr std::size_t kMaxSbcsStride = 64;
+inline constexpr std::size_t kMinDbcsStride = 34;
+inline constexpr std::size_t kMaxDbcsStride = 128;
 inline constexpr std::size_t kGlyphRows = 16;
 // Five lead-byte ranges of two bytes each and the terminating 00 00 pair.
 inline constexpr std::size_t kMaxDbcsRange = 5;
@@ -41,34 +57,72 @@ struct BootFontHeader {
     friend bool operator==(const BootFontHeader&, const BootFontHeader&) = default;
 };
 
-// One glyph of 8 x 16 pixels; Bitmap byte r is row r, most significant bit leftmost.
+// The two bytes after a bitmap as the little-endian number they store.
+inline constexpr std::uint16_t littleEndian16(const std::array<std::uint8_t, 2>& bytes) {
+    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
+}
+
+// One glyph of 8 x 16 pixels; Bitmap byte r is row r, most significant bit leftmost. Trailer holds
+// the two bytes after the bitmap in records of 19 bytes and more, and stays zero in 17-byte ones.
 struct SbcsGlyphRecord {
     std::uint8_t Code = 0;
     std::array<std::uint8_t, kGlyphRows> Bitmap{};
+    std::array<std::uint8_t, 2> Trailer{};
+
+    // The glyph's Unicode value as the record stores it; 0 when it stores none.
+    std::uint16_t unicode() const { return littleEndian16(Trailer); }
 
     friend bool operator==(const SbcsGlyphRecord&, const SbcsGlyphRecord&) = default;
 };
 
 // One glyph of 16 x 16 pixels; Bitmap bytes 2r and 2r + 1 are row r, left half first. Code is kept
-// in file order; Trailer is read with the record and used for nothing.
+// in file order, lead byte first. Trailer holds the two bytes after the bitmap in records of 36
+// bytes and more, and stays zero in records less than 36 bytes apart (the bytes there belong to
+// the next record).
 struct DbcsGlyphRecord {
     std::array<std::uint8_t, 2> Code{};
     std::array<std::uint8_t, 2 * kGlyphRows> Bitmap{};
     std::array<std::uint8_t, 2> Trailer{};
 
+    // The glyph's Unicode value as the record stores it; 0 when it stores none.
+    std::uint16_t unicode() const { return littleEndian16(Trailer); }
+
     friend bool operator==(const DbcsGlyphRecord&, const DbcsGlyphRecord&) = default;
 };
+
+enum class GlyphTable { Sbcs, Dbcs };
+
+// The distance in bytes between the starts of two records of a table of `count` records whose
+// header gives `dataLength`: the length divided by the count when that is a whole number from
+// kMinSbcsStride to kMaxSbcsStride (kMinDbcsStride to kMaxDbcsStride), otherwise the fixed 17 or
+// 36. Real files declare 19-byte single-byte records this way.
+std::size_t recordStride(GlyphTable table, std::int32_t count, std::int32_t dataLength);
+
+// Whether records `stride` bytes apart carry the glyph's Unicode value after the bitmap.
+constexpr bool recordCarriesUnicode(GlyphTable table, std::size_t stride) {
+    return stride >= (table == GlyphTable::Sbcs ? kSbcsUnicodeRecordSize : kDbcsUnicodeRecordSize);
+}
 
 // Decoders of exactly one record's bytes, field by field in file order; nothing is validated.
 BootFontHeader decodeHeader(std::span<const std::uint8_t, kHeaderSize> bytes);
 
 // Glyph records are decoded straight into their place in the table: a copy through a temporary
 // costs more than the decoding itself, thousands of times per table.
+// Code and bitmap; the Trailer is left as it is.
 inline void decodeSbcsRecord(std::span<const std::uint8_t, kSbcsRecordSize> bytes,
                              SbcsGlyphRecord& record) {
     ByteCursor in(bytes);
     record.Code = in.u8();
     in.copyTo(record.Bitmap);
+}
+
+// Code, bitmap and the Unicode value of a record of 19 bytes or more.
+inline void decodeSbcsRecord(std::span<const std::uint8_t, kSbcsUnicodeRecordSize> bytes,
+                             SbcsGlyphRecord& record) {
+    ByteCursor in(bytes);
+    record.Code = in.u8();
+    in.copyTo(record.Bitmap);
+    in.copyTo(record.Trailer);
 }
 
 inline void decodeDbcsRecord(std::span<const std::uint8_t, kDbcsRecordSize> bytes,

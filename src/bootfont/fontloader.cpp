@@ -6,21 +6,25 @@ namespace bootfont {
 namespace {
 
 template <typename Record>
-void loadTable(std::int32_t count, std::int32_t offset, runtime::CheckedArray<Record>& glyphs,
-               FontFileReader& file, void (*readOne)(FontFileReader&, Record&)) {
+void loadTable(std::int32_t count, std::int32_t offset, std::int32_t dataLength, GlyphTable table,
+               runtime::CheckedArray<Record>& glyphs, FontFileReader& file,
+               void (*readOne)(FontFileReader&, Record&, std::size_t)) {
     if (count < 1 || offset < 1) {
         return;
     }
+    const std::size_t stride = recordStride(table, count, dataLength);
     // The index is 16-bit, so the bound is checked first: a hostile count must not allocate
     // gigabytes, and the earlier array stays as it was.
     const std::int16_t lastIndex = runtime::toInt16(count - 1);
     glyphs = runtime::CheckedArray<Record>::zeroed(count);
     // File positions count from 1, so the offset 2147483647 has no position and overflows.
     const std::int32_t position = runtime::checkedAdd(offset, std::int32_t{1});
-    file.seek(std::int64_t{position} - 1);
+    const std::int64_t start = std::int64_t{position} - 1;
     // The increment after index 32767 overflows, after a 32768-record table was read in full.
     for (std::int16_t i = 0; i <= lastIndex; runtime::checkedIncrement(i)) {
-        readOne(file, glyphs[i]);
+        // At most 32768 records of at most 128 bytes: far inside 64 bits.
+        file.seek(start + std::int64_t{i} * static_cast<std::int64_t>(stride));
+        readOne(file, glyphs[i], stride);
     }
 }
 
@@ -31,12 +35,19 @@ BootFontHeader readHeaderRecord(FontFileReader& file) {
     return decodeHeader(file.next<kHeaderSize>());
 }
 
-void readSbcsRecord(FontFileReader& file, SbcsGlyphRecord& record) {
-    decodeSbcsRecord(file.next<kSbcsRecordSize>(), record);
+void readSbcsRecord(FontFileReader& file, SbcsGlyphRecord& record, std::size_t stride) {
+    if (recordCarriesUnicode(GlyphTable::Sbcs, stride)) {
+        decodeSbcsRecord(file.next<kSbcsUnicodeRecordSize>(), record);
+    } else {
+        decodeSbcsRecord(file.next<kSbcsRecordSize>(), record);
+    }
 }
 
-void readDbcsRecord(FontFileReader& file, DbcsGlyphRecord& record) {
+void readDbcsRecord(FontFileReader& file, DbcsGlyphRecord& record, std::size_t stride) {
     decodeDbcsRecord(file.next<kDbcsRecordSize>(), record);
+    if (!recordCarriesUnicode(GlyphTable::Dbcs, stride)) {
+        record.Trailer = {};  // the next record's first bytes, not this glyph's
+    }
 }
 
 void readHeader(ViewerState& state, FontFileReader& file) {
@@ -48,13 +59,15 @@ bool hasBootFontSignature(const BootFontHeader& header) {
 }
 
 void GetSbcs(ViewerState& state, FontFileReader& file) {
-    loadTable(state.Header.NumSbcsChars, state.Header.SbcsOffset, state.SbcsGlyphs, file,
-              readSbcsRecord);
+    const BootFontHeader& header = state.Header;
+    loadTable(header.NumSbcsChars, header.SbcsOffset, header.SbcsEntriesTotalSize, GlyphTable::Sbcs,
+              state.SbcsGlyphs, file, readSbcsRecord);
 }
 
 void GetDbcs(ViewerState& state, FontFileReader& file) {
-    loadTable(state.Header.NumDbcsChars, state.Header.DbcsOffset, state.DbcsGlyphs, file,
-              readDbcsRecord);
+    const BootFontHeader& header = state.Header;
+    loadTable(header.NumDbcsChars, header.DbcsOffset, header.DbcsEntriesTotalSize, GlyphTable::Dbcs,
+              state.DbcsGlyphs, file, readDbcsRecord);
 }
 
 }  // namespace bootfont

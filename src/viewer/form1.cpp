@@ -3,23 +3,34 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <QToolTip>
 #include <QUrl>
 #include <new>
 
+#include "bootfont/codepage.h"
 #include "bootfont/fontloader.h"
 #include "commondialog/ccommondialog.h"
 #include "runtime/checkedint.h"
 #include "runtime/numbertext.h"
 #include "runtime/runtimeerror.h"
+#include "viewer/fontdrop.h"
 #include "viewer/fontsubstitutions.h"
 #include "viewer/form1layout.h"
 #include "viewer/glyphcellpen.h"
+#include "viewer/glyphdescription.h"
 #include "viewer/headertext.h"
 #include "viewer/linklabel.h"
 #include "viewer/picturebox.h"
@@ -94,17 +105,22 @@ QString linkAddress() {
 // Clears the picture and draws glyphs[first] onwards, cell by cell, until the last glyph of a
 // table of `count` is drawn or a wrap moves the pen below the picture; then shows the picture,
 // once. The last index is 16-bit, so a count above 32767 is an overflow after the clearing.
+// `shown` learns each glyph's place as it is drawn, also when an error ends the drawing.
 template <typename PixelString, typename Record, typename Bitmap>
-void drawGlyphs(PictureBox& picture, const runtime::CheckedArray<Record>& glyphs,
-                std::int16_t first, std::int32_t count, std::uint8_t width, std::uint8_t height,
+void drawGlyphs(PictureBox& picture, viewer::GlyphLayout& shown, bootfont::GlyphTable table,
+                const runtime::CheckedArray<Record>& glyphs, std::int16_t first, std::int32_t count,
+                std::uint8_t width, std::uint8_t height,
                 void (*decode)(PixelString&, const Bitmap&)) {
     viewer::GlyphCellPen pen(picture, width, height);
     picture.clear();
+    shown.start(table, first, width, height);
     const std::int16_t last = runtime::toInt16(count - 1);
     PixelString pixels;
     for (std::int16_t k = first; k <= last; runtime::checkedIncrement(k)) {
         decode(pixels, glyphs[k].Bitmap);
+        const QPoint corner = pen.position();
         pen.draw(pixels);
+        shown.add(corner);
         if (pen.belowPicture()) {
             break;
         }
@@ -120,6 +136,8 @@ Form1::Form1(Services services, QWidget* parent) : QWidget(parent), services_(se
     // The load action: a fixed page step of 500 double-byte glyphs.
     state_.PageSize = viewer::kGlyphsPerPage;
 }
+
+Form1::~Form1() = default;
 
 QString Form1::programTitle() {
     return QStringLiteral("BootFont 查看器");
@@ -176,6 +194,9 @@ void Form1::createControls() {
             box = new QLineEdit(this);
         }
         box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        // A dropped file opens here too, instead of landing in the box as its path.
+        auto* plain = qobject_cast<QPlainTextEdit*>(box);
+        (plain ? plain->viewport() : box)->installEventFilter(this);
         place(box, layout::textBox(i));
         text1_[i] = box;
 
@@ -217,6 +238,10 @@ void Form1::createControls() {
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setAccessibleName(QStringLiteral("字形"));
     picture1_->move(layout::kPicture1.left, layout::kPicture1.top);
+    // Pointer moves without a button pressed name the glyph under the pointer.
+    picture1_->setMouseTracking(true);
+    picture1_->installEventFilter(this);
+    setAcceptDrops(true);
 
     // Focus order: open, the thirteen boxes, single-byte, the picture, the page buttons.
     QWidget* previous = command1_;
@@ -284,8 +309,18 @@ void Form1::GetAllFonts() {
         }
         return;
     }
+    OpenFontFile(arguments.Filename);
+}
 
-    bootfont::FontFileReader file(arguments.Filename);
+void Form1::openFile(const QString& path) {
+    runAction([&] {
+        state_.PageStart = 0;
+        OpenFontFile(QFile::encodeName(path).toStdString());
+    });
+}
+
+void Form1::OpenFontFile(const std::filesystem::path& path) {
+    bootfont::FontFileReader file(path);
     bootfont::readHeader(state_, file);
     if (!bootfont::hasBootFontSignature(state_.Header)) {
         file.close();
@@ -295,6 +330,12 @@ void Form1::GetAllFonts() {
         return;
     }
     setDisplayButtonsEnabled(true);
+    // The glyphs on show belong to an earlier font now; they name themselves again once drawn.
+    shown_.clear();
+    hoveredIndex_.reset();
+    shownLanguage_ = state_.Header.LanguageId;
+    codePage_.reset();
+    codePageLooked_ = false;
     ShowHeader();
     bootfont::GetSbcs(state_, file);
     bootfont::GetDbcs(state_, file);
@@ -316,7 +357,9 @@ void Form1::ShowSBCS() {
     if (header.NumSbcsChars <= 0 || header.SbcsOffset <= 0) {
         return;
     }
-    drawGlyphs<viewer::SbcsPixelString>(*picture1_, state_.SbcsGlyphs, 0, header.NumSbcsChars,
+    hoveredIndex_.reset();
+    drawGlyphs<viewer::SbcsPixelString>(*picture1_, shown_, bootfont::GlyphTable::Sbcs,
+                                        state_.SbcsGlyphs, 0, header.NumSbcsChars,
                                         header.CharacterImageSbcsWidth, header.CharacterImageHeight,
                                         viewer::GetPixelFromByteArraySBCS);
 }
@@ -335,9 +378,131 @@ void Form1::ShowDBCS(std::int16_t start) {
     if (header.DbcsOffset <= 0) {
         return;
     }
-    drawGlyphs<viewer::DbcsPixelString>(*picture1_, state_.DbcsGlyphs, start, header.NumDbcsChars,
+    hoveredIndex_.reset();
+    drawGlyphs<viewer::DbcsPixelString>(*picture1_, shown_, bootfont::GlyphTable::Dbcs,
+                                        state_.DbcsGlyphs, start, header.NumDbcsChars,
                                         header.CharacterImageDbcsWidth, header.CharacterImageHeight,
                                         viewer::GetPixelFromByteArrayDBCS);
+}
+
+const bootfont::CodePage* Form1::codePage() {
+    if (!codePageLooked_) {
+        codePageLooked_ = true;
+        if (const auto number = bootfont::codePageForLanguage(shownLanguage_)) {
+            try {
+                codePage_ = std::make_unique<bootfont::CodePage>(*number);
+            } catch (const RuntimeError&) {
+                // The C library lacks the code page: the glyphs show what their records carry.
+            }
+        }
+    }
+    return codePage_.get();
+}
+
+QString Form1::glyphDescriptionAt(QPoint point) {
+    const auto spot = shown_.glyphAt(point);
+    if (!spot) {
+        return {};
+    }
+    // The tables are checked against the index: the picture may show glyphs of a table that an
+    // open command stopped by an error has replaced since.
+    if (spot->table == bootfont::GlyphTable::Sbcs) {
+        if (spot->index >= state_.SbcsGlyphs.size()) {
+            return {};
+        }
+        const auto& record = state_.SbcsGlyphs[spot->index];
+        return viewer::glyphDescription(*spot, std::span(&record.Code, 1), record.unicode(),
+                                        codePage());
+    }
+    if (spot->index >= state_.DbcsGlyphs.size()) {
+        return {};
+    }
+    const auto& record = state_.DbcsGlyphs[spot->index];
+    return viewer::glyphDescription(*spot, record.Code, record.unicode(), codePage());
+}
+
+bool Form1::handlePictureEvent(QEvent* event) {
+    const QPoint imageOrigin(layout::kPictureBorder, layout::kPictureBorder);
+    switch (event->type()) {
+        case QEvent::MouseMove: {
+            // Only a move onto another glyph builds a text; the rest is a few divisions.
+            const QPoint point =
+                static_cast<QMouseEvent*>(event)->position().toPoint() - imageOrigin;
+            const auto spot = shown_.glyphAt(point);
+            const std::optional<int> index = spot ? std::optional(spot->index) : std::nullopt;
+            if (index != hoveredIndex_) {
+                hoveredIndex_ = index;
+                picture1_->setAccessibleDescription(glyphDescriptionAt(point));
+            }
+            return false;
+        }
+        case QEvent::Leave:
+            hoveredIndex_.reset();
+            picture1_->setAccessibleDescription({});
+            return false;
+        case QEvent::ToolTip: {
+            const auto* help = static_cast<QHelpEvent*>(event);
+            const QPoint point = help->pos() - imageOrigin;
+            const QString text = glyphDescriptionAt(point);
+            if (text.isEmpty()) {
+                QToolTip::hideText();
+                event->ignore();
+            } else {
+                // The tip goes when the pointer leaves the glyph; the next glyph brings its own.
+                QToolTip::showText(help->globalPos(), text, picture1_,
+                                   shown_.glyphAt(point)->box.translated(imageOrigin));
+            }
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+bool Form1::handleFileDrag(QEvent* event) {
+    auto* drop = static_cast<QDropEvent*>(event);  // a drag enter or move event is a drop event too
+    if (!drop->mimeData()->hasUrls()) {
+        return false;
+    }
+    const std::optional<QString> path = viewer::droppedFontFile(*drop->mimeData());
+    if (!path) {
+        drop->ignore();
+        return true;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (event->type() == QEvent::Drop) {
+        // After the drop has returned, so the file manager that sent it is not kept waiting while
+        // a message box is up.
+        QTimer::singleShot(0, this, [this, file = *path] { openFile(file); });
+    }
+    return true;
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    handleFileDrag(event);
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) {
+    handleFileDrag(event);
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    handleFileDrag(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picture1_) {
+        return handlePictureEvent(event);
+    }
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return handleFileDrag(event);
+        default:
+            return QWidget::eventFilter(watched, event);
+    }
 }
 
 void Form1::Command1_Click() {

@@ -3,11 +3,19 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
 
 #include "bootfont/viewerstate.h"
 #include "commondialog/dialogplatform.h"
+#include "viewer/glyphlayout.h"
 #include "viewer/messageboxservice.h"
 #include "viewer/shellservice.h"
+
+namespace bootfont {
+class CodePage;
+}
 
 class QLabel;
 class QPushButton;
@@ -17,7 +25,9 @@ class PictureBox;
 // The viewer's one window: the open button, four display buttons, thirteen labelled boxes for a
 // boot font's header, a page indicator, the glyph picture and a link to the user guide. It owns
 // the ViewerState and runs every action of its controls; an error that ends an action is reported
-// in a message box and the window stays usable.
+// in a message box and the window stays usable. A font also opens from the command line and by a
+// drop of one file onto the window, the same way the open button opens it after its dialog; and
+// every glyph in the picture names itself in a tooltip.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -30,10 +40,14 @@ public:
     };
 
     explicit Form1(Services services, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // The open command: asks for a boot font file, reads its header and, when its signature is
     // right, shows the header, reads both glyph tables and draws the single-byte glyphs.
     void GetAllFonts();
+    // Opens `path` as the open command does once its dialog has chosen it, from the first page;
+    // an error is reported as the command reports it. For the command line and drops.
+    void openFile(const QString& path);
     // Writes the thirteen header boxes from the state's header.
     void ShowHeader();
     // Draws the single-byte glyphs from the first one, as many as fit.
@@ -55,9 +69,28 @@ public:
 
     static QString programTitle();
 
+    // The tooltip text of the glyph drawn at `point` of the picture's image (inside its border);
+    // empty where no glyph is.
+    QString glyphDescriptionAt(QPoint point);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls();
     void setText1(int index, const QString& text);
+    // The open command's steps once a path is chosen: header, signature, header boxes, both
+    // tables, the single-byte view and the page indicator.
+    void OpenFontFile(const std::filesystem::path& path);
+    // A drag or drop over the window or a header box: true when it was a drag of files, which the
+    // window takes or refuses whole, so a box never receives a path as text.
+    bool handleFileDrag(QEvent* event);
+    // The picture's pointer: the glyph under it describes itself to screen readers and tooltips.
+    bool handlePictureEvent(QEvent* event);
+    const bootfont::CodePage* codePage();
 
     void Command1_Click();
     void Command2_Click();
@@ -82,4 +115,12 @@ private:
     LinkLabel* url_ = nullptr;
     QLabel* label2_ = nullptr;
     PictureBox* picture1_ = nullptr;
+
+    // What the picture shows, glyph by glyph, and the glyph the pointer is over.
+    viewer::GlyphLayout shown_;
+    std::optional<int> hoveredIndex_;
+    // The language of the font last accepted, and its code page once a glyph asked for it.
+    std::int32_t shownLanguage_ = 0;
+    std::unique_ptr<bootfont::CodePage> codePage_;
+    bool codePageLooked_ = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -39,6 +40,9 @@ public:
         }
         advance();
     }
+
+    // The corner of the cell the next glyph is drawn in.
+    QPoint position() const { return {x_, y_}; }
 
     // True once a wrap has moved the pen below the picture (compared as reals, as the picture's
     // size is real).

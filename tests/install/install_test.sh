@@ -52,7 +52,7 @@ samples=(bootfont-ja.bin bootfont-ko.bin bootfont-zh-cn.bin bootfont-zh-tw.bin)
 
 # Exactly these files and links, so a test, a tool or a benchmark that gets installed is caught.
 expected=("$link" "$program_file" "$prefix/$programdir/userguide.html" "$desktop_file"
-          "$metainfo_file")
+          "$metainfo_file" "$prefix/$datadir/mime/packages/$app_id.xml")
 for sample in "${samples[@]}"; do
     expected+=("$prefix/$programdir/bootfont/$sample")
 done
@@ -106,8 +106,8 @@ if [[ -f "$desktop_file" ]]; then
         fail "desktop-file-validate does not accept $desktop_file:"
         echo "$report" >&2
     fi
-    if ! grep -qx "Exec=$program" "$desktop_file"; then
-        fail "the desktop entry does not start $program"
+    if ! grep -qx "Exec=$program %f" "$desktop_file"; then
+        fail "the desktop entry does not start $program with a file"
     fi
     if ! grep -qx "Icon=$app_id" "$desktop_file"; then
         fail "the desktop entry's icon is not $app_id"

@@ -44,6 +44,24 @@ BootFontBuilder& BootFontBuilder::dbcsTable(std::int32_t offset,
     return *this;
 }
 
+BootFontBuilder& BootFontBuilder::sbcsTable(std::int32_t offset,
+                                            std::vector<bootfont::SbcsGlyphRecord> records,
+                                            std::size_t stride) {
+    sbcsTable(offset, std::move(records));
+    sbcsStride_ = stride;
+    header_.SbcsEntriesTotalSize = header_.NumSbcsChars * static_cast<std::int32_t>(stride);
+    return *this;
+}
+
+BootFontBuilder& BootFontBuilder::dbcsTable(std::int32_t offset,
+                                            std::vector<bootfont::DbcsGlyphRecord> records,
+                                            std::size_t stride) {
+    dbcsTable(offset, std::move(records));
+    dbcsStride_ = stride;
+    header_.DbcsEntriesTotalSize = header_.NumDbcsChars * static_cast<std::int32_t>(stride);
+    return *this;
+}
+
 BootFontBuilder& BootFontBuilder::bytesAt(std::size_t offset,
                                           std::initializer_list<std::uint8_t> bytes) {
     patches_.emplace_back(offset, std::vector<std::uint8_t>(bytes));
@@ -69,16 +87,22 @@ std::vector<std::uint8_t> BootFontBuilder::build() const {
     const std::uint8_t metrics[] = {h.CharacterImageHeight, h.CharacterTopPad, h.CharacterBottomPad,
                                     h.CharacterImageSbcsWidth, h.CharacterImageDbcsWidth};
     put(image, 0x2C, metrics);
+    // Each record's Trailer follows its bitmap when the stride leaves room for it.
     for (std::size_t i = 0; i < sbcs_.size(); ++i) {
-        const auto at = static_cast<std::size_t>(h.SbcsOffset) + 17 * i;
+        const auto at = static_cast<std::size_t>(h.SbcsOffset) + sbcsStride_ * i;
         put(image, at, {&sbcs_[i].Code, 1});
         put(image, at + 1, sbcs_[i].Bitmap);
+        if (sbcsStride_ >= 19) {
+            put(image, at + 17, sbcs_[i].Trailer);
+        }
     }
     for (std::size_t i = 0; i < dbcs_.size(); ++i) {
-        const auto at = static_cast<std::size_t>(h.DbcsOffset) + 36 * i;
+        const auto at = static_cast<std::size_t>(h.DbcsOffset) + dbcsStride_ * i;
         put(image, at, dbcs_[i].Code);
         put(image, at + 2, dbcs_[i].Bitmap);
-        put(image, at + 34, dbcs_[i].Trailer);
+        if (dbcsStride_ >= 36) {
+            put(image, at + 34, dbcs_[i].Trailer);
+        }
     }
     for (const auto& [offset, bytes] : patches_) {
         put(image, offset, bytes);

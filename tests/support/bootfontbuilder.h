@@ -22,6 +22,12 @@ public:
     // Sets the table's count and offset in the header and places its records there.
     BootFontBuilder& sbcsTable(std::int32_t offset, std::vector<bootfont::SbcsGlyphRecord> records);
     BootFontBuilder& dbcsTable(std::int32_t offset, std::vector<bootfont::DbcsGlyphRecord> records);
+    // The same with records `stride` bytes apart and the data length that declares it (count ×
+    // stride); each record's Trailer follows its bitmap when the stride leaves room for it.
+    BootFontBuilder& sbcsTable(std::int32_t offset, std::vector<bootfont::SbcsGlyphRecord> records,
+                               std::size_t stride);
+    BootFontBuilder& dbcsTable(std::int32_t offset, std::vector<bootfont::DbcsGlyphRecord> records,
+                               std::size_t stride);
 
     // Raw bytes written over everything else, e.g. to cut a record or break the signature.
     BootFontBuilder& bytesAt(std::size_t offset, std::initializer_list<std::uint8_t> bytes);
@@ -35,6 +41,8 @@ private:
     bootfont::BootFontHeader header_;
     std::vector<bootfont::SbcsGlyphRecord> sbcs_;
     std::vector<bootfont::DbcsGlyphRecord> dbcs_;
+    std::size_t sbcsStride_ = bootfont::kSbcsRecordSize;
+    std::size_t dbcsStride_ = bootfont::kDbcsRecordSize;
     std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> patches_;
     std::size_t truncateTo_ = SIZE_MAX;
 };

@@ -1,0 +1,164 @@
+#include "bootfont/codepage.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "runtime/runtimeerror.h"
+
+namespace bootfont {
+namespace {
+
+// Windows language ids: the primary language in the low ten bits, the region above them.
+constexpr std::int32_t kPrimaryLanguageMask = 0x3FF;
+
+struct LanguageCodePage {
+    std::int32_t language;
+    int codePage;
+};
+
+// Whole language ids, where the region decides the code page.
+constexpr LanguageCodePage kByLanguageId[] = {
+    {0x0804, 936},  // Chinese (PRC)
+    {0x1004, 936},  // Chinese (Singapore)
+    {0x0404, 950},  // Chinese (Taiwan)
+    {0x0C04, 950},  // Chinese (Hong Kong)
+    {0x1404, 950},  // Chinese (Macao)
+    {0x0409, 437},  // English (United States); the other English regions use 850
+};
+
+// Primary languages, whichever the region.
+constexpr LanguageCodePage kByPrimaryLanguage[] = {
+    {0x11, 932},  // Japanese
+    {0x12, 949},  // Korean
+    {0x05, 852},  // Czech
+    {0x0E, 852},  // Hungarian
+    {0x15, 852},  // Polish
+    {0x1B, 852},  // Slovak
+    {0x24, 852},  // Slovenian
+    {0x02, 866},  // Bulgarian
+    {0x19, 866},  // Russian
+    {0x22, 866},  // Ukrainian
+    {0x23, 866},  // Belarusian
+    {0x08, 737},  // Greek
+    {0x1F, 857},  // Turkish
+    {0x03, 850},  // Catalan
+    {0x06, 850},  // Danish
+    {0x07, 850},  // German
+    {0x09, 850},  // English
+    {0x0A, 850},  // Spanish
+    {0x0B, 850},  // Finnish
+    {0x0C, 850},  // French
+    {0x0F, 850},  // Icelandic
+    {0x10, 850},  // Italian
+    {0x13, 850},  // Dutch
+    {0x14, 850},  // Norwegian
+    {0x16, 850},  // Portuguese
+    {0x1D, 850},  // Swedish
+};
+
+iconv_t descriptor(void* handle) {
+    return static_cast<iconv_t>(handle);
+}
+
+// Converts all of `in` with a descriptor brought back to its initial state; the number of bytes
+// written to `out`, or nullopt when the input is not whole characters or the output does not fit.
+std::optional<std::size_t> convert(void* handle, std::span<const std::uint8_t> in,
+                                   std::span<std::uint8_t> out) {
+    iconv_t cd = descriptor(handle);
+    ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    // iconv's interface takes non-const input; it does not write through it.
+    auto* inBytes = reinterpret_cast<char*>(const_cast<std::uint8_t*>(in.data()));
+    std::size_t inLeft = in.size();
+    auto* outBytes = reinterpret_cast<char*>(out.data());
+    std::size_t outLeft = out.size();
+    if (::iconv(cd, &inBytes, &inLeft, &outBytes, &outLeft) == static_cast<std::size_t>(-1) ||
+        inLeft != 0 ||
+        ::iconv(cd, nullptr, nullptr, &outBytes, &outLeft) == static_cast<std::size_t>(-1)) {
+        return std::nullopt;
+    }
+    return out.size() - outLeft;
+}
+
+void* openDescriptor(const std::string& to, const std::string& from, int number) {
+    iconv_t cd = ::iconv_open(to.c_str(), from.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        runtime::raise(runtime::ErrorNumber::InvalidProcedureCall,
+                       "code page " + std::to_string(number) + ": " + std::strerror(errno));
+    }
+    return cd;
+}
+
+constexpr const char* kUnicode = "UTF-32LE";
+
+}  // namespace
+
+std::optional<int> codePageForLanguage(std::int32_t languageId) {
+    if (languageId < 0 || languageId > 0xFFFF) {
+        return std::nullopt;
+    }
+    for (const auto& entry : kByLanguageId) {
+        if (entry.language == languageId) {
+            return entry.codePage;
+        }
+    }
+    if ((languageId & kPrimaryLanguageMask) == 0x04) {
+        return std::nullopt;  // a Chinese region not listed above
+    }
+    for (const auto& entry : kByPrimaryLanguage) {
+        if (entry.language == (languageId & kPrimaryLanguageMask)) {
+            return entry.codePage;
+        }
+    }
+    return std::nullopt;
+}
+
+CodePage::CodePage(int number)
+    : number_(number),
+      toUnicode_(openDescriptor(kUnicode, "CP" + std::to_string(number), number)),
+      fromUnicode_(nullptr) {
+    try {
+        fromUnicode_ = openDescriptor("CP" + std::to_string(number), kUnicode, number);
+    } catch (...) {
+        ::iconv_close(descriptor(toUnicode_));
+        throw;
+    }
+}
+
+CodePage::~CodePage() {
+    ::iconv_close(descriptor(toUnicode_));
+    ::iconv_close(descriptor(fromUnicode_));
+}
+
+std::optional<char32_t> CodePage::toUnicode(std::span<const std::uint8_t> code) const {
+    if (code.empty() || code.size() > 2) {
+        return std::nullopt;
+    }
+    // Room for two characters, so that two bytes that are two characters are told apart.
+    std::array<std::uint8_t, 8> out{};
+    const auto written = convert(toUnicode_, code, out);
+    if (written != 4) {
+        return std::nullopt;
+    }
+    return static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 |
+                                 static_cast<std::uint32_t>(out[3]) << 24);
+}
+
+std::optional<std::vector<std::uint8_t>> CodePage::fromUnicode(char32_t character) const {
+    const auto value = static_cast<std::uint32_t>(character);
+    const std::array<std::uint8_t, 4> in{
+        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    std::array<std::uint8_t, 4> out{};
+    const auto written = convert(fromUnicode_, in, out);
+    if (!written || *written == 0 || *written > 2) {
+        return std::nullopt;
+    }
+    return std::vector<std::uint8_t>(out.begin(),
+                                     out.begin() + static_cast<std::ptrdiff_t>(*written));
+}
+
+}  // namespace bootfont

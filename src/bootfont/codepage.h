@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace bootfont {
+
+// The Windows code page of the characters a boot font for `languageId` stores: the ANSI code page
+// of the four East Asian languages (936, 950, 932, 949), the OEM code page of the others we know
+// (852 Polish, Czech, Hungarian; 866 Russian; 737 Greek; 857 Turkish; 850 Western European, …),
+// as the text-mode boot screen uses it. nullopt for a language we do not know.
+std::optional<int> codePageForLanguage(std::int32_t languageId);
+
+// Character codes of one Windows code page, converted to Unicode and back by the C library's
+// iconv. The two conversion descriptors are opened once, here, and reused by every call; one
+// object is therefore not for use from two threads at once.
+class CodePage {
+public:
+    // Raises the invalid-argument runtime error when the C library does not know the code page.
+    explicit CodePage(int number);
+    ~CodePage();
+
+    CodePage(const CodePage&) = delete;
+    CodePage& operator=(const CodePage&) = delete;
+
+    int number() const noexcept { return number_; }
+
+    // The Unicode scalar of the one character stored as `code`: a single byte, or a lead and a
+    // trail byte in that order. nullopt when the bytes are not exactly one character of the code
+    // page.
+    std::optional<char32_t> toUnicode(std::span<const std::uint8_t> code) const;
+
+    // The bytes (one, or lead and trail) that store `character` in the code page; nullopt when
+    // the code page has no such character.
+    std::optional<std::vector<std::uint8_t>> fromUnicode(char32_t character) const;
+
+private:
+    int number_;
+    // iconv_t, kept opaque so that users of this header do not see <iconv.h>.
+    void* toUnicode_;
+    void* fromUnicode_;
+};
+
+}  // namespace bootfont

@@ -1,0 +1,61 @@
+#include "viewer/glyphlayout.h"
+
+#include <algorithm>
+
+#include "viewer/glyphcellpen.h"
+#include "viewer/headertext.h"
+
+namespace viewer {
+namespace {
+
+constexpr int kGap = GlyphCellPen::kGap;
+
+}  // namespace
+
+void GlyphLayout::start(bootfont::GlyphTable table, int first, int glyphWidth, int glyphHeight) {
+    const int columns = table == bootfont::GlyphTable::Sbcs ? 8 : 16;
+    table_ = table;
+    first_ = first;
+    count_ = 0;
+    perRow_ = 0;
+    pitchX_ = glyphWidth + kGap;
+    pitchY_ = glyphHeight + kGap;
+    // A bitmap wider or higher than its cell runs into the next one; that part is the next's.
+    boxWidth_ = std::min(columns, pitchX_);
+    boxHeight_ = std::min(static_cast<int>(bootfont::kGlyphRows), pitchY_);
+}
+
+void GlyphLayout::clear() {
+    count_ = 0;
+}
+
+void GlyphLayout::add(QPoint corner) {
+    if (perRow_ == 0 && count_ > 0 && corner.y() != kGap) {
+        perRow_ = count_;
+    }
+    ++count_;
+}
+
+std::optional<GlyphSpot> GlyphLayout::glyphAt(QPoint point) const {
+    const int x = point.x() - kGap;
+    const int y = point.y() - kGap;
+    if (count_ == 0 || x < 0 || y < 0 || x % pitchX_ >= boxWidth_ || y % pitchY_ >= boxHeight_) {
+        return std::nullopt;
+    }
+    const int perRow = perRow_ != 0 ? perRow_ : count_;
+    const int column = x / pitchX_;
+    const int row = y / pitchY_;
+    if (column >= perRow || row * perRow + column >= count_) {
+        return std::nullopt;
+    }
+    GlyphSpot spot;
+    spot.table = table_;
+    spot.index = first_ + row * perRow + column;
+    spot.page = table_ == bootfont::GlyphTable::Dbcs ? first_ / kGlyphsPerPage + 1 : 0;
+    spot.row = row;
+    spot.column = column;
+    spot.box = QRect(kGap + column * pitchX_, kGap + row * pitchY_, boxWidth_, boxHeight_);
+    return spot;
+}
+
+}  // namespace viewer

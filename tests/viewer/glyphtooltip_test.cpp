@@ -1,0 +1,120 @@
+// Every glyph in the picture names itself: found by its place on the page, its code as the file
+// stores it and its Unicode character, from the record or through the font's code page.
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolTip>
+
+#include "support/bootfontbuilder.h"
+#include "support/tempdir.h"
+#include "viewer/formfixture.h"
+
+namespace {
+
+using testsupport::BootFontBuilder;
+
+class GlyphToolTip : public testsupport::FormTest {
+protected:
+    void open(BootFontBuilder font, std::int32_t language) {
+        font.header().LanguageId = language;
+        font.header().CharacterImageHeight = 16;
+        font.header().CharacterImageSbcsWidth = 8;
+        font.header().CharacterImageDbcsWidth = 16;
+        form.openFile(QString::fromStdString(font.writeTo(dir / "font.bin").string()));
+    }
+
+    // The description's first line at each point of the picture's image; "" for none.
+    void expectPlaces(std::initializer_list<std::pair<QPoint, const char*>> cases) {
+        for (const auto& [point, place] : cases) {
+            EXPECT_EQ(form.glyphDescriptionAt(point).section(QLatin1Char('\n'), 0, 0).toStdString(),
+                      place)
+                << point.x() << ", " << point.y();
+        }
+    }
+
+    testsupport::TempDir dir;
+};
+
+// Double-byte glyphs of 16 x 16 in 21-pixel cells from (5, 5): 25 a row, 20 rows, 500 a page.
+// Single-byte glyphs of 8 x 16 in 13-pixel cells: 41 a row.
+TEST_F(GlyphToolTip, APointNamesTheGlyphWhoseBitmapItIsOnAndNothingElse) {
+    open(BootFontBuilder()
+             .sbcsTable(49, testsupport::sbcsGlyphs(95))
+             .dbcsTable(2000, testsupport::dbcsGlyphs(700)),
+         0x804);
+    expectPlaces({{{5 + 40 * 13 + 7, 5}, "单字节字符，索引 40（第 1 行，第 41 列）"},
+                  {{5 + 40 * 13 + 8, 5}, ""},
+                  {{5, 26}, "单字节字符，索引 41（第 2 行，第 1 列）"}});
+    button(3)->click();
+    expectPlaces({{{5, 5}, "双字节字符，索引 0（第 1 页，第 1 行，第 1 列）"},
+                  {{20, 20}, "双字节字符，索引 0（第 1 页，第 1 行，第 1 列）"},
+                  {{21, 5}, ""},
+                  {{5, 21}, ""},
+                  {{4, 4}, ""},  // gaps and margin
+                  {{26, 5}, "双字节字符，索引 1（第 1 页，第 1 行，第 2 列）"},
+                  {{524, 419}, "双字节字符，索引 499（第 1 页，第 20 行，第 25 列）"},
+                  {{530, 5}, ""}});
+    button(5)->click();  // page 2: glyphs 500 to 699 in eight rows
+    expectPlaces({{{5, 5}, "双字节字符，索引 500（第 2 页，第 1 行，第 1 列）"},
+                  {{509, 152}, "双字节字符，索引 699（第 2 页，第 8 行，第 25 列）"},
+                  {{5, 173}, ""}});
+}
+
+TEST_F(GlyphToolTip, TheCharacterComesFromTheRecordElseFromTheLanguagesCodePage) {
+    auto sbcs = testsupport::sbcsGlyphs(2);
+    sbcs[0].Code = sbcs[1].Code = 0xA5;
+    sbcs[1].Trailer = {0x2D, 0x4E};  // the record's value wins over the code page's ą
+    auto dbcs = testsupport::dbcsGlyphs(2);
+    dbcs[0].Code = {0xD6, 0xD0};
+    dbcs[1].Code = {0xA1, 0xA1};
+    const struct {
+        std::int32_t language;
+        QPoint point;
+        bool dbcs;
+        const char* expected;
+    } cases[] = {
+        {0x415, {5, 5}, false, "代码 0xA5\nU+0105 ą（按代码页 852）"},
+        {0x415, {18, 5}, false, "代码 0xA5\nU+4E2D 中"},
+        {0x804, {5, 5}, true, "代码 0xD6D0\nU+4E2D 中（按代码页 936）"},
+        {0x411, {26, 5}, true, "代码 0xA1A1\n代码页 932 中没有这个代码的字符"},
+        {0x41E,
+         {5, 5},
+         true,
+         "代码 0xD6D0\n没有 Unicode 值：记录中没有，字体的语言也没有已知的代码页"},
+    };
+    for (const auto& c : cases) {
+        open(BootFontBuilder().sbcsTable(49, sbcs, 19).dbcsTable(200, dbcs, 34), c.language);
+        if (c.dbcs) {
+            button(3)->click();
+        }
+        EXPECT_EQ(form.glyphDescriptionAt(c.point).section(QLatin1Char('\n'), 1).toStdString(),
+                  c.expected);
+    }
+}
+
+TEST_F(GlyphToolTip, ThePointerGivesScreenReadersAndTheTooltipTheGlyphUnderIt) {
+    open(BootFontBuilder().dbcsTable(49, testsupport::dbcsGlyphs(30)), 0x804);
+    button(3)->click();
+    const QPoint border(2, 2);
+    const auto moveTo = [&](QPoint point) {
+        QMouseEvent move(QEvent::MouseMove, point + border, picture()->mapToGlobal(point + border),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(picture(), &move);
+        return picture()->accessibleDescription();
+    };
+    EXPECT_TRUE(moveTo({30, 10}).startsWith(QStringLiteral("双字节字符，索引 1（")));
+    EXPECT_EQ(moveTo({22, 10}), QString());
+
+    QHelpEvent outside(QEvent::ToolTip, QPoint(22, 10) + border, QPoint(400, 300));
+    QCoreApplication::sendEvent(picture(), &outside);
+    EXPECT_FALSE(outside.isAccepted());
+    EXPECT_FALSE(QToolTip::isVisible());
+    QHelpEvent over(QEvent::ToolTip, QPoint(30, 10) + border, QPoint(400, 300));
+    QCoreApplication::sendEvent(picture(), &over);
+    EXPECT_EQ(QToolTip::text(), form.glyphDescriptionAt({30, 10}));
+    QToolTip::hideText();
+}
+
+}  // namespace
