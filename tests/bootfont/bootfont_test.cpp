@@ -1,10 +1,11 @@
-// Reading a boot font: the header's fields, the signature, the reader's blocks, and what loading
-// does with every kind of table a header can declare.
+// Reading a boot font: the header's fields, the signature, the reader's blocks, what loading does
+// with every kind of table a header can declare, record strides, and the code pages of languages.
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <optional>
 
+#include "bootfont/codepage.h"
 #include "bootfont/fontloader.h"
 #include "support/bootfontbuilder.h"
 #include "support/raisederror.h"
@@ -185,6 +186,42 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"OffsetWithoutAFilePosition", counts(1, 49, 2, kMax), kOverflow, kRead, kRead}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(RecordStride, IsTheDeclaredWholeStrideWithinItsBoundsOtherwiseTheFixedSize) {
+    constexpr auto kSbcs = GlyphTable::Sbcs;
+    constexpr auto kDbcs = GlyphTable::Dbcs;
+    const struct {
+        GlyphTable table;
+        std::int32_t count, dataLength;
+        std::size_t stride;
+    } cases[] = {
+        {kSbcs, 256, 256 * 19, 19}, {kSbcs, 3, 3 * 16, 17},     {kSbcs, 3, 3 * 64, 64},
+        {kSbcs, 3, 3 * 65, 17},     {kSbcs, 3, 3 * 19 + 1, 17}, {kSbcs, 3, -3 * 19, 17},
+        {kDbcs, 2, 2 * 34, 34},     {kDbcs, 2, 2 * 33, 36},     {kDbcs, 2, 2 * 128, 128},
+        {kDbcs, 2, 2 * 129, 36},    {kDbcs, 5, 5 * 36 + 1, 36}, {kDbcs, 1, 2147483647, 36},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(recordStride(c.table, c.count, c.dataLength), c.stride)
+            << c.count << " records, data length " << c.dataLength;
+    }
+}
+
+// A file made for a Polish system: 256 records of 19 bytes at offset 52; and 34-byte double-byte
+// records, whose two bytes after the bitmap are the next record's code, not a Unicode value.
+TEST_F(Loading, RecordsLoadUnshiftedAtTheirDeclaredStrideWithTheUnicodeTheyCarry) {
+    auto sbcs = testsupport::sbcsGlyphs(256);
+    sbcs[0xA5].Trailer = {0x05, 0x01};  // ą
+    sbcs[0xFF].Trailer = {0x02, 0x25};  // │, the last record's value just before the DBCS table
+    auto dbcs = testsupport::dbcsGlyphs(40);
+    for (auto& record : dbcs) {
+        record.Trailer = {};
+    }
+    ASSERT_EQ(load(BootFontBuilder().sbcsTable(52, sbcs, 19).dbcsTable(4916, dbcs, 34).build()),
+              std::nullopt);
+    EXPECT_EQ(std::vector(state_.SbcsGlyphs.begin(), state_.SbcsGlyphs.end()), sbcs);
+    EXPECT_EQ(std::vector(state_.DbcsGlyphs.begin(), state_.DbcsGlyphs.end()), dbcs);
+    EXPECT_EQ(state_.SbcsGlyphs[0xA5].unicode(), 0x0105);
+}
+
 TEST(FontFileReader, ReadsAnyRangeAcrossItsBlocksWithZerosPastTheEnd) {
     testsupport::TempDir dir;
     std::vector<std::uint8_t> bytes(200'000);
@@ -209,6 +246,59 @@ TEST(FontFileReader, ReadsAnyRangeAcrossItsBlocksWithZerosPastTheEnd) {
     EXPECT_EQ(file.next(1)[0], bytes[65'536]) << "a read does not go on where the last one ended";
     file.close();
     EXPECT_EQ(testsupport::raisedError([&] { file.next(1); }), ErrorNumber::PathFileAccessError);
+}
+
+TEST(CodePageForLanguage, MapsEachKnownLanguageAndNoOther) {
+    const std::pair<std::int32_t, std::optional<int>> cases[] = {
+        {0x804, 936}, {0x1004, 936}, {0x404, 950},  {0xC04, 950}, {0x411, 932}, {0x412, 949},
+        {0x415, 852}, {0x405, 852},  {0x40E, 852},  {0x419, 866}, {0x408, 737}, {0x41F, 857},
+        {0x407, 850}, {0xC0A, 850},  {0x409, 437},  {0x809, 850}, {0x41E, {}},  {0x7C04, {}},
+        {0, {}},      {-1, {}},      {0x10415, {}},
+    };
+    for (const auto& [language, codePage] : cases) {
+        EXPECT_EQ(codePageForLanguage(language), codePage) << std::hex << language;
+    }
+}
+
+TEST(CodePage, ConvertsStoredCodesAndCharactersBothWaysAndSaysWhenThereIsNone) {
+    const struct {
+        int codePage;
+        std::vector<std::uint8_t> code;
+        std::optional<char32_t> character;
+    } cases[] = {
+        {936, {0xD6, 0xD0}, U'中'},
+        {936, {0x41}, U'A'},
+        {950, {0xA4, 0xA4}, U'中'},
+        {932, {0x92, 0x86}, U'中'},
+        {949, {0xF1, 0xE9}, U'中'},
+        {852, {0xA5}, U'ą'},
+        {852, {0xB3}, U'│'},
+        {866, {0x80}, U'А'},
+        {737, {0x80}, U'Α'},
+        {857, {0xA7}, U'ğ'},
+        {850, {0x82}, U'é'},
+        {936, {0xD6}, {}},        // a lead byte alone
+        {936, {0x00, 0x41}, {}},  // two characters
+        {936, {}, {}},
+        {932, {0xA0}, {}},  // unassigned
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.codePage);
+        const CodePage codePage(c.codePage);
+        EXPECT_EQ(codePage.toUnicode(c.code), c.character);
+        if (c.character) {
+            EXPECT_EQ(codePage.fromUnicode(*c.character), c.code);
+        }
+    }
+    const CodePage gbk(936);
+    // A failed conversion leaves nothing behind in the reused descriptor.
+    EXPECT_EQ(gbk.toUnicode(std::vector<std::uint8_t>{0xD6}), std::nullopt);
+    EXPECT_EQ(gbk.toUnicode(std::vector<std::uint8_t>{0xD6, 0xD0}), U'中');
+    for (const char32_t missing : {U'ก', char32_t{0xD800}, char32_t{0x110000}}) {
+        EXPECT_EQ(gbk.fromUnicode(missing), std::nullopt) << std::hex << std::uint32_t{missing};
+    }
+    EXPECT_EQ(testsupport::raisedError([] { CodePage unknown(12345); }),
+              runtime::ErrorNumber::InvalidProcedureCall);
 }
 
 }  // namespace

@@ -11,18 +11,10 @@
 # match.
 set -euo pipefail
 
-if (($# != 8)); then
-    echo "usage: $0 <cmake> <build folder> <program's build folder> <application id>" \
-         "<program name> <bin dir> <program dir> <data dir>" >&2
-    exit 2
-fi
 cmake=$1 build=$2 built_program_dir=$3 app_id=$4 program=$5 bindir=$6 programdir=$7 datadir=$8
 
 for tool in desktop-file-validate appstreamcli ldd od; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "FAIL: $tool is missing (scripts/install-packages.sh installs it)" >&2
-        exit 1
-    fi
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
 done
 
 root=$(mktemp -d)
@@ -126,23 +118,14 @@ if [[ -f "$metainfo_file" ]]; then
     fi
 fi
 
-# The icons: PNG files as wide and high as the theme folder they are in says.
-png_number() {  # <file> <offset>: the big-endian 32-bit number at that offset
-    local bytes
-    read -r -a bytes < <(od -An -tu1 -j "$2" -N4 "$1")
-    echo $(((bytes[0] << 24) | (bytes[1] << 16) | (bytes[2] << 8) | bytes[3]))
-}
+# The icons: PNG files as wide and high as the theme folder they are in says (the signature, then
+# the big-endian width and height at bytes 16 and 20).
 for size in "${icon_sizes[@]}"; do
     icon=$prefix/$datadir/icons/hicolor/${size}x${size}/apps/$app_id.png
     [[ -f "$icon" ]] || continue
-    if [[ "$(od -An -tx1 -N8 "$icon" | tr -d ' \n')" != 89504e470d0a1a0a ]]; then
-        fail "$icon is not a PNG file"
-        continue
-    fi
-    width=$(png_number "$icon" 16)
-    height=$(png_number "$icon" 20)
-    if ((width != size || height != size)); then
-        fail "$icon is $width x $height, not $size x $size"
+    head=$(od -An -tx1 -N24 "$icon" | tr -d ' \n')
+    if [[ $head != 89504e470d0a1a0a*"$(printf '%08x%08x' "$size" "$size")" ]]; then
+        fail "$icon is not a $size x $size PNG file"
     fi
 done
 

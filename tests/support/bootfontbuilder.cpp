@@ -8,18 +8,35 @@ namespace testsupport {
 namespace {
 
 void put(std::vector<std::uint8_t>& image, std::size_t offset, std::span<const std::uint8_t> data) {
-    if (image.size() < offset + data.size()) {
-        image.resize(offset + data.size());
-    }
+    image.resize(std::max(image.size(), offset + data.size()));
     std::ranges::copy(data, image.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
-void putI32(std::vector<std::uint8_t>& image, std::size_t offset, std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    const std::uint8_t le[] = {
-        static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-        static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
-    put(image, offset, le);
+// Places the records `stride` bytes apart: code, bitmap, and the Trailer where there is room.
+template <typename Record>
+void putTable(std::vector<std::uint8_t>& image, std::int32_t offset,
+              const std::vector<Record>& records, std::size_t stride) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const Record& r = records[i];
+        auto at = static_cast<std::size_t>(offset) + stride * i;
+        const std::span<const std::uint8_t> code(reinterpret_cast<const std::uint8_t*>(&r.Code),
+                                                 sizeof r.Code);
+        put(image, at, code);
+        put(image, at += code.size(), r.Bitmap);
+        if (stride >= code.size() + r.Bitmap.size() + r.Trailer.size()) {
+            put(image, at + r.Bitmap.size(), r.Trailer);
+        }
+    }
+}
+
+template <typename Record>
+std::vector<Record> glyphs(std::uint32_t count, std::uint32_t firstSeed,
+                           Record (*glyph)(std::uint32_t)) {
+    std::vector<Record> records;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        records.push_back(glyph(firstSeed + i));
+    }
+    return records;
 }
 
 }  // namespace
@@ -29,36 +46,28 @@ BootFontBuilder::BootFontBuilder() {
 }
 
 BootFontBuilder& BootFontBuilder::sbcsTable(std::int32_t offset,
-                                            std::vector<bootfont::SbcsGlyphRecord> records) {
+                                            std::vector<bootfont::SbcsGlyphRecord> records,
+                                            std::size_t stride) {
     header_.SbcsOffset = offset;
     header_.NumSbcsChars = static_cast<std::int32_t>(records.size());
     sbcs_ = std::move(records);
-    return *this;
-}
-
-BootFontBuilder& BootFontBuilder::dbcsTable(std::int32_t offset,
-                                            std::vector<bootfont::DbcsGlyphRecord> records) {
-    header_.DbcsOffset = offset;
-    header_.NumDbcsChars = static_cast<std::int32_t>(records.size());
-    dbcs_ = std::move(records);
-    return *this;
-}
-
-BootFontBuilder& BootFontBuilder::sbcsTable(std::int32_t offset,
-                                            std::vector<bootfont::SbcsGlyphRecord> records,
-                                            std::size_t stride) {
-    sbcsTable(offset, std::move(records));
-    sbcsStride_ = stride;
-    header_.SbcsEntriesTotalSize = header_.NumSbcsChars * static_cast<std::int32_t>(stride);
+    if (stride != 0) {
+        sbcsStride_ = stride;
+        header_.SbcsEntriesTotalSize = header_.NumSbcsChars * static_cast<std::int32_t>(stride);
+    }
     return *this;
 }
 
 BootFontBuilder& BootFontBuilder::dbcsTable(std::int32_t offset,
                                             std::vector<bootfont::DbcsGlyphRecord> records,
                                             std::size_t stride) {
-    dbcsTable(offset, std::move(records));
-    dbcsStride_ = stride;
-    header_.DbcsEntriesTotalSize = header_.NumDbcsChars * static_cast<std::int32_t>(stride);
+    header_.DbcsOffset = offset;
+    header_.NumDbcsChars = static_cast<std::int32_t>(records.size());
+    dbcs_ = std::move(records);
+    if (stride != 0) {
+        dbcsStride_ = stride;
+        header_.DbcsEntriesTotalSize = header_.NumDbcsChars * static_cast<std::int32_t>(stride);
+    }
     return *this;
 }
 
@@ -76,34 +85,22 @@ BootFontBuilder& BootFontBuilder::truncateTo(std::size_t size) {
 std::vector<std::uint8_t> BootFontBuilder::build() const {
     std::vector<std::uint8_t> image;
     const auto& h = header_;
-    // The eight 32-bit fields from offset 0, the lead table at 0x20, the five metric bytes at 0x2C.
+    // The eight 32-bit fields from offset 0, little-endian, the lead table at 0x20, the five
+    // metric bytes at 0x2C.
     const std::int32_t fields[] = {
         h.Signature,  h.LanguageId, h.NumSbcsChars,         h.NumDbcsChars,
         h.SbcsOffset, h.DbcsOffset, h.SbcsEntriesTotalSize, h.DbcsEntriesTotalSize};
-    for (std::size_t i = 0; i < std::size(fields); ++i) {
-        putI32(image, 4 * i, fields[i]);
+    for (const std::int32_t field : fields) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            image.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(field) >> shift));
+        }
     }
     put(image, 0x20, h.DbcsLeadTable);
     const std::uint8_t metrics[] = {h.CharacterImageHeight, h.CharacterTopPad, h.CharacterBottomPad,
                                     h.CharacterImageSbcsWidth, h.CharacterImageDbcsWidth};
     put(image, 0x2C, metrics);
-    // Each record's Trailer follows its bitmap when the stride leaves room for it.
-    for (std::size_t i = 0; i < sbcs_.size(); ++i) {
-        const auto at = static_cast<std::size_t>(h.SbcsOffset) + sbcsStride_ * i;
-        put(image, at, {&sbcs_[i].Code, 1});
-        put(image, at + 1, sbcs_[i].Bitmap);
-        if (sbcsStride_ >= 19) {
-            put(image, at + 17, sbcs_[i].Trailer);
-        }
-    }
-    for (std::size_t i = 0; i < dbcs_.size(); ++i) {
-        const auto at = static_cast<std::size_t>(h.DbcsOffset) + dbcsStride_ * i;
-        put(image, at, dbcs_[i].Code);
-        put(image, at + 2, dbcs_[i].Bitmap);
-        if (dbcsStride_ >= 36) {
-            put(image, at + 34, dbcs_[i].Trailer);
-        }
-    }
+    putTable(image, h.SbcsOffset, sbcs_, sbcsStride_);
+    putTable(image, h.DbcsOffset, dbcs_, dbcsStride_);
     for (const auto& [offset, bytes] : patches_) {
         put(image, offset, bytes);
     }
@@ -135,19 +132,11 @@ bootfont::DbcsGlyphRecord dbcsGlyph(std::uint32_t seed) {
 }
 
 std::vector<bootfont::SbcsGlyphRecord> sbcsGlyphs(std::uint32_t count, std::uint32_t firstSeed) {
-    std::vector<bootfont::SbcsGlyphRecord> records;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        records.push_back(sbcsGlyph(firstSeed + i));
-    }
-    return records;
+    return glyphs(count, firstSeed, sbcsGlyph);
 }
 
 std::vector<bootfont::DbcsGlyphRecord> dbcsGlyphs(std::uint32_t count, std::uint32_t firstSeed) {
-    std::vector<bootfont::DbcsGlyphRecord> records;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        records.push_back(dbcsGlyph(firstSeed + i));
-    }
-    return records;
+    return glyphs(count, firstSeed, dbcsGlyph);
 }
 
 void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {

@@ -19,15 +19,13 @@ public:
 
     bootfont::BootFontHeader& header() { return header_; }
 
-    // Sets the table's count and offset in the header and places its records there.
-    BootFontBuilder& sbcsTable(std::int32_t offset, std::vector<bootfont::SbcsGlyphRecord> records);
-    BootFontBuilder& dbcsTable(std::int32_t offset, std::vector<bootfont::DbcsGlyphRecord> records);
-    // The same with records `stride` bytes apart and the data length that declares it (count ×
-    // stride); each record's Trailer follows its bitmap when the stride leaves room for it.
+    // Sets the table's count and offset in the header and places its records there, 17 or 36
+    // bytes apart; or, given a `stride`, that far apart with the data length that declares it
+    // (count × stride), each record's Trailer after its bitmap when the stride leaves room.
     BootFontBuilder& sbcsTable(std::int32_t offset, std::vector<bootfont::SbcsGlyphRecord> records,
-                               std::size_t stride);
+                               std::size_t stride = 0);
     BootFontBuilder& dbcsTable(std::int32_t offset, std::vector<bootfont::DbcsGlyphRecord> records,
-                               std::size_t stride);
+                               std::size_t stride = 0);
 
     // Raw bytes written over everything else, e.g. to cut a record or break the signature.
     BootFontBuilder& bytesAt(std::size_t offset, std::initializer_list<std::uint8_t> bytes);

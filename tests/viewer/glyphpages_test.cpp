@@ -159,29 +159,20 @@ TEST_P(PageNavigation, EndsOnItsPage) {
 
 const std::string kOverflow = "运行时错误 '6':\n\n溢出";
 
-INSTANTIATE_TEST_SUITE_P(
-    Clicks, PageNavigation,
-    ::testing::Values(
-        Navigation{"NextStopsOnTheLastPage", 7100, 49, 6500, {5, 5, 5}, 7000, "第 15 / 15 页", 1},
-        Navigation{"NextStopsAtAnExactEnd", 7000, 49, 6000, {5, 5}, 6500, "第 14 / 14 页", 1},
-        Navigation{"PreviousStopsOnTheFirstPage", 7000, 49, 1000, {4, 4, 4}, 0, "第 1 / 14 页", 3},
-        Navigation{"FirstGoesBackFromAnywhere", 7000, 49, 6500, {3}, 0, "第 1 / 14 页", 1},
-        Navigation{
-            "NextContinuesAfterTheSingleByteView", 3000, 49, 1000, {2, 5}, 1500, "第 4 / 6 页", 2},
-        Navigation{
-            "WithoutAnOffsetOnlyTheIndicatorMoves", 7000, 0, 0, {3, 5}, 500, "第 2 / 14 页", 0},
-        Navigation{"WithoutGlyphsPageButtonsDoNothing", 0, 49, 0, {3, 4, 5}, 0, " ", 0},
-        Navigation{"NextPast32767Overflows", 40000, 49, 32500, {5}, 32500, " ", 0, {kOverflow}},
-        Navigation{"ACountPast32767OverflowsAfterClearing",
-                   40000,
-                   49,
-                   1500,
-                   {2, 3},
-                   0,
-                   "第 1 / 80 页",
-                   1,
-                   {kOverflow}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Clicks, PageNavigation, ::testing::Values(
+    Navigation{"NextStopsOnTheLastPage", 7100, 49, 6500, {5, 5, 5}, 7000, "第 15 / 15 页", 1},
+    Navigation{"NextStopsAtAnExactEnd", 7000, 49, 6000, {5, 5}, 6500, "第 14 / 14 页", 1},
+    Navigation{"PreviousStopsOnTheFirstPage", 7000, 49, 1000, {4, 4, 4}, 0, "第 1 / 14 页", 3},
+    Navigation{"FirstGoesBackFromAnywhere", 7000, 49, 6500, {3}, 0, "第 1 / 14 页", 1},
+    Navigation{"NextContinuesAfterTheSingleByteView", 3000, 49, 1000, {2, 5}, 1500, "第 4 / 6 页", 2},
+    Navigation{"WithoutAnOffsetOnlyTheIndicatorMoves", 7000, 0, 0, {3, 5}, 500, "第 2 / 14 页", 0},
+    Navigation{"WithoutGlyphsPageButtonsDoNothing", 0, 49, 0, {3, 4, 5}, 0, " ", 0},
+    Navigation{"NextPast32767Overflows", 40000, 49, 32500, {5}, 32500, " ", 0, {kOverflow}},
+    Navigation{"ACountPast32767OverflowsAfterClearing", 40000, 49, 1500, {2, 3}, 0, "第 1 / 80 页", 1,
+               {kOverflow}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(GlyphPages, AHeaderCountBeyondTheLoadedGlyphsIsReportedNotRead) {
     loadSbcs(3);

@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QToolTip>
 
-#include "support/bootfontbuilder.h"
-#include "support/tempdir.h"
 #include "viewer/formfixture.h"
 
 namespace {
@@ -22,7 +20,7 @@ protected:
         font.header().CharacterImageHeight = 16;
         font.header().CharacterImageSbcsWidth = 8;
         font.header().CharacterImageDbcsWidth = 16;
-        form.openFile(QString::fromStdString(font.writeTo(dir / "font.bin").string()));
+        form.openFile(QString::fromStdString(write(font).string()));
     }
 
     // The description's first line at each point of the picture's image; "" for none.
@@ -33,8 +31,6 @@ protected:
                 << point.x() << ", " << point.y();
         }
     }
-
-    testsupport::TempDir dir;
 };
 
 // Double-byte glyphs of 16 x 16 in 21-pixel cells from (5, 5): 25 a row, 20 rows, 500 a page.
@@ -69,6 +65,7 @@ TEST_F(GlyphToolTip, TheCharacterComesFromTheRecordElseFromTheLanguagesCodePage)
     auto dbcs = testsupport::dbcsGlyphs(2);
     dbcs[0].Code = {0xD6, 0xD0};
     dbcs[1].Code = {0xA1, 0xA1};
+    // clang-format off
     const struct {
         std::int32_t language;
         QPoint point;
@@ -79,11 +76,9 @@ TEST_F(GlyphToolTip, TheCharacterComesFromTheRecordElseFromTheLanguagesCodePage)
         {0x415, {18, 5}, false, "代码 0xA5\nU+4E2D 中"},
         {0x804, {5, 5}, true, "代码 0xD6D0\nU+4E2D 中（按代码页 936）"},
         {0x411, {26, 5}, true, "代码 0xA1A1\n代码页 932 中没有这个代码的字符"},
-        {0x41E,
-         {5, 5},
-         true,
-         "代码 0xD6D0\n没有 Unicode 值：记录中没有，字体的语言也没有已知的代码页"},
+        {0x41E, {5, 5}, true, "代码 0xD6D0\n没有 Unicode 值：记录中没有，字体的语言也没有已知的代码页"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         open(BootFontBuilder().sbcsTable(49, sbcs, 19).dbcsTable(200, dbcs, 34), c.language);
         if (c.dbcs) {

@@ -8,17 +8,12 @@ namespace viewer {
 namespace {
 
 TEST(HeaderTexts, KnownLanguagesByNameAndAnyOtherIdInHex) {
-    const std::pair<std::int32_t, const char*> cases[] = {{1028, "Chinese (Taiwan)"},
-                                                          {1031, "German (Standard)"},
-                                                          {1036, "French (Standard)"},
-                                                          {1041, "Japanese"},
-                                                          {1042, "Korean"},
-                                                          {1049, "Russian"},
-                                                          {2052, "Chinese (PRC)"},
-                                                          {1045, "0x415"},
-                                                          {0, "0x0"},
-                                                          {-1, "0xFFFFFFFF"},
-                                                          {0x10804, "0x10804"}};
+    // clang-format off
+    const std::pair<std::int32_t, const char*> cases[] = {
+        {1028, "Chinese (Taiwan)"}, {1031, "German (Standard)"}, {1036, "French (Standard)"},
+        {1041, "Japanese"}, {1042, "Korean"}, {1049, "Russian"}, {2052, "Chinese (PRC)"},
+        {1045, "0x415"}, {0, "0x0"}, {-1, "0xFFFFFFFF"}, {0x10804, "0x10804"}};
+    // clang-format on
     for (const auto& [id, text] : cases) {
         EXPECT_EQ(languageText(id), text) << id;
     }

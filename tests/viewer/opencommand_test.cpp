@@ -117,48 +117,30 @@ auto path(const char* fixed) {
     return [fixed](testsupport::FormTest&) { return std::filesystem::path(fixed); };
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, OpenOutcome,
-    ::testing::Values(
-        Outcome{"TextFile", bytes({'h', 'e', 'l', 'l', 'o', '\n'}), {kNotBootFont}, false},
-        Outcome{"ShorterThanTheSignature", bytes({0x4D, 0x64, 0x65}), {kNotBootFont}, false},
-        Outcome{"HeaderOnly", bytes({0x4D, 0x64, 0x65, 0x54}), {}, true, "第 0 / 0 页", true},
-        Outcome{"DoubleByteCountWithoutOffset", fontFile(7000, 0), {}, true, "第 1 / 14 页", true},
-        Outcome{"ATableOneRecordTooLong", fontFile(32768), {kOverflow}, true, nullptr, true},
-        Outcome{"PagesBeyond16BitsWithoutATable",
-                fontFile(2147483647, 0),
-                {kOverflow},
-                true,
-                nullptr,
-                true},
-        Outcome{"MissingFile", [](auto& t) { return t.dir / "missing.bin"; }, {kNotFound}, true},
-        Outcome{
-            "PathThroughAFile", [](auto& t) { return fontFile(1)(t) / "x"; }, {kNotFound}, true},
-        Outcome{"DanglingLink",
-                [](auto& t) {
-                    std::filesystem::create_symlink(t.dir / "gone.bin", t.dir / "link.bin");
-                    return t.dir / "link.bin";
-                },
-                {kNotFound},
-                true},
-        Outcome{"RemovedWhileTheDialogIsUp",
-                [](auto& t) {
-                    const auto chosen = fontFile(1)(t);
-                    t.whileDialogIsUp = [chosen] { std::filesystem::remove(chosen); };
-                    return chosen;
-                },
-                {kNotFound},
-                true},
-        Outcome{"Folder", [](auto& t) { return t.dir.path(); }, {kNoAccess}, true},
-        Outcome{"FifoWithoutWriter",
-                [](auto& t) {
-                    EXPECT_EQ(::mkfifo((t.dir / "fifo").c_str(), 0600), 0);
-                    return t.dir / "fifo";
-                },
-                {kNoAccess},
-                true},
-        Outcome{"DevZero", path("/dev/zero"), {kNoAccess}, true},
-        Outcome{"DevNull", path("/dev/null"), {kNoAccess}, true}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Files, OpenOutcome, ::testing::Values(
+    Outcome{"TextFile", bytes({'h', 'e', 'l', 'l', 'o', '\n'}), {kNotBootFont}, false},
+    Outcome{"ShorterThanTheSignature", bytes({0x4D, 0x64, 0x65}), {kNotBootFont}, false},
+    Outcome{"HeaderOnly", bytes({0x4D, 0x64, 0x65, 0x54}), {}, true, "第 0 / 0 页", true},
+    Outcome{"DoubleByteCountWithoutOffset", fontFile(7000, 0), {}, true, "第 1 / 14 页", true},
+    Outcome{"ATableOneRecordTooLong", fontFile(32768), {kOverflow}, true, nullptr, true},
+    Outcome{"PagesBeyond16BitsWithoutATable", fontFile(2147483647, 0), {kOverflow}, true, nullptr, true},
+    Outcome{"MissingFile", [](auto& t) { return t.dir / "missing.bin"; }, {kNotFound}, true},
+    Outcome{"PathThroughAFile", [](auto& t) { return fontFile(1)(t) / "x"; }, {kNotFound}, true},
+    Outcome{"DanglingLink", [](auto& t) {
+                std::filesystem::create_symlink(t.dir / "gone.bin", t.dir / "link.bin");
+                return t.dir / "link.bin"; }, {kNotFound}, true},
+    Outcome{"RemovedWhileTheDialogIsUp", [](auto& t) {
+                const auto chosen = fontFile(1)(t);
+                t.whileDialogIsUp = [chosen] { std::filesystem::remove(chosen); };
+                return chosen; }, {kNotFound}, true},
+    Outcome{"Folder", [](auto& t) { return t.dir.path(); }, {kNoAccess}, true},
+    Outcome{"FifoWithoutWriter", [](auto& t) {
+                EXPECT_EQ(::mkfifo((t.dir / "fifo").c_str(), 0600), 0);
+                return t.dir / "fifo"; }, {kNoAccess}, true},
+    Outcome{"DevZero", path("/dev/zero"), {kNoAccess}, true},
+    Outcome{"DevNull", path("/dev/null"), {kNoAccess}, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace

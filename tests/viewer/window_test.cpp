@@ -74,12 +74,7 @@ TEST_F(WindowTest, TabVisitsTheControlsInOrderFromTheOpenButton) {
     for (int i = 0; i < 13; ++i) {
         expected << QStringLiteral("Text1_%1").arg(i);
     }
-    expected << "Command2"
-             << "Picture1"
-             << "Command3"
-             << "Command4"
-             << "Command5"
-             << "Command1";
+    expected << QStringList{"Command2", "Picture1", "Command3", "Command4", "Command5", "Command1"};
     EXPECT_EQ(visited, expected);
 }
 
