@@ -96,20 +96,8 @@ BootFontBuilder counts(std::int32_t numSbcs, std::int32_t sbcsOffset, std::int32
     return font;
 }
 
-// The record `index` of a table as the file's bytes give it, zeros past the end of the file.
-template <typename Record, std::size_t Size>
-Record recordAt(const std::vector<std::uint8_t>& file, std::int64_t offset, std::int64_t index,
-                void (*decode)(std::span<const std::uint8_t, Size>, Record&)) {
-    std::array<std::uint8_t, Size> bytes{};
-    for (std::size_t i = 0; i < Size; ++i) {
-        const auto at = static_cast<std::uint64_t>(offset + index * std::int64_t{Size}) + i;
-        bytes[i] = at < file.size() ? file[at] : 0;
-    }
-    Record record;
-    decode(bytes, record);
-    return record;
-}
-
+// The table is the earlier font's when it was kept, else the file's records `Size` bytes apart
+// from the header's offset, decoded from the file's bytes with zeros past its end.
 template <std::size_t Size, typename Record>
 void expectTable(const runtime::CheckedArray<Record>& table, Table expected,
                  const runtime::CheckedArray<Record>& earlier,
@@ -121,7 +109,14 @@ void expectTable(const runtime::CheckedArray<Record>& table, Table expected,
     }
     ASSERT_EQ(table.size(), count);
     for (std::int64_t i = 0; i < count; ++i) {
-        ASSERT_EQ(table[i], recordAt(file, offset, i, decode)) << "record " << i;
+        std::array<std::uint8_t, Size> bytes{};
+        for (std::size_t b = 0; b < Size; ++b) {
+            const auto at = static_cast<std::uint64_t>(offset + i * std::int64_t{Size}) + b;
+            bytes[b] = at < file.size() ? file[at] : 0;
+        }
+        Record record;
+        decode(bytes, record);
+        ASSERT_EQ(table[i], record) << "record " << i;
     }
 }
 
@@ -160,31 +155,23 @@ constexpr auto kKept = Table::Kept;
 constexpr auto kOverflow = ErrorNumber::Overflow;
 constexpr std::int32_t kMax = 2147483647;
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, TableLoading,
-    ::testing::Values(
-        LoadCase{"TwoTables", counts(4, 49, 3, 200), {}, kRead, kRead},
-        LoadCase{"HeaderOnly", BootFontBuilder().truncateTo(49), {}, kKept, kKept},
-        LoadCase{"CountWithoutOffset", counts(0, 49, 7000, 0), {}, kKept, kKept},
-        LoadCase{"NegativeCountOrOffset", counts(-5, 49, 3, -1), {}, kKept, kKept},
-        LoadCase{"InsideTheHeaderAndOverlapping", counts(4, 1, 3, 20), {}, kRead, kRead},
-        LoadCase{"CutByTheEndOfTheFile",
-                 BootFontBuilder().sbcsTable(49, testsupport::sbcsGlyphs(3)).truncateTo(76),
-                 {},
-                 kRead,
-                 kKept},
-        LoadCase{"FarPastTheEndOfTheFile", counts(3, 100'000, 4, 2147483646), {}, kRead, kRead},
-        LoadCase{"TheLargestTable", counts(1, 49, 32767, 49), {}, kRead, kRead},
-        LoadCase{"DbcsReadInFullThenTheIndexOverflows", counts(1, 49, 32768, 60), kOverflow, kRead,
-                 kRead},
-        LoadCase{"SbcsReadInFullThenTheIndexOverflows", counts(32768, 49, 1, 49), kOverflow, kRead,
-                 kKept},
-        LoadCase{"DbcsCountOverflowsBeforeReading", counts(1, 49, 32769, 1), kOverflow, kRead,
-                 kKept},
-        LoadCase{"SbcsCountOverflowsBeforeReading", counts(kMax, 49, 1, 49), kOverflow, kKept,
-                 kKept},
-        LoadCase{"OffsetWithoutAFilePosition", counts(1, 49, 2, kMax), kOverflow, kRead, kRead}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tables, TableLoading, ::testing::Values(
+    LoadCase{"TwoTables", counts(4, 49, 3, 200), {}, kRead, kRead},
+    LoadCase{"HeaderOnly", BootFontBuilder().truncateTo(49), {}, kKept, kKept},
+    LoadCase{"CountWithoutOffset", counts(0, 49, 7000, 0), {}, kKept, kKept},
+    LoadCase{"NegativeCountOrOffset", counts(-5, 49, 3, -1), {}, kKept, kKept},
+    LoadCase{"InsideTheHeaderAndOverlapping", counts(4, 1, 3, 20), {}, kRead, kRead},
+    LoadCase{"CutByTheEndOfTheFile", BootFontBuilder().sbcsTable(49, testsupport::sbcsGlyphs(3)).truncateTo(76), {}, kRead, kKept},
+    LoadCase{"FarPastTheEndOfTheFile", counts(3, 100'000, 4, 2147483646), {}, kRead, kRead},
+    LoadCase{"TheLargestTable", counts(1, 49, 32767, 49), {}, kRead, kRead},
+    LoadCase{"DbcsReadInFullThenTheIndexOverflows", counts(1, 49, 32768, 60), kOverflow, kRead, kRead},
+    LoadCase{"SbcsReadInFullThenTheIndexOverflows", counts(32768, 49, 1, 49), kOverflow, kRead, kKept},
+    LoadCase{"DbcsCountOverflowsBeforeReading", counts(1, 49, 32769, 1), kOverflow, kRead, kKept},
+    LoadCase{"SbcsCountOverflowsBeforeReading", counts(kMax, 49, 1, 49), kOverflow, kKept, kKept},
+    LoadCase{"OffsetWithoutAFilePosition", counts(1, 49, 2, kMax), kOverflow, kRead, kRead}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(RecordStride, IsTheDeclaredWholeStrideWithinItsBoundsOtherwiseTheFixedSize) {
     constexpr auto kSbcs = GlyphTable::Sbcs;
