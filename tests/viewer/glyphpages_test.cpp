@@ -92,17 +92,6 @@ protected:
     QImage shown_;
 };
 
-TEST_F(GlyphPages, APageIs25By20CellsAndTheLastPageHoldsTheRest) {
-    loadDbcs(7100);
-    button(3)->click();
-    expectDbcsPage(0, 499);
-    EXPECT_EQ(indicator(), QStringLiteral("第 1 / 15 页"));
-    form.ShowDBCS(7000);
-    expectDbcsPage(7000, 7099);
-    EXPECT_EQ(indicator(), QStringLiteral("第 15 / 15 页"));
-    EXPECT_EQ(picture()->refreshCount(), 2);
-}
-
 TEST_F(GlyphPages, TheSingleByteViewHolds41ARowAndAtMost820) {
     loadSbcs(1000);
     button(2)->click();
