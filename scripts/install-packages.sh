@@ -10,6 +10,7 @@ packages=(
     unifont                                   # glyphs of the generated sample fonts
     desktop-file-utils appstream              # the install test validates the menu entry and metainfo
     clang libclang-rt-14-dev                  # libFuzzer and the sanitizers' clang run-time
+    build-essential dpkg-dev debhelper lintian  # building and checking the Debian package
 )
 
 missing=()
