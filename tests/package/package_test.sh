@@ -16,15 +16,12 @@ if (($# != 5)); then
 fi
 source_dir=$1 scratch=$2 cmake=$3 package=$4 version=$5
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 for tool in dpkg-buildpackage dh lintian dpkg-deb apt-get; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-packages.sh installs it)"
 done
 if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
-    fail "$package is installed already; remove it first, so the test can leave the system as it was"
+    fail "$package is installed already; remove it first, so that the test leaves it as it was"
 fi
 
 # A fixed folder inside the build folder rather than a fresh temporary one, so that ccache, when the
@@ -47,7 +44,7 @@ fi
     { tail -n 40 "$scratch/build.log" >&2; fail "dpkg-buildpackage failed (log above)"; }
 # The program's package; the build also makes one of its debugging symbols.
 debs=("$scratch/${package}_${version}_"*.deb)
-((${#debs[@]} == 1)) && [[ -f ${debs[0]} ]] || fail "no single ${package}_${version} .deb in $scratch"
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "no single ${package}_${version} .deb in $scratch"
 deb=${debs[0]}
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] ||
     fail "the package's version $(dpkg-deb -f "$deb" Version) is not the project's $version"
