@@ -10,14 +10,11 @@
 # the package file with CTest's skip status, 77.
 set -euo pipefail
 
-if (($# != 5)); then
-    echo "usage: $0 <source folder> <scratch folder> <cmake> <program name> <version>" >&2
-    exit 2
-fi
+(($# == 5)) || { echo "usage: $0 <source> <scratch> <cmake> <program> <version>" >&2; exit 2; }
 source_dir=$1 scratch=$2 cmake=$3 package=$4 version=$5
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in dpkg-buildpackage dh lintian dpkg-deb apt-get; do
+for tool in git dpkg-buildpackage dh lintian apt-get; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-packages.sh installs it)"
 done
 if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
@@ -30,14 +27,9 @@ rm -rf "$scratch"
 trap 'rm -rf "$scratch"' EXIT
 tree=$scratch/$package
 mkdir -p "$tree"
-# The files git knows, committed or not (build folders are ignored); any folder but build folders
-# when the source is not a git checkout.
-if git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
-        tar -C "$source_dir" --null --ignore-failed-read -T - -cf - | tar -C "$tree" -xf -
-else
-    tar -C "$source_dir" --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "$tree" -xf -
-fi
+# The files git knows, committed or not; build folders are ignored.
+git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
+    tar -C "$source_dir" --null --ignore-failed-read -T - -cf - | tar -C "$tree" -xf -
 
 (cd "$tree" && DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" \
     dpkg-buildpackage -us -uc -b >"$scratch/build.log" 2>&1) ||
@@ -51,7 +43,8 @@ deb=${debs[0]}
 
 lintian --fail-on error "$deb" || fail "lintian reports errors"
 
-# The package's files and links, then what cmake --install puts under /usr from the same build.
+# The package's files and links, then what cmake --install puts under /usr from the same build;
+# lintian has checked the copyright and changelog that debhelper adds.
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 ($7 == "->" ? " -> " $8 : "") }' |
     sort >"$scratch/packaged"
 destdir=$scratch/destdir
@@ -60,9 +53,6 @@ DESTDIR=$destdir "$cmake" --install "$tree"/obj-* --prefix /usr >/dev/null
     sed 's|^|/|' | sort >"$scratch/installed"
 grep -v "^/usr/share/doc/$package/" "$scratch/packaged" | diff -u "$scratch/installed" - ||
     fail "the package's files differ from cmake --install's (- installed, + packaged)"
-for doc in copyright changelog.gz; do
-    grep -qx "/usr/share/doc/$package/$doc" "$scratch/packaged" || fail "the package has no $doc"
-done
 
 sudo=()
 if (($(id -u) != 0)); then
@@ -81,9 +71,6 @@ packages_before=$(dpkg-query -W -f='${Package} ${Version} ${Status}\n')
 purge() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove --purge -y "$package"; }
 trap 'purge >/dev/null 2>&1; rm -rf "$scratch"' EXIT
 
-while read -r path _; do
-    [[ -e $path || -L $path ]] || fail "$path is not on the system after installing"
-done <"$scratch/packaged"
 output=$(QT_QPA_PLATFORM=offscreen timeout 30 "/usr/bin/$package" --version) ||
     fail "the installed /usr/bin/$package --version failed"
 [[ $output == "$package $version" ]] || fail "--version printed '$output'"
@@ -95,9 +82,7 @@ trap 'rm -rf "$scratch"' EXIT
 while read -r path _; do
     [[ ! -e $path && ! -L $path ]] || fail "$path is left after the purge"
 done <"$scratch/packaged"
-for folder in "/usr/lib/$package" "/usr/share/doc/$package"; do
-    [[ ! -e $folder ]] || fail "$folder is left after the purge"
-done
+[[ ! -e /usr/lib/$package && ! -e /usr/share/doc/$package ]] || fail "a folder is left after the purge"
 diff -u <(echo "$packages_before") <(dpkg-query -W -f='${Package} ${Version} ${Status}\n') ||
     fail "the installed packages differ from before the test (- before, + after)"
 echo "PASS: $(basename "$deb") builds, passes lintian, installs, starts and purges cleanly"
