@@ -16,48 +16,32 @@ namespace {
 constexpr std::int32_t kPrimaryLanguageMask = 0x3FF;
 
 struct LanguageCodePage {
-    std::int32_t language;
-    int codePage;
+    std::int32_t language = 0;
+    int codePage = 0;
+    const char* name = "";
 };
 
 // Whole language ids, where the region decides the code page.
 constexpr LanguageCodePage kByLanguageId[] = {
-    {0x0804, 936},  // Chinese (PRC)
-    {0x1004, 936},  // Chinese (Singapore)
-    {0x0404, 950},  // Chinese (Taiwan)
-    {0x0C04, 950},  // Chinese (Hong Kong)
-    {0x1404, 950},  // Chinese (Macao)
-    {0x0409, 437},  // English (United States); the other English regions use 850
+    {0x0804, 936, "Chinese (PRC)"},
+    {0x1004, 936, "Chinese (Singapore)"},
+    {0x0404, 950, "Chinese (Taiwan)"},
+    {0x0C04, 950, "Chinese (Hong Kong)"},
+    {0x1404, 950, "Chinese (Macao)"},
+    {0x0409, 437, "English (United States)"},  // the other English regions use 850
 };
 
 // Primary languages, whichever the region.
 constexpr LanguageCodePage kByPrimaryLanguage[] = {
-    {0x11, 932},  // Japanese
-    {0x12, 949},  // Korean
-    {0x05, 852},  // Czech
-    {0x0E, 852},  // Hungarian
-    {0x15, 852},  // Polish
-    {0x1B, 852},  // Slovak
-    {0x24, 852},  // Slovenian
-    {0x02, 866},  // Bulgarian
-    {0x19, 866},  // Russian
-    {0x22, 866},  // Ukrainian
-    {0x23, 866},  // Belarusian
-    {0x08, 737},  // Greek
-    {0x1F, 857},  // Turkish
-    {0x03, 850},  // Catalan
-    {0x06, 850},  // Danish
-    {0x07, 850},  // German
-    {0x09, 850},  // English
-    {0x0A, 850},  // Spanish
-    {0x0B, 850},  // Finnish
-    {0x0C, 850},  // French
-    {0x0F, 850},  // Icelandic
-    {0x10, 850},  // Italian
-    {0x13, 850},  // Dutch
-    {0x14, 850},  // Norwegian
-    {0x16, 850},  // Portuguese
-    {0x1D, 850},  // Swedish
+    {0x11, 932, "Japanese"},   {0x12, 949, "Korean"},     {0x05, 852, "Czech"},
+    {0x0E, 852, "Hungarian"},  {0x15, 852, "Polish"},     {0x1B, 852, "Slovak"},
+    {0x24, 852, "Slovenian"},  {0x02, 866, "Bulgarian"},  {0x19, 866, "Russian"},
+    {0x22, 866, "Ukrainian"},  {0x23, 866, "Belarusian"}, {0x08, 737, "Greek"},
+    {0x1F, 857, "Turkish"},    {0x03, 850, "Catalan"},    {0x06, 850, "Danish"},
+    {0x07, 850, "German"},     {0x09, 850, "English"},    {0x0A, 850, "Spanish"},
+    {0x0B, 850, "Finnish"},    {0x0C, 850, "French"},     {0x0F, 850, "Icelandic"},
+    {0x10, 850, "Italian"},    {0x13, 850, "Dutch"},      {0x14, 850, "Norwegian"},
+    {0x16, 850, "Portuguese"}, {0x1D, 850, "Swedish"},
 };
 
 iconv_t descriptor(void* handle) {
@@ -94,26 +78,36 @@ void* openDescriptor(const std::string& to, const std::string& from, int number)
 
 constexpr const char* kUnicode = "UTF-32LE";
 
-}  // namespace
-
-std::optional<int> codePageForLanguage(std::int32_t languageId) {
+const LanguageCodePage* findLanguage(std::int32_t languageId) {
     if (languageId < 0 || languageId > 0xFFFF) {
-        return std::nullopt;
+        return nullptr;
     }
     for (const auto& entry : kByLanguageId) {
         if (entry.language == languageId) {
-            return entry.codePage;
+            return &entry;
         }
     }
     if ((languageId & kPrimaryLanguageMask) == 0x04) {
-        return std::nullopt;  // a Chinese region not listed above
+        return nullptr;  // a Chinese region not listed above
     }
     for (const auto& entry : kByPrimaryLanguage) {
         if (entry.language == (languageId & kPrimaryLanguageMask)) {
-            return entry.codePage;
+            return &entry;
         }
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<int> codePageForLanguage(std::int32_t languageId) {
+    const LanguageCodePage* found = findLanguage(languageId);
+    return found ? std::optional<int>(found->codePage) : std::nullopt;
+}
+
+std::optional<std::string_view> languageName(std::int32_t languageId) {
+    const LanguageCodePage* found = findLanguage(languageId);
+    return found ? std::optional<std::string_view>(found->name) : std::nullopt;
 }
 
 CodePage::CodePage(int number)
@@ -159,6 +153,14 @@ std::optional<std::vector<std::uint8_t>> CodePage::fromUnicode(char32_t characte
     }
     return std::vector<std::uint8_t>(out.begin(),
                                      out.begin() + static_cast<std::ptrdiff_t>(*written));
+}
+
+std::optional<char32_t> glyphUnicode(std::span<const std::uint8_t> code,
+                                     std::uint16_t recordUnicode, const CodePage* codePage) {
+    if (recordUnicode != 0) {
+        return recordUnicode;
+    }
+    return codePage ? codePage->toUnicode(code) : std::nullopt;
 }
 
 }  // namespace bootfont

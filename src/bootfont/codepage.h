@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace bootfont {
@@ -12,6 +13,10 @@ namespace bootfont {
 // (852 Polish, Czech, Hungarian; 866 Russian; 737 Greek; 857 Turkish; 850 Western European, …),
 // as the text-mode boot screen uses it. nullopt for a language we do not know.
 std::optional<int> codePageForLanguage(std::int32_t languageId);
+
+// The English name of a language codePageForLanguage knows ("Polish", "Chinese (Taiwan)"); nullopt
+// for the others.
+std::optional<std::string_view> languageName(std::int32_t languageId);
 
 // Character codes of one Windows code page, converted to Unicode and back by the C library's
 // iconv. The two conversion descriptors are opened once, here, and reused by every call; one
@@ -42,5 +47,10 @@ private:
     void* toUnicode_;
     void* fromUnicode_;
 };
+
+// A glyph's character: the Unicode value its record carries when that is not 0, otherwise its
+// code's character in `codePage` (null when the font's language has none we know).
+std::optional<char32_t> glyphUnicode(std::span<const std::uint8_t> code,
+                                     std::uint16_t recordUnicode, const CodePage* codePage);
 
 }  // namespace bootfont

@@ -44,6 +44,7 @@ FontFileReader::FontFileReader(const std::filesystem::path& path) {
         runtime::raise(runtime::ErrorNumber::PathFileAccessError,
                        path.string() + ": not a regular file");
     }
+    size_ = static_cast<std::int64_t>(status.st_size);
 }
 
 FontFileReader::~FontFileReader() {

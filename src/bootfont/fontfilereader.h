@@ -25,6 +25,8 @@ public:
 
     void close() noexcept;
     bool isOpen() const noexcept { return fd_ >= 0; }
+    // The file's length in bytes when it was opened.
+    std::int64_t size() const noexcept { return size_; }
 
     // The next read starts `offset` bytes from the start of the file (0 is the first byte).
     void seek(std::int64_t offset);
@@ -52,6 +54,7 @@ private:
     void fillBufferAt(std::int64_t offset);
 
     int fd_ = -1;
+    std::int64_t size_ = 0;
     std::int64_t position_ = 0;
     std::vector<std::uint8_t> buffer_;
     std::int64_t bufferStart_ = 0;

@@ -1,0 +1,389 @@
+#include "bootfont/fontcheck.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <exception>
+#include <memory>
+
+#include "bootfont/codepage.h"
+#include "runtime/numbertext.h"
+
+namespace bootfont {
+namespace {
+
+using runtime::decimalText;
+
+// The boot screen draws every record's 16 rows; the viewer counts a table with a 16-bit index.
+constexpr int kGlyphHeight = static_cast<int>(kGlyphRows);
+constexpr int kSbcsWidth = 8;
+constexpr int kDbcsWidth = 16;
+constexpr std::int32_t kViewerTableLimit = 32767;
+// A text line of more than 32 pixels (top pad, glyph, bottom pad) leaves fewer than the 15 lines
+// of a 480-line boot screen that its menus need.
+constexpr int kMaxLineHeight = 32;
+
+std::string hex(std::uint32_t value, int digits) {
+    std::string text = runtime::hexDigits(value);
+    return "0x" +
+           std::string(static_cast<std::size_t>(std::max(0, digits - int(text.size()))), '0') +
+           text;
+}
+
+std::string unicodeText(char32_t value) {
+    std::string text = runtime::hexDigits(value);
+    return "U+" + std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
+}
+
+// What differs between the two tables, for the findings' ids and sentences.
+struct TableView {
+    const TableExtent& extent;
+    const char* prefix;  // of the ids
+    const char* name;    // in sentences
+    std::vector<std::uint16_t> codes;
+    std::vector<std::uint16_t> unicodes;
+    int codeDigits;
+
+    std::string id(const char* what) const { return std::string(prefix) + "-" + what; }
+    std::string code(std::size_t index) const { return hex(codes[index], codeDigits); }
+};
+
+template <typename Record>
+TableView viewOf(const TableExtent& extent, const std::vector<Record>& records) {
+    const bool sbcs = extent.table == GlyphTable::Sbcs;
+    TableView view{
+        extent, sbcs ? "sbcs" : "dbcs", sbcs ? "single-byte" : "double-byte", {}, {}, sbcs ? 2 : 4};
+    for (const Record& record : records) {
+        if constexpr (std::is_same_v<Record, SbcsGlyphRecord>) {
+            view.codes.push_back(record.Code);
+        } else {
+            view.codes.push_back(static_cast<std::uint16_t>(record.Code[0] << 8 | record.Code[1]));
+        }
+        view.unicodes.push_back(record.unicode());
+    }
+    return view;
+}
+
+// The code's bytes as the file stores them: one, or lead and trail.
+std::vector<std::uint8_t> codeBytes(const TableView& view, std::size_t index) {
+    const std::uint16_t code = view.codes[index];
+    if (view.extent.table == GlyphTable::Sbcs) {
+        return {static_cast<std::uint8_t>(code)};
+    }
+    return {static_cast<std::uint8_t>(code >> 8), static_cast<std::uint8_t>(code)};
+}
+
+class Checker {
+public:
+    explicit Checker(const WholeFont& font) : font_(font) {}
+
+    std::vector<Finding> run() {
+        if (!font_.headerComplete()) {
+            add(Severity::Error, "file-too-short",
+                "the file is " + decimalText(font_.fileSize) + " bytes long, shorter than the " +
+                    decimalText(kHeaderSize) + "-byte header");
+        }
+        if (!font_.hasSignature()) {
+            add(Severity::Error, "bad-signature",
+                "the file does not start with the signature 4D 64 65 54 (\"MdeT\"), so it is not "
+                "a boot font; nothing else is checked",
+                {}, {}, 0);
+            return take();
+        }
+        const TableView sbcs = viewOf(font_.sbcs, font_.sbcsGlyphs);
+        const TableView dbcs = viewOf(font_.dbcs, font_.dbcsGlyphs);
+        for (const TableView* table : {&sbcs, &dbcs}) {
+            checkPlace(*table);
+            checkCodeOrder(*table);
+        }
+        checkOverlap();
+        checkLeadBytes(dbcs);
+        checkUnicode({&sbcs, &dbcs});
+        checkMetrics();
+        return take();
+    }
+
+private:
+    void add(Severity severity, std::string id, std::string message,
+             std::optional<GlyphTable> table = {}, std::optional<std::int64_t> index = {},
+             std::optional<std::int64_t> offset = {}) {
+        findings_.push_back({severity, std::move(id), std::move(message), table, index, offset});
+    }
+
+    std::vector<Finding> take() {
+        std::ranges::stable_sort(findings_, {}, &Finding::severity);
+        return std::move(findings_);
+    }
+
+    void checkPlace(const TableView& view) {
+        const TableExtent& t = view.extent;
+        if (t.count < 0) {
+            add(Severity::Error, view.id("count-negative"),
+                std::string("the ") + view.name + " glyph count is " + decimalText(t.count),
+                t.table);
+        }
+        if (t.count >= 1 && t.offset < 1) {
+            add(Severity::Error, view.id("offset-missing"),
+                decimalText(t.count) + " " + view.name + " glyphs are declared at offset " +
+                    decimalText(t.offset) + ", so nothing reads them",
+                t.table);
+        }
+        if (!t.present) {
+            return;
+        }
+        if (t.start < static_cast<std::int64_t>(kHeaderSize)) {
+            add(Severity::Error, view.id("overlaps-header"),
+                std::string("the ") + view.name + " table starts at offset " +
+                    decimalText(t.start) + ", inside the " + decimalText(kHeaderSize) +
+                    "-byte header",
+                t.table, 0, t.start);
+        }
+        if (t.cut()) {
+            add(Severity::Error, view.id("past-end"),
+                std::string("the ") + view.name + " table runs to offset " + decimalText(t.end) +
+                    ", past the end of the " + decimalText(font_.fileSize) + "-byte file; " +
+                    decimalText(t.recordsInFile) + " of its " + decimalText(t.count) +
+                    " records are whole",
+                t.table, t.recordsInFile, font_.fileSize);
+        }
+        if (std::int64_t{t.dataLength} != t.end - t.start) {
+            add(Severity::Error, view.id("length-not-whole"),
+                std::string("the ") + view.name + " data length " + decimalText(t.dataLength) +
+                    " is no whole number of records for " + decimalText(t.count) +
+                    " glyphs; they are read " + decimalText(static_cast<std::int64_t>(t.stride)) +
+                    " bytes apart",
+                t.table);
+        }
+        if (t.count > kViewerTableLimit) {
+            add(Severity::Warning, "viewer-count-limit",
+                decimalText(t.count) + " " + view.name + " glyphs are more than the " +
+                    decimalText(kViewerTableLimit) + " the viewer can show",
+                t.table);
+        }
+    }
+
+    // The boot loader finds a glyph by searching the table, which works only when its codes
+    // ascend and each appears once.
+    void checkCodeOrder(const TableView& view) {
+        const auto& codes = view.codes;
+        for (std::size_t i = 1; i < codes.size(); ++i) {
+            if (codes[i] < codes[i - 1]) {
+                add(Severity::Error, view.id("codes-unsorted"),
+                    std::string("the ") + view.name + " codes do not ascend: " + view.code(i) +
+                        " at index " + decimalText(static_cast<std::int64_t>(i)) + " follows " +
+                        view.code(i - 1),
+                    view.extent.table, static_cast<std::int64_t>(i), recordOffset(view, i));
+                break;
+            }
+        }
+        auto seen = std::make_unique<std::bitset<0x10000>>();
+        std::int64_t repeats = 0;
+        std::size_t first = 0;
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            if (seen->test(codes[i]) && repeats++ == 0) {
+                first = i;
+            }
+            seen->set(codes[i]);
+        }
+        if (repeats > 0) {
+            add(Severity::Error, view.id("code-repeated"),
+                decimalText(repeats) + " " + view.name + " records repeat an earlier code; the " +
+                    "first is " + view.code(first) + " at index " +
+                    decimalText(static_cast<std::int64_t>(first)),
+                view.extent.table, static_cast<std::int64_t>(first), recordOffset(view, first));
+        }
+    }
+
+    std::int64_t recordOffset(const TableView& view, std::size_t index) const {
+        return view.extent.start + static_cast<std::int64_t>(index * view.extent.stride);
+    }
+
+    void checkOverlap() {
+        const TableExtent& a = font_.sbcs;
+        const TableExtent& b = font_.dbcs;
+        if (a.present && b.present && a.start < b.end && b.start < a.end) {
+            add(Severity::Error, "tables-overlap",
+                "the single-byte table (offsets " + decimalText(a.start) + " to " +
+                    decimalText(a.end) + ") and the double-byte table (" + decimalText(b.start) +
+                    " to " + decimalText(b.end) + ") share bytes",
+                {}, {}, std::max(a.start, b.start));
+        }
+    }
+
+    void checkLeadBytes(const TableView& dbcs) {
+        const auto& table = font_.header.DbcsLeadTable;
+        const auto ranges = leadByteRanges(font_.header);
+        const std::size_t used = ranges.size() * 2;
+        const bool terminated = used + 2 <= table.size();
+        const bool trailingBytes = std::any_of(table.begin() + static_cast<std::ptrdiff_t>(used),
+                                               table.end(), [](std::uint8_t b) { return b != 0; });
+        const bool reversed =
+            std::ranges::any_of(ranges, [](const auto& r) { return r.first > r.second; });
+        if (!terminated || trailingBytes || reversed) {
+            add(Severity::Warning, "bad-lead-table",
+                "the lead-byte table is not up to five (first, last) ranges ended by 00 00", {}, {},
+                0x20);
+        }
+        std::array<bool, kMaxDbcsRange + 1> rangeUsed{};
+        std::int64_t outside = 0;
+        std::size_t first = 0;
+        for (std::size_t i = 0; i < dbcs.codes.size(); ++i) {
+            const auto lead = static_cast<std::uint8_t>(dbcs.codes[i] >> 8);
+            bool inside = false;
+            for (std::size_t r = 0; r < ranges.size(); ++r) {
+                if (lead >= ranges[r].first && lead <= ranges[r].second) {
+                    rangeUsed[r] = inside = true;
+                }
+            }
+            if (!inside && outside++ == 0) {
+                first = i;
+            }
+        }
+        if (outside > 0) {
+            add(Severity::Error, "lead-byte-outside-ranges",
+                decimalText(outside) +
+                    " double-byte codes have a lead byte outside the header's "
+                    "ranges; the first is " +
+                    dbcs.code(first) + " at index " + decimalText(static_cast<std::int64_t>(first)),
+                GlyphTable::Dbcs, static_cast<std::int64_t>(first), recordOffset(dbcs, first));
+        }
+        for (std::size_t r = 0; r < ranges.size(); ++r) {
+            if (!rangeUsed[r]) {
+                add(Severity::Warning, "lead-range-unused",
+                    "no double-byte code has a lead byte in the range " + hex(ranges[r].first, 2) +
+                        " to " + hex(ranges[r].second, 2),
+                    GlyphTable::Dbcs, {}, static_cast<std::int64_t>(0x20 + 2 * r));
+            }
+        }
+    }
+
+    void checkUnicode(std::initializer_list<const TableView*> tables) {
+        const bool anyUnicode = std::ranges::any_of(tables, [](const TableView* view) {
+            return std::ranges::any_of(view->unicodes, [](std::uint16_t u) { return u != 0; });
+        });
+        if (!anyUnicode) {
+            return;
+        }
+        const std::optional<int> number = codePageForLanguage(font_.header.LanguageId);
+        std::unique_ptr<CodePage> codePage;
+        try {
+            if (number) {
+                codePage = std::make_unique<CodePage>(*number);
+            }
+        } catch (const std::exception&) {
+            // The C library lacks the code page: the values cannot be checked, as for an
+            // unknown language.
+        }
+        if (!codePage) {
+            add(Severity::Note, "unknown-code-page",
+                "the records carry Unicode values, but the language " +
+                    hex(static_cast<std::uint32_t>(font_.header.LanguageId), 0) +
+                    " has no code page known here to check them against");
+            return;
+        }
+        for (const TableView* view : tables) {
+            checkUnicode(*view, *codePage);
+        }
+    }
+
+    void checkUnicode(const TableView& view, const CodePage& codePage) {
+        std::int64_t mismatches = 0;
+        std::string example;
+        std::size_t first = 0;
+        for (std::size_t i = 0; i < view.codes.size(); ++i) {
+            const std::uint16_t carried = view.unicodes[i];
+            if (carried == 0) {
+                continue;  // the record carries no Unicode value
+            }
+            const auto expected = codePage.toUnicode(codeBytes(view, i));
+            // Code pages map the bytes below 0x20 and 0x7F to control characters, where a font
+            // draws the symbols of the text screen (☺, ♪, ⌂): those carry no checkable value.
+            if (expected && (*expected < 0x20 || *expected == 0x7F)) {
+                continue;
+            }
+            if (expected != char32_t{carried} && mismatches++ == 0) {
+                first = i;
+                example = "the first, " + view.code(i) + " at index " +
+                          decimalText(static_cast<std::int64_t>(i)) + ", carries " +
+                          unicodeText(carried) + " where the code page gives " +
+                          (expected ? unicodeText(*expected) : std::string("no character"));
+            }
+        }
+        if (mismatches > 0) {
+            add(Severity::Warning, "unicode-mismatch",
+                decimalText(mismatches) + " " + view.name +
+                    " records carry a Unicode value that is not their code's character in code "
+                    "page " +
+                    decimalText(codePage.number()) + "; " + example,
+                view.extent.table, static_cast<std::int64_t>(first), recordOffset(view, first));
+        }
+    }
+
+    void checkMetrics() {
+        const BootFontHeader& h = font_.header;
+        if (!font_.sbcs.present && !font_.dbcs.present) {
+            return;
+        }
+        const int height = h.CharacterImageHeight;
+        if (height != kGlyphHeight) {
+            add(height == 0 ? Severity::Error : Severity::Warning, "bad-height",
+                "the glyph height is " + decimalText(height) + "; every record holds " +
+                    decimalText(kGlyphHeight) + " rows",
+                {}, {}, 0x2C);
+        }
+        const int line = h.CharacterTopPad + height + h.CharacterBottomPad;
+        if (line > kMaxLineHeight) {
+            add(Severity::Warning, "bad-pad",
+                "the pads make each text line " + decimalText(line) +
+                    " pixels high; a 480-line boot screen then holds fewer than " +
+                    decimalText(480 / kMaxLineHeight) + " lines",
+                {}, {}, 0x2D);
+        }
+        const std::tuple<const TableExtent&, int, int, const char*> widths[] = {
+            {font_.sbcs, h.CharacterImageSbcsWidth, kSbcsWidth, "single-byte"},
+            {font_.dbcs, h.CharacterImageDbcsWidth, kDbcsWidth, "double-byte"}};
+        for (const auto& [extent, width, bitmapWidth, name] : widths) {
+            if (extent.present && width != bitmapWidth) {
+                add(width == 0 ? Severity::Error : Severity::Warning, "bad-width",
+                    std::string("the ") + name + " glyph width is " + decimalText(width) +
+                        "; its bitmaps are " + decimalText(bitmapWidth) + " pixels wide",
+                    extent.table, {}, extent.table == GlyphTable::Sbcs ? 0x2F : 0x30);
+            }
+        }
+    }
+
+    const WholeFont& font_;
+    std::vector<Finding> findings_;
+};
+
+}  // namespace
+
+std::string_view severityName(Severity severity) {
+    switch (severity) {
+        case Severity::Error:
+            return "error";
+        case Severity::Warning:
+            return "warning";
+        case Severity::Note:
+            return "note";
+    }
+    return "error";
+}
+
+std::vector<std::pair<std::uint8_t, std::uint8_t>> leadByteRanges(const BootFontHeader& header) {
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> ranges;
+    const auto& table = header.DbcsLeadTable;
+    for (std::size_t i = 0; i + 1 < table.size(); i += 2) {
+        if (table[i] == 0 && table[i + 1] == 0) {
+            break;
+        }
+        ranges.emplace_back(table[i], table[i + 1]);
+    }
+    return ranges;
+}
+
+std::vector<Finding> checkFont(const WholeFont& font) {
+    return Checker(font).run();
+}
+
+}  // namespace bootfont

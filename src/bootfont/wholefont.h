@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "bootfont/bootfontrecords.h"
+#include "bootfont/fontfilereader.h"
+
+namespace bootfont {
+
+// Where one glyph table lies and how much of it the file holds. A table is present when its count
+// and its offset are both at least 1, as for the viewer.
+struct TableExtent {
+    GlyphTable table = GlyphTable::Sbcs;
+    bool present = false;
+    std::int32_t count = 0;
+    std::int32_t offset = 0;
+    std::int32_t dataLength = 0;  // as the header declares it
+    std::size_t stride = 0;       // recordStride() of the count and data length
+    // The bytes count × stride from the offset: [start, end). 64-bit, so no header overflows it.
+    std::int64_t start = 0;
+    std::int64_t end = 0;
+    // The records whose every byte lies inside the file; fewer than count when the table runs past
+    // the end of the file.
+    std::int64_t recordsInFile = 0;
+
+    bool cut() const { return present && recordsInFile < count; }
+    bool carriesUnicode() const { return recordCarriesUnicode(table, stride); }
+};
+
+// A whole boot font file read leniently, to be inspected rather than shown: the header, and both
+// tables in full at their declared record stride whatever their counts (the viewer's 16-bit limit
+// is the viewer's). A table that runs past the end of the file is cut after its last whole record;
+// its extent tells by how much. No content of the file makes reading fail, and the memory it
+// takes is bounded by the file's size, not by its header.
+struct WholeFont {
+    std::int64_t fileSize = 0;
+    BootFontHeader header;
+    TableExtent sbcs;
+    TableExtent dbcs;
+    std::vector<SbcsGlyphRecord> sbcsGlyphs;
+    std::vector<DbcsGlyphRecord> dbcsGlyphs;
+
+    bool headerComplete() const { return fileSize >= static_cast<std::int64_t>(kHeaderSize); }
+    bool hasSignature() const { return header.Signature == kBootFontSignature; }
+};
+
+// Reads the file through the records of the viewer's loader. Raises the runtime's device I/O
+// error only when the system fails a read.
+WholeFont readWholeFont(FontFileReader& file);
+
+// The extent of a table of a header over a file of `fileSize` bytes.
+TableExtent tableExtent(const BootFontHeader& header, GlyphTable table, std::int64_t fileSize);
+
+}  // namespace bootfont
