@@ -10,6 +10,7 @@ packages=(
     unifont                                   # glyphs of the generated sample fonts
     desktop-file-utils appstream              # the install test validates the menu entry and metainfo
     clang libclang-rt-14-dev                  # libFuzzer and the sanitizers' clang run-time
+    libcli11-dev nlohmann-json3-dev           # the bootfont command's arguments and JSON
 )
 
 missing=()

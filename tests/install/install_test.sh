@@ -43,7 +43,7 @@ metainfo_file=$prefix/$datadir/metainfo/$app_id.metainfo.xml
 samples=(bootfont-ja.bin bootfont-ko.bin bootfont-zh-cn.bin bootfont-zh-tw.bin)
 
 # Exactly these files and links, so a test, a tool or a benchmark that gets installed is caught.
-expected=("$link" "$program_file" "$prefix/$programdir/userguide.html" "$desktop_file"
+expected=("$link" "$program_file" "$prefix/$bindir/bootfont" "$prefix/$programdir/userguide.html" "$desktop_file"
           "$metainfo_file" "$prefix/$datadir/mime/packages/$app_id.xml")
 for sample in "${samples[@]}"; do
     expected+=("$prefix/$programdir/bootfont/$sample")

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+
+namespace CLI {
+class App;
+}
+
+// The subcommands of the bootfont command. Each file adds one subcommand with its options to the
+// program; main only registers them and runs the one the command line chose.
+namespace cli {
+
+// Exit statuses, as in the usage text.
+inline constexpr int kSuccess = 0;
+inline constexpr int kFileHasErrors = 1;
+inline constexpr int kUsageOrUnreadable = 2;
+
+// What runs once the command line is parsed: the chosen subcommand with its options.
+using CommandAction = std::function<int()>;
+
+// Each adds its subcommand to `app` and, when the command line chooses it, sets `action`.
+void addInfoCommand(CLI::App& app, CommandAction& action);
+void addCheckCommand(CLI::App& app, CommandAction& action);
+
+}  // namespace cli

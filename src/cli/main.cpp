@@ -1,0 +1,45 @@
+// bootfont: inspect, check and convert Windows XP boot font files (BOOTFONT.BIN) from a script.
+#include <CLI/App.hpp>
+#include <CLI/Config.hpp>
+#include <CLI/Formatter.hpp>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/presentation.h"
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    CLI::App app(
+        "Inspect, check and convert Windows XP boot font files (BOOTFONT.BIN).\n"
+        "Exit status: 0 success, 1 a file with errors, 2 bad usage or an unreadable "
+        "file.",
+        "bootfont");
+    app.set_version_flag("--version", "bootfont " BOOTFONT_VERSION);
+    app.require_subcommand(1);
+
+    cli::CommandAction action;
+    cli::addInfoCommand(app, action);
+    cli::addCheckCommand(app, action);
+    for (CLI::App* command : app.get_subcommands({})) {
+        command->set_version_flag("--version", "bootfont " BOOTFONT_VERSION);
+    }
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e, std::cout, std::cerr);
+        return cli::kUsageOrUnreadable;
+    }
+    try {
+        return action();
+    } catch (const std::exception& e) {
+        cli::reportError(e.what());
+        return cli::kUsageOrUnreadable;
+    }
+}

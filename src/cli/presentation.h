@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "bootfont/fontcheck.h"
+
+// How the bootfont command shows what the format library found: text lines for people, JSON with
+// stable keys for scripts, and errors on standard error.
+namespace cli {
+
+// "0x" and at least `digits` upper-case hex digits: hexCode(0xA5, 2) is "0xA5", (0x41, 4) "0x0041".
+std::string hexCode(std::uint64_t value, int digits = 0);
+
+// "U+4E2D"
+std::string unicodeName(char32_t value);
+
+// "sbcs" or "dbcs", the tables' names in JSON.
+const char* tableKey(bootfont::GlyphTable table);
+
+// One finding as a line: "FILE: error: sbcs-past-end: the single-byte table runs ...".
+void printFinding(std::ostream& out, const std::string& file, const bootfont::Finding& finding);
+
+// {"severity", "id", "message", "table", "index", "offset"}; the place's keys only where known.
+nlohmann::json findingJson(const bootfont::Finding& finding);
+nlohmann::json findingsJson(const std::vector<bootfont::Finding>& findings);
+
+// kFileHasErrors when any finding is an error, else kSuccess.
+int statusOf(const std::vector<bootfont::Finding>& findings);
+
+// JSON as the command prints it: indented, bytes that are no UTF-8 (in file names) replaced.
+void printJson(std::ostream& out, const nlohmann::json& value);
+
+// "bootfont: MESSAGE" on standard error.
+void reportError(const std::string& message);
+
+}  // namespace cli

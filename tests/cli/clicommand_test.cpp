@@ -1,0 +1,107 @@
+// The bootfont program as a script runs it: exit statuses, where messages go, reading standard
+// input, and its output on the shipped samples.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "bootfont/fontloader.h"
+#include "support/bootfontbuilder.h"
+#include "support/tempdir.h"
+
+namespace {
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs `bootfont ARGS` through the shell, which also does any redirection in ARGS.
+ProgramRun bootfont(const std::string& args) {
+    testsupport::TempDir dir;
+    const std::string command = std::string(BOOTFONT_CLI) + " " + args + " >" +
+                                (dir / "out").string() + " 2>" + (dir / "err").string();
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contents(dir / "out"), contents(dir / "err")};
+}
+
+const std::string kSamples = SAMPLE_FONT_DIR;
+const std::string kSample = kSamples + "/bootfont-zh-tw.bin";
+
+struct ProgramCase {
+    const char* name;
+    std::string args;
+    int status;
+    const char* inOut;  // text stdout contains ("" for empty stdout)
+    const char* inErr;  // text stderr contains ("" for empty stderr)
+};
+
+class Program : public testing::TestWithParam<ProgramCase> {};
+
+TEST_P(Program, ExitsWithItsStatusAndWritesWhereItShould) {
+    testsupport::TempDir dir;
+    testsupport::writeBytes(dir / "empty.bin", {});
+    testsupport::writeBytes(dir / "text.txt", {'h', 'e', 'l', 'l', 'o', '\n'});
+    testsupport::BootFontBuilder()
+        .dbcsTable(49, testsupport::dbcsGlyphs(3))
+        .truncateTo(100)
+        .writeTo(dir / "cut.bin");
+    std::string args = GetParam().args;
+    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) {
+        args.replace(at, 3, dir.path().string());
+    }
+    const ProgramRun run = bootfont(args);
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
+    const auto expect = [](const std::string& text, const std::string& part) {
+        EXPECT_TRUE(part.empty() ? text.empty() : text.find(part) != std::string::npos) << text;
+    };
+    expect(run.out, GetParam().inOut);
+    expect(run.err, GetParam().inErr);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
+    ProgramCase{"SamplesCheckClean", "check " + kSamples + "/bootfont-*.bin", 0, "", ""},
+    ProgramCase{"Missing", "check DIR/missing.bin", 2, "", "missing.bin: No such file"},
+    ProgramCase{"Directory", "info DIR", 2, "", ": not a regular file"},
+    ProgramCase{"Empty", "check DIR/empty.bin", 1, "empty.bin: error: bad-signature", ""},
+    ProgramCase{"Text", "info DIR/text.txt", 1, "error: bad-signature", ""},
+    ProgramCase{"Truncated", "check - <DIR/cut.bin", 1, "standard input: error: dbcs-past-end", ""},
+    ProgramCase{"OneUnreadable", "check " + kSample + " DIR/missing.bin DIR/empty.bin", 2, "bad-signature", "missing.bin"},
+    ProgramCase{"Help", "--help", 0, "check", ""},
+    ProgramCase{"CommandHelp", "info --help", 0, "--json", ""},
+    ProgramCase{"Version", "check --version", 0, "bootfont ", ""},
+    ProgramCase{"NoCommand", "", 2, "", "subcommand"},
+    ProgramCase{"NoFile", "info", 2, "", "FILE"},
+    ProgramCase{"UnknownOption", "check --fast " + kSample, 2, "", "--fast"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// The JSON of info states the header as the viewer's loader reads it, the same from a file and from
+// standard input.
+TEST(Info, JsonHoldsTheHeaderTheLoaderReads) {
+    const ProgramRun fromFile = bootfont("info --json " + kSample);
+    const ProgramRun fromInput = bootfont("info --json - <" + kSample);
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    const auto json = nlohmann::json::parse(fromFile.out);
+    bootfont::FontFileReader file(kSample);
+    const bootfont::BootFontHeader header = bootfont::readHeaderRecord(file);
+    EXPECT_EQ(json["header"]["numDbcsChars"], header.NumDbcsChars);
+    EXPECT_EQ(json["header"]["dbcsLeadTable"], nlohmann::json(header.DbcsLeadTable));
+    EXPECT_EQ(json["dbcs"]["end"], json["fileSize"]);
+    EXPECT_EQ(json["findings"].size(), 0U);
+    auto other = nlohmann::json::parse(fromInput.out);
+    other["file"] = json["file"];
+    EXPECT_EQ(other, json);
+}
+
+}  // namespace
