@@ -11,6 +11,7 @@ packages=(
     desktop-file-utils appstream              # the install test validates the menu entry and metainfo
     clang libclang-rt-14-dev                  # libFuzzer and the sanitizers' clang run-time
     libcli11-dev nlohmann-json3-dev           # the bootfont command's arguments and JSON
+    libfreetype-dev xfonts-utils              # the tests read its exported fonts back, bdftopcf
 )
 
 missing=()

@@ -21,5 +21,7 @@ using CommandAction = std::function<int()>;
 // Each adds its subcommand to `app` and, when the command line chooses it, sets `action`.
 void addInfoCommand(CLI::App& app, CommandAction& action);
 void addCheckCommand(CLI::App& app, CommandAction& action);
+void addExportCommand(CLI::App& app, CommandAction& action);
+void addFindCommand(CLI::App& app, CommandAction& action);
 
 }  // namespace cli

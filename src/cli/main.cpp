@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
     cli::CommandAction action;
     cli::addInfoCommand(app, action);
     cli::addCheckCommand(app, action);
+    cli::addExportCommand(app, action);
+    cli::addFindCommand(app, action);
     for (CLI::App* command : app.get_subcommands({})) {
         command->set_version_flag("--version", "bootfont " BOOTFONT_VERSION);
     }

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
+#include <set>
 
 #include "bootfont/fontloader.h"
 #include "support/bootfontbuilder.h"
@@ -41,8 +41,9 @@ struct ProgramCase {
     const char* name;
     std::string args;
     int status;
-    const char* inOut;  // text stdout contains ("" for empty stdout)
-    const char* inErr;  // text stderr contains ("" for empty stderr)
+    const char* inOut;         // text stdout contains ("" for empty stdout)
+    const char* inErr;         // text stderr contains ("" for empty stderr)
+    const char* creates = "";  // the one file the run adds to DIR
 };
 
 class Program : public testing::TestWithParam<ProgramCase> {};
@@ -55,6 +56,10 @@ TEST_P(Program, ExitsWithItsStatusAndWritesWhereItShould) {
         .dbcsTable(49, testsupport::dbcsGlyphs(3))
         .truncateTo(100)
         .writeTo(dir / "cut.bin");
+    testsupport::BootFontBuilder()
+        .sbcsTable(49, testsupport::sbcsGlyphs(2))
+        .writeTo(dir / "font.bin");
+    const auto before = std::filesystem::file_size(dir / "font.bin");
     std::string args = GetParam().args;
     for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) {
         args.replace(at, 3, dir.path().string());
@@ -66,6 +71,17 @@ TEST_P(Program, ExitsWithItsStatusAndWritesWhereItShould) {
     };
     expect(run.out, GetParam().inOut);
     expect(run.err, GetParam().inErr);
+    // Output is written whole or not at all, never over the input, and leaves nothing else behind.
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        files.insert(entry.path().filename());
+    }
+    std::set<std::string> expected{"cut.bin", "empty.bin", "font.bin", "text.txt"};
+    if (*GetParam().creates) {
+        expected.insert(GetParam().creates);
+    }
+    EXPECT_EQ(files, expected);
+    EXPECT_EQ(std::filesystem::file_size(dir / "font.bin"), before);
 }
 
 // clang-format off
@@ -82,6 +98,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"Version", "check --version", 0, "bootfont ", ""},
     ProgramCase{"NoCommand", "", 2, "", "subcommand"},
     ProgramCase{"NoFile", "info", 2, "", "FILE"},
+    ProgramCase{"Export", "export " + kSample + " -o DIR/font.hex", 0, "", "repeat a character", "font.hex"},
+    ProgramCase{"ExportCut", "export DIR/cut.bin -o DIR/x.bdf", 1, "", "past the end"},
+    ProgramCase{"ExportText", "export - -o DIR/x.bdf <DIR/text.txt", 1, "", "standard input: not a boot font"},
+    ProgramCase{"ExportOverInput", "export DIR/font.bin -o DIR/./font.bin --format bdf", 2, "", "is the input"},
+    ProgramCase{"ExportNoFolder", "export " + kSample + " -o DIR/none/x.bdf", 2, "", "none/x.bdf: "},
+    ProgramCase{"ExportUnknownType", "export " + kSample + " -o DIR/x.png", 2, "", ".bdf or .hex"},
+    ProgramCase{"Find", "find " + kSample + " 中ą", 0, "U+4E2D: code 0xA4A4, double-byte index", ""},
+    ProgramCase{"FindLacking", "find " + kSample + " ą", 0, "not in the font, nor in code page 950", ""},
     ProgramCase{"UnknownOption", "check --fast " + kSample, 2, "", "--fast"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

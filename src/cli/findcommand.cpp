@@ -1,0 +1,184 @@
+// bootfont find FILE TEXT: for each character, its code, its glyph and where the viewer shows it.
+#include <CLI/App.hpp>
+#include <algorithm>
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/fontglyphs.h"
+#include "cli/fontinput.h"
+#include "cli/presentation.h"
+#include "runtime/numbertext.h"
+#include "viewer/form1layout.h"
+#include "viewer/headertext.h"
+
+namespace cli {
+namespace {
+
+using runtime::decimalText;
+
+struct FindOptions {
+    std::string file;
+    std::string text;
+};
+
+// The viewer's picture: 540 × 421 pixels inside the border; cells of (W + 5) × (H + 5) pixels
+// from (5, 5), a row wrapping when the next cell would pass the right edge, rows drawn while their
+// top is inside the picture; the viewer does not show tables of more than 32,767 glyphs.
+constexpr int kInnerWidth = viewer::layout::kPicture1.width - 2 * viewer::layout::kPictureBorder;
+constexpr int kInnerHeight = viewer::layout::kPicture1.height - 2 * viewer::layout::kPictureBorder;
+constexpr int kGap = 5;
+constexpr std::int32_t kViewerTableLimit = 32767;
+
+int cellsPerRow(int width) {
+    return std::max(1, (kInnerWidth - kGap) / (width + kGap));
+}
+
+int rowsShown(int height) {
+    return (kInnerHeight - kGap) / (height + kGap) + 1;
+}
+
+// The code points of UTF-8 text; nullopt when it is not UTF-8.
+std::optional<std::u32string> decodeUtf8(const std::string& text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80       ? 1
+                           : lead >> 5 == 6  ? 2
+                           : lead >> 4 == 14 ? 3
+                           : lead >> 3 == 30 ? 4
+                                             : 0;
+        if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
+            return std::nullopt;
+        }
+        char32_t value = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if (next >> 6 != 2) {
+                return std::nullopt;
+            }
+            value = value << 6 | (next & 0x3F);
+        }
+        out += value;
+        i += static_cast<std::size_t>(length);
+    }
+    return out;
+}
+
+std::string encodeUtf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+    } else if (c < 0x10000) {
+        out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                static_cast<char>(0x80 | (c & 0x3F))};
+    } else {
+        out += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+                static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+    }
+    return out;
+}
+
+// Where the viewer draws a glyph: the single-byte view or a double-byte page, row and column
+// from 1 as its tooltip counts them.
+std::string placeText(const GlyphEntry& glyph, const bootfont::WholeFont& font) {
+    const bool sbcs = glyph.table == bootfont::GlyphTable::Sbcs;
+    const auto& h = font.header;
+    if ((sbcs ? h.NumSbcsChars : h.NumDbcsChars) > kViewerTableLimit) {
+        return "a table too large for the viewer";
+    }
+    const int perRow = cellsPerRow(sbcs ? h.CharacterImageSbcsWidth : h.CharacterImageDbcsWidth);
+    const auto perView = static_cast<std::size_t>(perRow * rowsShown(h.CharacterImageHeight));
+    const std::size_t perPage = static_cast<std::size_t>(viewer::kGlyphsPerPage);
+    const std::size_t cell = sbcs ? glyph.index : glyph.index % perPage;
+    std::string where =
+        sbcs ? std::string("single-byte view")
+             : "page " + decimalText(static_cast<std::int64_t>(glyph.index / perPage + 1));
+    if (cell >= perView) {
+        return where + ", past the " + decimalText(static_cast<std::int64_t>(perView)) +
+               " glyphs it shows";
+    }
+    const auto row = static_cast<std::int64_t>(cell) / perRow + 1;
+    const auto column = static_cast<std::int64_t>(cell) % perRow + 1;
+    return where + ", row " + decimalText(row) + ", column " + decimalText(column);
+}
+
+const GlyphEntry* findGlyph(const std::vector<GlyphEntry>& glyphs,
+                            const std::optional<std::vector<std::uint8_t>>& code,
+                            char32_t character) {
+    if (code) {
+        const auto table =
+            code->size() == 1 ? bootfont::GlyphTable::Sbcs : bootfont::GlyphTable::Dbcs;
+        const std::uint16_t value = code->size() == 1
+                                        ? (*code)[0]
+                                        : static_cast<std::uint16_t>((*code)[0] << 8 | (*code)[1]);
+        const auto found = std::ranges::find_if(
+            glyphs, [&](const GlyphEntry& g) { return g.table == table && g.code == value; });
+        if (found != glyphs.end()) {
+            return &*found;
+        }
+    }
+    // A glyph whose record carries the character under another code.
+    const auto found =
+        std::ranges::find(glyphs, std::optional<char32_t>(character), &GlyphEntry::unicode);
+    return found == glyphs.end() ? nullptr : &*found;
+}
+
+int runFind(const FindOptions& options) {
+    const auto characters = decodeUtf8(options.text);
+    if (!characters) {
+        reportError("TEXT is not UTF-8");
+        return kUsageOrUnreadable;
+    }
+    bootfont::WholeFont font;
+    try {
+        font = readFontInput(options.file);
+    } catch (const InputError& error) {
+        reportError(error.what());
+        return kUsageOrUnreadable;
+    }
+    if (!font.hasSignature()) {
+        reportError(inputName(options.file) + ": not a boot font (no signature)");
+        return kFileHasErrors;
+    }
+    const auto codePage = fontCodePage(font.header);
+    const auto glyphs = glyphEntries(font, codePage.get());
+    for (const char32_t character : *characters) {
+        const auto code = codePage ? codePage->fromUnicode(character) : std::nullopt;
+        std::cout << encodeUtf8(character) << ' ' << unicodeName(character) << ": ";
+        const GlyphEntry* glyph = findGlyph(glyphs, code, character);
+        if (glyph) {
+            const bool sbcs = glyph->table == bootfont::GlyphTable::Sbcs;
+            std::cout << "code " << hexCode(glyph->code, glyph->codeDigits()) << ", "
+                      << (sbcs ? "single-byte" : "double-byte") << " index " << glyph->index << ", "
+                      << placeText(*glyph, font) << '\n';
+        } else if (code) {
+            std::cout << "code "
+                      << hexCode(code->size() == 1 ? (*code)[0] : (*code)[0] << 8 | (*code)[1],
+                                 int(code->size()) * 2)
+                      << ", not in the font\n";
+        } else {
+            std::cout << "not in the font"
+                      << (codePage ? ", nor in code page " + decimalText(codePage->number()) : "")
+                      << '\n';
+        }
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
+void addFindCommand(CLI::App& app, CommandAction& action) {
+    auto options = std::make_shared<FindOptions>();
+    CLI::App* command = app.add_subcommand(
+        "find",
+        "For each character of TEXT: its code in the file's code page, its index in its table and "
+        "where the viewer shows it (view or page, row, column), or that the font lacks it");
+    command->add_option("FILE", options->file, "the boot font, - for standard input")->required();
+    command->add_option("TEXT", options->text, "the characters to look up (UTF-8)")->required();
+    command->callback([&action, options] { action = [options] { return runFind(*options); }; });
+}
+
+}  // namespace cli
