@@ -34,17 +34,21 @@ struct KeyedGlyph {
 };
 
 // Every record has 16 rows; as in Unifont and the VGA text fonts, the lowest two of them hang
-// below the baseline.
+// below the baseline (each glyph's BBX is W 16 0 -2).
 constexpr int kRows = 16;
 constexpr int kRowsBelowBaseline = 2;
 
-std::string hexRow(const GlyphEntry& glyph, int row) {
+// Appends the hex digits of a bitmap row: whole fonts are thousands of glyphs of 16 rows.
+void appendRow(std::string& out, const GlyphEntry& glyph, int row) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
     const int bytes = glyph.width / 8;
-    std::string text;
+    char digits[4];
     for (int b = 0; b < bytes; ++b) {
-        text += hexCode(glyph.bitmap[static_cast<std::size_t>(row * bytes + b)], 2).substr(2);
+        const std::uint8_t value = glyph.bitmap[static_cast<std::size_t>(row * bytes + b)];
+        digits[2 * b] = kDigits[value >> 4];
+        digits[2 * b + 1] = kDigits[value & 0xF];
     }
-    return text;
+    out.append(digits, static_cast<std::size_t>(2 * bytes));
 }
 
 // The X registry and encoding of a code page's native codes.
@@ -83,28 +87,33 @@ std::string bdfText(const bootfont::BootFontHeader& h, const std::vector<KeyedGl
         << "CHARSET_REGISTRY \"" << registry << "\"\nCHARSET_ENCODING \"" << encoding << "\"\n"
         << "FONT_ASCENT " << ascent << "\nFONT_DESCENT " << descent << "\nENDPROPERTIES\n"
         << "CHARS " << glyphs.size() << '\n';
+    std::string text = out.str();
+    text.reserve(text.size() + glyphs.size() * 200);
     for (const auto& [key, glyph] : glyphs) {
-        out << "STARTCHAR "
-            << (options.native ? hexCode(key, glyph->codeDigits()) : unicodeName(key)) << '\n'
-            << "ENCODING " << key << "\nSWIDTH " << glyph->width * 1000 / 16 << " 0\nDWIDTH "
-            << glyph->width << " 0\nBBX " << glyph->width << ' ' << kRows << " 0 "
-            << -kRowsBelowBaseline << "\nBITMAP\n";
+        const std::string width = std::to_string(glyph->width);
+        text += "STARTCHAR ";
+        text += options.native ? hexCode(key, glyph->codeDigits()) : unicodeName(key);
+        text += "\nENCODING " + std::to_string(key);
+        text += "\nSWIDTH " + std::to_string(glyph->width * 1000 / 16) + " 0\nDWIDTH " + width;
+        text += " 0\nBBX " + width + " 16 0 -2\nBITMAP\n";
         for (int row = 0; row < kRows; ++row) {
-            out << hexRow(*glyph, row) << '\n';
+            appendRow(text, *glyph, row);
+            text += '\n';
         }
-        out << "ENDCHAR\n";
+        text += "ENDCHAR\n";
     }
-    out << "ENDFONT\n";
-    return out.str();
+    text += "ENDFONT\n";
+    return text;
 }
 
 // Unifont's .hex: a line per glyph, its code point, a colon and its rows' hex digits.
 std::string hexText(const std::vector<KeyedGlyph>& glyphs) {
     std::string out;
+    out.reserve(glyphs.size() * 70);
     for (const auto& [key, glyph] : glyphs) {
         out += unicodeName(key).substr(2) + ':';
         for (int row = 0; row < kRows; ++row) {
-            out += hexRow(*glyph, row);
+            appendRow(out, *glyph, row);
         }
         out += '\n';
     }

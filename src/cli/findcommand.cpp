@@ -144,7 +144,8 @@ int runFind(const FindOptions& options) {
         return kFileHasErrors;
     }
     const auto codePage = fontCodePage(font.header);
-    const auto glyphs = glyphEntries(font, codePage.get());
+    // The records' own Unicode values: codes are looked up through the code page the other way.
+    const auto glyphs = glyphEntries(font, nullptr);
     for (const char32_t character : *characters) {
         const auto code = codePage ? codePage->fromUnicode(character) : std::nullopt;
         std::cout << encodeUtf8(character) << ' ' << unicodeName(character) << ": ";

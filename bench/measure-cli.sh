@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Whole-process figures of the bootfont command on the Traditional Chinese sample (13,503 glyphs):
+# time of info, check and export (hyperfine), peak resident memory of each (/usr/bin/time), and
+# check given 1,000 files at once. Run from the repository after a build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bootfont=build/src/cli/bootfont
+sample=build/bin/bootfont/bootfont-zh-tw.bin
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+echo "## Whole process, $sample"
+hyperfine --warmup 5 --runs 50 --style basic --export-markdown "$work/times.md" \
+    "$bootfont info $sample" "$bootfont check $sample" "$bootfont info --json $sample" \
+    "$bootfont export $sample -o $work/out.bdf" "$bootfont export $sample -o $work/out.hex" \
+    "$bootfont find $sample 中文字型"
+cat "$work/times.md"
+
+echo
+echo "## Peak resident memory (kB)"
+for command in "info $sample" "check $sample" "export $sample -o $work/out.bdf" \
+               "find $sample 中文字型"; do
+    # shellcheck disable=SC2086
+    rss=$(/usr/bin/time -f '%M' "$bootfont" $command 2>&1 >/dev/null | tail -n 1)
+    echo "$command: $rss"
+done
+
+echo
+echo "## check of 1,000 files (the four samples, 250 copies each)"
+for i in $(seq 1 250); do
+    for sample_file in build/bin/bootfont/bootfont-*.bin; do
+        cp "$sample_file" "$work/$i-$(basename "$sample_file")"
+    done
+done
+hyperfine --warmup 2 --runs 10 --style basic "$bootfont check $work/*-bootfont-*.bin"
