@@ -117,8 +117,8 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path)
     } else if (face->num_fixed_sizes > 0) {
         int best = 0;
         for (int i = 1; i < face->num_fixed_sizes; ++i) {
-            if (std::abs(face->available_sizes[i].height - kCellRows) <
-                std::abs(face->available_sizes[best].height - kCellRows)) {
+            if (std::abs(face->available_sizes[i].y_ppem / 64 - kCellRows) <
+                std::abs(face->available_sizes[best].y_ppem / 64 - kCellRows)) {
                 best = i;
             }
         }

@@ -2,12 +2,11 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <strings.h>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "cli/fontinput.h"
 #include "cli/freetypesource.h"
@@ -16,34 +15,42 @@
 namespace cli {
 namespace {
 
-// The file of the installed font whose family is `name`; nullopt when fontconfig knows none.
-// fontconfig always offers its best match, so the match must carry the family asked for.
+// The file of the installed font that `name` (a fontconfig name, "Family" or "Family:style")
+// names; nullopt when there is none. A bitmap family comes in several sizes: the one nearest a
+// boot font's 16 rows is taken, and an outline font before any.
 std::optional<std::string> installedFontFile(const std::string& name) {
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(name.c_str()));
     if (!pattern) {
         return std::nullopt;
     }
-    FcChar8* family = nullptr;
-    const bool hasFamily = FcPatternGetString(pattern, FC_FAMILY, 0, &family) == FcResultMatch;
-    const std::string wanted = hasFamily ? reinterpret_cast<const char*>(family) : "";
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_PIXEL_SIZE, FC_SCALABLE, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    FcObjectSetDestroy(objects);
     FcPatternDestroy(pattern);
-    std::optional<std::string> file;
-    FcChar8* path = nullptr;
-    if (match && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
-        for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
-            if (::strcasecmp(reinterpret_cast<const char*>(family), wanted.c_str()) == 0) {
-                file = reinterpret_cast<const char*>(path);
-            }
+    std::optional<std::string> best;
+    double bestDistance = 0;
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        FcChar8* file = nullptr;
+        FcBool scalable = FcFalse;
+        double pixels = 0;
+        if (FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &file) != FcResultMatch) {
+            continue;
+        }
+        FcPatternGetBool(fonts->fonts[i], FC_SCALABLE, 0, &scalable);
+        FcPatternGetDouble(fonts->fonts[i], FC_PIXEL_SIZE, 0, &pixels);
+        const double distance = scalable ? 0 : std::abs(pixels - 16) + 1;
+        const std::string path = reinterpret_cast<const char*>(file);
+        // The list comes in no set order: ties go to the first file name, for the same bytes
+        // from the same fonts.
+        if (!best || distance < bestDistance || (distance == bestDistance && path < *best)) {
+            best = path;
+            bestDistance = distance;
         }
     }
-    if (match) {
-        FcPatternDestroy(match);
+    if (fonts) {
+        FcFontSetDestroy(fonts);
     }
-    return file;
+    return best;
 }
 
 }  // namespace
@@ -69,8 +76,13 @@ std::unique_ptr<GlyphSource> openGlyphSource(const std::string& source) {
     }
     if (UnifontSource::looksLikeHex(
             std::string_view(start, static_cast<std::size_t>(in.gcount())))) {
+        in.clear();
+        in.seekg(0, std::ios::end);
+        std::string text(static_cast<std::size_t>(in.tellg()), '\0');
         in.seekg(0);
-        std::string text(std::istreambuf_iterator<char>(in), {});
+        if (!in.read(text.data(), static_cast<std::streamsize>(text.size()))) {
+            throw InputError(source + ": " + std::strerror(errno));
+        }
         return std::make_unique<UnifontSource>(source, std::move(text));
     }
     return std::make_unique<FreeTypeSource>(source, source);

@@ -1,6 +1,8 @@
 #include "cli/unifontsource.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "cli/fontinput.h"
 
@@ -13,20 +15,30 @@ constexpr std::size_t kNarrowDigits = 32;
 constexpr std::size_t kWideDigits = 64;
 constexpr std::size_t kMaxKeyDigits = 6;
 
+// The value of each hex digit, -1 for any other byte: whole files are millions of digits.
+constexpr auto kHexValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int i = 0; i < 10; ++i) {
+        values[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
+    }
+    for (int i = 0; i < 6; ++i) {
+        values[static_cast<std::size_t>('A' + i)] = static_cast<std::int8_t>(10 + i);
+        values[static_cast<std::size_t>('a' + i)] = static_cast<std::int8_t>(10 + i);
+    }
+    return values;
+}();
+
 int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
+    return kHexValues[static_cast<unsigned char>(c)];
 }
 
 }  // namespace
+
+InputError UnifontSource::badLine(std::size_t line) const {
+    return InputError(file_ + ": line " + std::to_string(line) +
+                      " is not a Unifont .hex glyph (code point:32 or 64 hex digits)");
+}
 
 bool UnifontSource::looksLikeHex(std::string_view start) {
     const std::size_t colon = start.find(':');
@@ -39,7 +51,8 @@ bool UnifontSource::looksLikeHex(std::string_view start) {
                                [](char c) { return hexValue(c) >= 0 || c == '\r'; });
 }
 
-UnifontSource::UnifontSource(const std::string& file, std::string text) : text_(std::move(text)) {
+UnifontSource::UnifontSource(const std::string& file, std::string text)
+    : file_(file), text_(std::move(text)) {
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < text_.size();) {
         ++lineNumber;
@@ -59,14 +72,11 @@ UnifontSource::UnifontSource(const std::string& file, std::string text) : text_(
                 key = key << 4 | static_cast<std::uint32_t>(digit);
             }
             const std::size_t count = good ? line.size() - colon - 1 : 0;
-            good = good && (count == kNarrowDigits || count == kWideDigits) &&
-                   std::ranges::all_of(line.substr(colon + 1),
-                                       [](char c) { return hexValue(c) >= 0; });
-            if (!good) {
-                throw InputError(file + ": line " + std::to_string(lineNumber) +
-                                 " is not a Unifont .hex glyph (code point:32 or 64 hex digits)");
+            // The digits themselves are read when the glyph is asked for.
+            if (!good || (count != kNarrowDigits && count != kWideDigits)) {
+                throw badLine(lineNumber);
             }
-            entries_.push_back({key, start + colon + 1, count});
+            entries_.push_back({key, start + colon + 1, count, lineNumber});
         }
         start = end + 1;
     }
@@ -92,8 +102,12 @@ std::optional<SourceGlyph> UnifontSource::glyph(char32_t character) {
     glyph.advance = glyph.width;
     glyph.bits.resize(found->count / 2);
     for (std::size_t i = 0; i < glyph.bits.size(); ++i) {
-        glyph.bits[i] = static_cast<std::uint8_t>(hexValue(text_[found->digits + 2 * i]) << 4 |
-                                                  hexValue(text_[found->digits + 2 * i + 1]));
+        const int high = hexValue(text_[found->digits + 2 * i]);
+        const int low = hexValue(text_[found->digits + 2 * i + 1]);
+        if (high < 0 || low < 0) {
+            throw badLine(found->line);
+        }
+        glyph.bits[i] = static_cast<std::uint8_t>(high << 4 | low);
     }
     return glyph;
 }
