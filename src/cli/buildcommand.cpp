@@ -48,7 +48,10 @@ unsigned number(const std::string& text, const std::string& what, unsigned limit
     std::size_t used = 0;
     unsigned long value = 0;
     try {
-        value = std::stoul(text, &used, 0);
+        // Hex with 0x, else decimal: a leading zero does not make octal here.
+        const bool hex = text.starts_with("0x") || text.starts_with("0X");
+        value = std::stoul(hex ? text.substr(2) : text, &used, hex ? 16 : 10);
+        used += hex ? 2 : 0;
     } catch (const std::exception&) {
         used = 0;
     }
@@ -190,11 +193,12 @@ int runBuild(const BuildOptions& options) {
     glyphs.contents.bottomPad = static_cast<std::uint8_t>(options.bottomPad);
     const std::vector<std::uint8_t> bytes = bootfont::writeBootFont(glyphs.contents);
 
+    // Warnings and notes are told; errors keep the font from being written.
     const auto findings = checkBytes(bytes);
+    for (const bootfont::Finding& finding : findings) {
+        printFinding(std::cerr, options.out, finding);
+    }
     if (statusOf(findings) != kSuccess) {
-        for (const bootfont::Finding& finding : findings) {
-            printFinding(std::cerr, options.out, finding);
-        }
         reportError(options.out + ": not written: the new font does not pass check");
         return kFileHasErrors;
     }
