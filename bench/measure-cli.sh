@@ -10,7 +10,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 echo "## Whole process, $sample"
-hyperfine --warmup 5 --runs 50 --style basic --export-markdown "$work/times.md" \
+hyperfine -N --warmup 5 --runs 50 --style basic --export-markdown "$work/times.md" \
     "$bootfont info $sample" "$bootfont check $sample" "$bootfont info --json $sample" \
     "$bootfont export $sample -o $work/out.bdf" "$bootfont export $sample -o $work/out.hex" \
     "$bootfont find $sample 中文字型"

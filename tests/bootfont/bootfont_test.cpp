@@ -248,27 +248,20 @@ TEST(CodePageForLanguage, MapsEachKnownLanguageAndNoOther) {
 }
 
 TEST(CodePage, ConvertsStoredCodesAndCharactersBothWaysAndSaysWhenThereIsNone) {
+    // clang-format off
     const struct {
         int codePage;
         std::vector<std::uint8_t> code;
         std::optional<char32_t> character;
     } cases[] = {
-        {936, {0xD6, 0xD0}, U'中'},
-        {936, {0x41}, U'A'},
-        {950, {0xA4, 0xA4}, U'中'},
-        {932, {0x92, 0x86}, U'中'},
-        {949, {0xF1, 0xE9}, U'中'},
-        {852, {0xA5}, U'ą'},
-        {852, {0xB3}, U'│'},
-        {866, {0x80}, U'А'},
-        {737, {0x80}, U'Α'},
-        {857, {0xA7}, U'ğ'},
+        {936, {0xD6, 0xD0}, U'中'}, {936, {0x41}, U'A'}, {950, {0xA4, 0xA4}, U'中'},
+        {932, {0x92, 0x86}, U'中'}, {949, {0xF1, 0xE9}, U'中'}, {852, {0xA5}, U'ą'},
+        {852, {0xB3}, U'│'}, {866, {0x80}, U'А'}, {737, {0x80}, U'Α'}, {857, {0xA7}, U'ğ'},
         {850, {0x82}, U'é'},
-        {936, {0xD6}, {}},        // a lead byte alone
-        {936, {0x00, 0x41}, {}},  // two characters
-        {936, {}, {}},
+        {936, {0xD6}, {}}, {936, {0x00, 0x41}, {}}, {936, {}, {}},  // a lead byte alone, two, none
         {932, {0xA0}, {}},  // unassigned
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.codePage);
         const CodePage codePage(c.codePage);
