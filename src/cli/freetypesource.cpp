@@ -5,9 +5,14 @@
 #include FT_BDF_H
 #include FT_WINFONTS_H
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <vector>
 
 #include "bootfont/codepage.h"
 #include "cli/fontinput.h"
@@ -77,11 +82,40 @@ std::optional<std::pair<std::string, bool>> xCharset(const std::string& registry
     return std::nullopt;
 }
 
+// The unpacked bytes of a gzipped file; nullopt for any other file.
+std::optional<std::vector<FT_Byte>> inflatedGzip(const std::string& name, const std::string& path) {
+    {
+        std::ifstream in(path, std::ios::binary);
+        char magic[2] = {};
+        if (!in.read(magic, 2) || magic[0] != '\x1F' || magic[1] != '\x8B') {
+            return std::nullopt;
+        }
+    }
+    const gzFile file = ::gzopen(path.c_str(), "rb");
+    if (!file) {
+        throw InputError(name + ": cannot be opened");
+    }
+    std::vector<FT_Byte> bytes;
+    int count = 0;
+    do {
+        constexpr std::size_t kBlock = 256 * 1024;
+        bytes.resize(bytes.size() + kBlock);
+        count = ::gzread(file, bytes.data() + bytes.size() - kBlock, kBlock);
+        bytes.resize(bytes.size() - kBlock + static_cast<std::size_t>(std::max(count, 0)));
+    } while (count > 0);
+    ::gzclose(file);
+    if (count < 0) {
+        throw InputError(name + ": its gzip data is damaged");
+    }
+    return bytes;
+}
+
 }  // namespace
 
 struct FreeTypeSource::Handles {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
+    std::optional<std::vector<FT_Byte>> inflated;  // the bytes of a gzipped font, unpacked
     ~Handles() {
         if (face) {
             FT_Done_Face(face);
@@ -97,7 +131,16 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path)
     if (FT_Init_FreeType(&handles_->library) != 0) {
         throw InputError(name + ": FreeType cannot start");
     }
-    if (const FT_Error error = FT_New_Face(handles_->library, path.c_str(), 0, &handles_->face)) {
+    // FreeType reads a gzipped font through a stream that inflates from the start again on every
+    // backward seek, and the PCF reader seeks for each glyph: a whole font takes seconds that way.
+    // Inflated once into memory, it takes milliseconds.
+    handles_->inflated = inflatedGzip(name, path);
+    const FT_Error error =
+        handles_->inflated ? FT_New_Memory_Face(handles_->library, handles_->inflated->data(),
+                                                static_cast<FT_Long>(handles_->inflated->size()), 0,
+                                                &handles_->face)
+                           : FT_New_Face(handles_->library, path.c_str(), 0, &handles_->face);
+    if (error) {
         const char* reason = FT_Error_String(error);
         throw InputError(name + ": not a font that FreeType reads" +
                          (reason ? std::string(" (") + reason + ")" : std::string()));

@@ -76,14 +76,7 @@ std::unique_ptr<GlyphSource> openGlyphSource(const std::string& source) {
     }
     if (UnifontSource::looksLikeHex(
             std::string_view(start, static_cast<std::size_t>(in.gcount())))) {
-        in.clear();
-        in.seekg(0, std::ios::end);
-        std::string text(static_cast<std::size_t>(in.tellg()), '\0');
-        in.seekg(0);
-        if (!in.read(text.data(), static_cast<std::streamsize>(text.size()))) {
-            throw InputError(source + ": " + std::strerror(errno));
-        }
-        return std::make_unique<UnifontSource>(source, std::move(text));
+        return std::make_unique<UnifontSource>(source);
     }
     return std::make_unique<FreeTypeSource>(source, source);
 }

@@ -1,8 +1,16 @@
 #include "cli/unifontsource.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 
 #include "cli/fontinput.h"
 
@@ -51,14 +59,48 @@ bool UnifontSource::looksLikeHex(std::string_view start) {
                                [](char c) { return hexValue(c) >= 0 || c == '\r'; });
 }
 
-UnifontSource::UnifontSource(const std::string& file, std::string text)
-    : file_(file), text_(std::move(text)) {
+UnifontSource::UnifontSource(const std::string& file) : file_(file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0) {
+        const int error = errno;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        throw InputError(file + ": " + std::strerror(error));
+    }
+    // Offsets are 32-bit: the whole of Unifont is 2.6 MB.
+    if (status.st_size > std::numeric_limits<std::int32_t>::max()) {
+        ::close(fd);
+        throw InputError(file + ": too large for a .hex file");
+    }
+    const auto size = static_cast<std::size_t>(status.st_size);
+    void* map = size == 0 ? MAP_FAILED : ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    ::close(fd);
+    if (map == MAP_FAILED) {
+        throw InputError(file_ + ": no glyph in this .hex file");
+    }
+    text_ = std::string_view(static_cast<const char*>(map), size);
+    try {
+        index();
+    } catch (...) {
+        ::munmap(map, size);
+        throw;
+    }
+}
+
+UnifontSource::~UnifontSource() {
+    ::munmap(const_cast<char*>(text_.data()), text_.size());
+}
+
+void UnifontSource::index() {
+    entries_.reserve(text_.size() / kNarrowDigits);
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < text_.size();) {
         ++lineNumber;
         std::size_t end = text_.find('\n', start);
-        end = end == std::string::npos ? text_.size() : end;
-        std::string_view line(text_.data() + start, end - start);
+        end = end == std::string_view::npos ? text_.size() : end;
+        std::string_view line = text_.substr(start, end - start);
         if (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
@@ -76,12 +118,14 @@ UnifontSource::UnifontSource(const std::string& file, std::string text)
             if (!good || (count != kNarrowDigits && count != kWideDigits)) {
                 throw badLine(lineNumber);
             }
-            entries_.push_back({key, start + colon + 1, count, lineNumber});
+            entries_.push_back({key, static_cast<std::uint32_t>(start + colon + 1),
+                                static_cast<std::uint32_t>(count),
+                                static_cast<std::uint32_t>(lineNumber)});
         }
         start = end + 1;
     }
     if (entries_.empty()) {
-        throw InputError(file + ": no glyph in this .hex file");
+        throw InputError(file_ + ": no glyph in this .hex file");
     }
     // Unifont's files are in code point order; others need not be. The first of a repeated code
     // point counts.

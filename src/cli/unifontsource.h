@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,9 +16,14 @@ namespace cli {
 // with two rows below it.
 class UnifontSource : public GlyphSource {
 public:
-    // Takes the whole text of `file`. A line that is no glyph raises InputError naming the file
-    // and the line: when it is read, or for bad digits when its glyph is asked for.
-    UnifontSource(const std::string& file, std::string text);
+    // Maps `file` into memory and indexes its lines. A line that is no glyph raises InputError
+    // naming the file and the line: when it is indexed, or for bad digits when its glyph is asked
+    // for.
+    explicit UnifontSource(const std::string& file);
+    ~UnifontSource() override;
+
+    UnifontSource(const UnifontSource&) = delete;
+    UnifontSource& operator=(const UnifontSource&) = delete;
 
     std::optional<SourceGlyph> glyph(char32_t character) override;
 
@@ -25,15 +32,17 @@ public:
 
 private:
     std::string file_;
-    std::string text_;
-    // (code point, offset of its digits in text_, digit count), ascending by code point.
+    std::string_view text_;  // the mapped file
+    // (code point, offset of its digits in text_, digit count, line), ascending by code point;
+    // 16 bytes, as Unifont has some 57,000 of them.
     struct Entry {
         char32_t character = 0;
-        std::size_t digits = 0;
-        std::size_t count = 0;
-        std::size_t line = 0;
+        std::uint32_t digits = 0;
+        std::uint32_t count = 0;
+        std::uint32_t line = 0;
     };
 
+    void index();
     InputError badLine(std::size_t line) const;
 
     std::vector<Entry> entries_;
