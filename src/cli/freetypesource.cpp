@@ -126,7 +126,7 @@ struct FreeTypeSource::Handles {
     }
 };
 
-FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path)
+FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path, int faceIndex)
     : handles_(std::make_unique<Handles>()) {
     if (FT_Init_FreeType(&handles_->library) != 0) {
         throw InputError(name + ": FreeType cannot start");
@@ -136,10 +136,11 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path)
     // Inflated once into memory, it takes milliseconds.
     handles_->inflated = inflatedGzip(name, path);
     const FT_Error error =
-        handles_->inflated ? FT_New_Memory_Face(handles_->library, handles_->inflated->data(),
-                                                static_cast<FT_Long>(handles_->inflated->size()), 0,
-                                                &handles_->face)
-                           : FT_New_Face(handles_->library, path.c_str(), 0, &handles_->face);
+        handles_->inflated
+            ? FT_New_Memory_Face(handles_->library, handles_->inflated->data(),
+                                 static_cast<FT_Long>(handles_->inflated->size()), faceIndex,
+                                 &handles_->face)
+            : FT_New_Face(handles_->library, path.c_str(), faceIndex, &handles_->face);
     if (error) {
         const char* reason = FT_Error_String(error);
         throw InputError(name + ": not a font that FreeType reads" +
@@ -147,7 +148,29 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path)
     }
     FT_Face face = handles_->face;
 
-    if (FT_IS_SCALABLE(face)) {
+    // The bitmap strike nearest 16 pixels per em; an outline font takes one only at exactly 16.
+    int strike = -1;
+    for (int i = 0; i < face->num_fixed_sizes; ++i) {
+        const auto distance = [&](int s) {
+            return std::abs(face->available_sizes[s].y_ppem / 64 - kCellRows);
+        };
+        if (strike < 0 || distance(i) < distance(strike)) {
+            strike = i;
+        }
+    }
+    if (strike >= 0 && FT_IS_SCALABLE(face) &&
+        face->available_sizes[strike].y_ppem / 64 != kCellRows) {
+        strike = -1;
+    }
+    if (strike >= 0) {
+        if (FT_Select_Size(face, strike) != 0) {
+            throw InputError(name + ": FreeType cannot select its bitmap size");
+        }
+        const int ascent = static_cast<int>(face->size->metrics.ascender / 64);
+        const int descent = static_cast<int>(-face->size->metrics.descender / 64);
+        // A 16-row font stands on its own baseline; others on the boot fonts' (two rows below).
+        baselineRow_ = ascent + descent == kCellRows ? ascent : kCellRows - kRowsBelowBaseline;
+    } else if (FT_IS_SCALABLE(face)) {
         // The largest size whose ascender and descender together take at most 16 rows.
         int pixels = 2 * kCellRows;
         for (; pixels > 1; --pixels) {
@@ -157,21 +180,6 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path)
             }
         }
         baselineRow_ = static_cast<int>(face->size->metrics.ascender / 64);
-    } else if (face->num_fixed_sizes > 0) {
-        int best = 0;
-        for (int i = 1; i < face->num_fixed_sizes; ++i) {
-            if (std::abs(face->available_sizes[i].y_ppem / 64 - kCellRows) <
-                std::abs(face->available_sizes[best].y_ppem / 64 - kCellRows)) {
-                best = i;
-            }
-        }
-        if (FT_Select_Size(face, best) != 0) {
-            throw InputError(name + ": FreeType cannot select its bitmap size");
-        }
-        const int ascent = static_cast<int>(face->size->metrics.ascender / 64);
-        const int descent = static_cast<int>(-face->size->metrics.descender / 64);
-        // A 16-row font stands on its own baseline; others on the boot fonts' (two rows below).
-        baselineRow_ = ascent + descent == kCellRows ? ascent : kCellRows - kRowsBelowBaseline;
     } else {
         throw InputError(name + ": has neither outlines nor bitmaps");
     }

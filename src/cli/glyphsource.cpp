@@ -15,35 +15,45 @@
 namespace cli {
 namespace {
 
-// The file of the installed font that `name` (a fontconfig name, "Family" or "Family:style")
-// names; nullopt when there is none. A bitmap family comes in several sizes: the one nearest a
+// An installed font: its file, and its face in a collection (.ttc).
+struct InstalledFont {
+    std::string file;
+    int face = 0;
+
+    auto operator<=>(const InstalledFont&) const = default;
+};
+
+// The installed font that `name` (a fontconfig name, "Family" or "Family:style") names; nullopt
+// when there is none. A bitmap family comes in several sizes: the one nearest a
 // boot font's 16 rows is taken, and an outline font before any.
-std::optional<std::string> installedFontFile(const std::string& name) {
+std::optional<InstalledFont> installedFont(const std::string& name) {
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(name.c_str()));
     if (!pattern) {
         return std::nullopt;
     }
-    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_PIXEL_SIZE, FC_SCALABLE, nullptr);
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_INDEX, FC_PIXEL_SIZE, FC_SCALABLE, nullptr);
     FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
     FcObjectSetDestroy(objects);
     FcPatternDestroy(pattern);
-    std::optional<std::string> best;
+    std::optional<InstalledFont> best;
     double bestDistance = 0;
     for (int i = 0; fonts && i < fonts->nfont; ++i) {
         FcChar8* file = nullptr;
         FcBool scalable = FcFalse;
         double pixels = 0;
+        int face = 0;
         if (FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &file) != FcResultMatch) {
             continue;
         }
         FcPatternGetBool(fonts->fonts[i], FC_SCALABLE, 0, &scalable);
         FcPatternGetDouble(fonts->fonts[i], FC_PIXEL_SIZE, 0, &pixels);
+        FcPatternGetInteger(fonts->fonts[i], FC_INDEX, 0, &face);
         const double distance = scalable ? 0 : std::abs(pixels - 16) + 1;
-        const std::string path = reinterpret_cast<const char*>(file);
+        const InstalledFont font{reinterpret_cast<const char*>(file), face};
         // The list comes in no set order: ties go to the first file name, for the same bytes
         // from the same fonts.
-        if (!best || distance < bestDistance || (distance == bestDistance && path < *best)) {
-            best = path;
+        if (!best || distance < bestDistance || (distance == bestDistance && font < *best)) {
+            best = font;
             bestDistance = distance;
         }
     }
@@ -60,8 +70,9 @@ std::unique_ptr<GlyphSource> openGlyphSource(const std::string& source) {
     std::error_code error;
     const fs::file_status status = fs::status(source, error);
     if (!fs::exists(status)) {
-        if (const auto file = installedFontFile(source)) {
-            return std::make_unique<FreeTypeSource>(source + " (" + *file + ")", *file);
+        if (const auto font = installedFont(source)) {
+            return std::make_unique<FreeTypeSource>(source + " (" + font->file + ")", font->file,
+                                                    font->face);
         }
         throw InputError(source + ": no such file, nor an installed font of that name");
     }
