@@ -176,17 +176,23 @@ int runBuild(const BuildOptions& options) {
         throw UsageError("no source has a glyph for any code of " + charset);
     }
     if (glyphs.fitted > 0) {
-        const std::string count =
-            decimalText(glyphs.fitted) +
-            " glyphs are not the size of their cell (the first: " + glyphs.firstFitted + ")";
+        const bool one = glyphs.fitted == 1;
+        const std::string count = decimalText(glyphs.fitted) +
+                                  (one ? " glyph is not the size of its cell"
+                                       : " glyphs are not the size of their cell") +
+                                  " (the first: " + glyphs.firstFitted + ")";
         if (options.strict) {
-            throw UsageError(count + "; --strict refuses to centre or cut them");
+            throw UsageError(count + "; --strict refuses to centre or cut " +
+                             (one ? "it" : "them"));
         }
-        reportError(options.out + ": " + count + "; they were centred or cut to fit");
+        reportError(options.out + ": " + count + "; " + (one ? "it was" : "they were") +
+                    " centred or cut to fit");
     }
     if (glyphs.missing > 0) {
-        reportError(options.out + ": " + decimalText(glyphs.missing) + " codes of " + charset +
-                    " have no glyph in the sources and are left out");
+        reportError(options.out + ": " + decimalText(glyphs.missing) +
+                    (glyphs.missing == 1 ? " code of " : " codes of ") + charset +
+                    (glyphs.missing == 1 ? " has no glyph in the sources and is left out"
+                                         : " have no glyph in the sources and are left out"));
     }
     glyphs.contents.languageId = request.languageId;
     glyphs.contents.topPad = static_cast<std::uint8_t>(options.topPad);

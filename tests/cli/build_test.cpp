@@ -147,7 +147,7 @@ TEST_P(BuildRun, WritesTheFontOnlyWhenItSucceeds) {
 // α is 8 pixels wide in Unifont: a double-byte cell centres it.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, BuildRun, testing::Values(
-    BuildCase{"Fitted", "--lang 0x804 --dbcs-range 0xA6C1 " UNIFONT_HEX, 0, "1 glyphs are not the size of their cell (the first: 0xA6C1"},
+    BuildCase{"Fitted", "--lang 0x804 --dbcs-range 0xA6C1 " UNIFONT_HEX, 0, "1 glyph is not the size of its cell (the first: 0xA6C1"},
     BuildCase{"Strict", "--lang 0x804 --dbcs-range 0xA6C1 --strict " UNIFONT_HEX, 2, "--strict"},
     BuildCase{"FontName", "--lang 0x804 --sbcs-range 0x41 --dbcs-range 0xD6D0 'WenQuanYi Bitmap Song'", 0, ""},
     BuildCase{"NoGlyph", "--lang 0x804 DIR/private.hex", 2, "no source has a glyph for any code of EUC-CN"},
