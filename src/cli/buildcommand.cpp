@@ -244,10 +244,14 @@ void addBuildCommand(CLI::App& app, CommandAction& action) {
     command->add_option("--codepage", options->codePage,
                         "936, 950, 932 or 949: the code page's whole double-byte set instead of "
                         "the national standard set");
-    command->add_option("--sbcs-range", options->sbcsRanges,
-                        "single-byte codes to take, e.g. 0x20-0x7E (repeatable)");
-    command->add_option("--dbcs-range", options->dbcsRanges,
-                        "double-byte codes to take, e.g. 0xB0A1-0xF7FE (repeatable)");
+    command
+        ->add_option("--sbcs-range", options->sbcsRanges,
+                     "single-byte codes to take, e.g. 0x20-0x7E (repeatable)")
+        ->allow_extra_args(false);  // one range each, so that a SOURCE may follow
+    command
+        ->add_option("--dbcs-range", options->dbcsRanges,
+                     "double-byte codes to take, e.g. 0xB0A1-0xF7FE (repeatable)")
+        ->allow_extra_args(false);
     command->add_option("--top-pad", options->topPad, "the header's top pad")
         ->check(CLI::Range(0, 255));
     command->add_option("--bottom-pad", options->bottomPad, "the header's bottom pad")
