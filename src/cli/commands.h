@@ -23,5 +23,6 @@ void addInfoCommand(CLI::App& app, CommandAction& action);
 void addCheckCommand(CLI::App& app, CommandAction& action);
 void addExportCommand(CLI::App& app, CommandAction& action);
 void addFindCommand(CLI::App& app, CommandAction& action);
+void addBuildCommand(CLI::App& app, CommandAction& action);
 
 }  // namespace cli
