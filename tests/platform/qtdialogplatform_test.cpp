@@ -68,10 +68,6 @@ void acceptName(QFileDialog& dialog, const QString& name) {
     static_cast<QDialog&>(dialog).accept();  // QFileDialog::accept() is protected
 }
 
-QCheckBox* readOnlyBox(QFileDialog& dialog) {
-    return dialog.findChild<QCheckBox*>(QStringLiteral("readOnlyBox"));
-}
-
 struct QtDialogs : testing::Test {
     testsupport::TempDir folder;
     QtDialogPlatform platform;
@@ -92,8 +88,9 @@ TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
         EXPECT_EQ(shown.directory().absolutePath().toStdString(), folder.path().string());
         EXPECT_EQ(shown.nameFilters(), QStringList{"bootfont files (bootfont* bootfont*.*)"});
         EXPECT_EQ(shown.fileMode(), QFileDialog::ExistingFile);
-        EXPECT_TRUE(readOnlyBox(shown) != nullptr && !readOnlyBox(shown)->isChecked());
-        readOnlyBox(shown)->setChecked(true);
+        auto* readOnly = shown.findChild<QCheckBox*>(QStringLiteral("readOnlyBox"));
+        ASSERT_TRUE(readOnly != nullptr && !readOnly->isChecked());
+        readOnly->setChecked(true);
         acceptName(shown, QStringLiteral("BOOTFONT.BIN"));
     });
     EXPECT_TRUE(dialog.VBGetOpenFileName(arguments));
@@ -115,7 +112,8 @@ TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenA
         EXPECT_EQ(shown.nameFilters(),
                   (QStringList{"Fonts (*.bin *.fnt)", "Text (*.txt)", "All (* *.*)"}));
         EXPECT_EQ(shown.selectedNameFilter(), "All") << "the descriptions only are shown";
-        EXPECT_EQ(std::tuple(shown.acceptMode(), shown.fileMode(), readOnlyBox(shown)),
+        EXPECT_EQ(std::tuple(shown.acceptMode(), shown.fileMode(),
+                             shown.findChild<QCheckBox*>(QStringLiteral("readOnlyBox"))),
                   std::tuple(QFileDialog::AcceptSave, QFileDialog::AnyFile, nullptr));
         EXPECT_TRUE(shown.testOption(QFileDialog::DontConfirmOverwrite));
         shown.selectNameFilter(QStringLiteral("Text (*.txt)"));
@@ -144,23 +142,35 @@ TEST_F(QtDialogs, TheFileTitleIsTheLastComponentOfThePath) {
     }
 }
 
-// The custom colours start as system colours, taken from the application palette.
+// The custom colours start as system colours, taken from the application palette at their first
+// use; only indexes 0 to 15 exist. Only a failure sets the extended error, and nothing clears it.
 TEST_F(QtDialogs, TheColourDialogStartsAtTheColourAndCustomColoursAndReturnsTheUsersChoice) {
     const QPalette saved = QApplication::palette();
     QPalette palette = saved;
     palette.setColor(QPalette::Active, QPalette::Base, QColor(1, 2, 3));  // 5, window
     QApplication::setPalette(palette);
+    EXPECT_EQ(cCommonDialog(platform).CustomColor(5), 0x00030201) << "read before any write";
+    for (const std::int16_t index : {3, 16, -1}) {
+        dialog.CustomColor(index, 0x00060504);
+    }
+    ChooseColorArguments failing{.Owner = 0x7FFFFFFF};  // no such window
+    EXPECT_FALSE(dialog.VBChooseColor(failing));
+    EXPECT_EQ(std::tuple(failing.Color, dialog.APIReturn(), dialog.ExtendedError()),
+              std::tuple(-1, 2, CDERR_DIALOGFAILURE));
     ChooseColorArguments arguments{.Color = 0x00302010};
     whenShown<QColorDialog>(user, [](QColorDialog& shown) {
-        EXPECT_EQ(std::pair(shown.currentColor(), QColorDialog::customColor(5)),
-                  std::pair(QColor(0x10, 0x20, 0x30), QColor(1, 2, 3)));
+        EXPECT_EQ(std::tuple(shown.currentColor(), QColorDialog::customColor(3),
+                             QColorDialog::customColor(5)),
+                  std::tuple(QColor(0x10, 0x20, 0x30), QColor(4, 5, 6), QColor(1, 2, 3)));
         shown.setCurrentColor(QColor(10, 20, 30));
         QColorDialog::setCustomColor(2, QColor(7, 8, 9));  // the user adds a custom colour
         shown.accept();
     });
     EXPECT_TRUE(dialog.VBChooseColor(arguments));
     QApplication::setPalette(saved);
-    EXPECT_EQ(std::pair(arguments.Color, dialog.CustomColor(2)), std::pair(0x001E140A, 0x00090807));
+    EXPECT_EQ(std::tuple(arguments.Color, dialog.CustomColor(2), dialog.CustomColor(16),
+                         dialog.CustomColor(-1), dialog.ExtendedError()),
+              std::tuple(0x001E140A, 0x00090807, -1, -1, CDERR_DIALOGFAILURE));
 }
 
 // Qt's dialog cannot enforce size limits while it is up, so the chosen size is kept within them.
@@ -236,8 +246,9 @@ TEST_F(QtDialogs, PageSetupReturnsMarginsInTheCallersUnitsAndKeepsWhatItDisabled
     PageSetupArguments inches{.LeftMargin = 1, .RightMargin = 1, .TopMargin = 1, .BottomMargin = 2};
     inches.Printer = &printerObject;
     whenShown<QPageSetupDialog>(user, [](QPageSetupDialog& shown) {
-        EXPECT_EQ(shown.windowModality(), Qt::WindowModal);
-        EXPECT_FALSE(shown.parentWidget()->isVisible()) << "it blocks a window the user sees";
+        EXPECT_EQ(std::pair(shown.windowModality(), shown.parentWidget()->isVisible()),
+                  std::pair(Qt::WindowModal, false))
+            << "it blocks no window the user sees";
         shown.findChild<QRadioButton*>(QStringLiteral("landscape"))->click();
         shown.accept();
     });
