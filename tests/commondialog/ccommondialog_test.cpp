@@ -121,75 +121,64 @@ TEST_F(CommonDialog, FileRequestsCombineTheBooleansWithTheCallersFlagsLessHookAn
     EXPECT_EQ(sent[0].lpstrFile, std::string(260, 'n')) << "a full buffer has no fill";
 }
 
-// The chosen path, title and filter index the Qt dialog tests check.
-TEST_F(CommonDialog, AnAcceptedFileDialogReturnsTheChosenFilterEntryAndFlags) {
-    platform.extendedError = 0x3003;  // stale: an accepted dialog does not fetch it
-    // filter index returned; Filter after
-    for (const auto& [index, entry] : {std::pair{2, "All\0*"s}, std::pair{1, "Fonts\0*.bin"s},
-                                       std::pair{3, ""s}, std::pair{0, ""s}, std::pair{-1, ""s}}) {
-        platform.openFileName = [index](OPENFILENAME& record) {
-            record.nFilterIndex = index;
-            record.Flags = 0x81000;
-            return kDialogAccepted;
-        };
-        OpenFileArguments arguments{.ReadOnly = true, .Filter = "Fonts|*.bin:All|*"};
-        EXPECT_TRUE(dialog.VBGetOpenFileName(arguments));
-        EXPECT_EQ(std::tuple(arguments.Filter, arguments.flags, arguments.ReadOnly,
-                             dialog.APIReturn(), dialog.ExtendedError()),
-                  std::tuple(entry, 0x81000, true, 1, 0))
-            << "filter index " << index << "; a cleared read-only box never clears ReadOnly";
-    }
-}
-
-// Only a failure fetches the extended error; a cancel clears the one before.
-TEST_F(CommonDialog, ACancelledOrFailedFileDialogResetsTheOutputs) {
-    platform.extendedError = 0x3003;
-    for (const auto& [result, error] :
-         {std::pair{2, 0x3003}, std::pair{0, 0}, std::pair{-5, 0x3003}}) {
-        platform.openFileName = platform.save.answer = [result](OPENFILENAME&) { return result; };
-        OpenFileArguments open{.Filename = "start", .FileTitle = "start", .flags = 0x80000};
-        SaveFileArguments save{.Filename = "start", .FileTitle = "start", .flags = 0x80000};
-        EXPECT_FALSE(dialog.VBGetOpenFileName(open) || dialog.VBGetSaveFileName(save));
-        EXPECT_EQ(
-            std::tuple(open.Filename + open.FileTitle + open.Filter, open.flags, open.FilterIndex,
-                       save.Filename + save.FileTitle + save.Filter, save.flags, save.FilterIndex),
-            std::tuple("", 0, -1, "", 0, 0))
-            << "result " << result;
-        EXPECT_EQ(std::pair(dialog.APIReturn(), dialog.ExtendedError()), std::pair(result, error));
-    }
-}
-
-TEST_F(CommonDialog, TheFontRequestCarriesThePrinterTheFlagsAndTheSizeInPixelsAndTenths) {
+// Only a failure fetches the extended error; a cancel clears the one before, an acceptance leaves
+// it. How the chosen path and title come back the Qt dialog tests check.
+TEST_F(CommonDialog, TheFileDialogsOutcomeSetsOrResetsTheOutputs) {
     // clang-format off
-    const std::tuple<ChooseFontArguments, double, double, std::int32_t, std::int32_t, std::int32_t,
-                     std::int32_t> cases[] = {
-        // arguments, points, twips per pixel; PrinterDC, flags, lfHeight and iPointSize sent,
-        // halves going to the even neighbour
-        {{},                                12,     15, 0,      0x41,    -16, 120},
-        {{.flags = 0x2},                    10.875, 15, 0x5150, 0x42,    -14, 109},
-        {{.PrinterDC = 0x77, .MinSize = 8}, 10.25,  12, 0x77,   0x2042,  -17, 102},
-        {{.Color = 0xFF, .MaxSize = 72},    12,     15, 0,      0x2141,  -16, 120},
-        {{.flags = 0x20218},                12,     15, 0,      0x20041, -16, 120},  // less hook, template, apply
+    const std::tuple<std::int32_t, std::int32_t, std::string, std::string, std::int32_t,
+                     std::int32_t, std::int32_t> cases[] = {
+        // result and filter index returned; Filename, Filter, flags, FilterIndex, ExtendedError
+        {1, 2, "start", "All\0*"s, 0x81000, 2, 0},  {1, 1, "start", "Fonts\0*.bin"s, 0x81000, 1, 0},
+        {1, 3, "start", "", 0x81000, 3, 0},         {1, 0, "start", "", 0x81000, 0, 0},
+        {1, -1, "start", "", 0x81000, -1, 0},       {2, 1, "", "", 0, -1, 0x3003},
+        {0, 1, "", "", 0, -1, 0},                   {-5, 1, "", "", 0, -1, 0x3003},
+    };
+    const OpenFileArguments start{.Filename = "start", .FileTitle = "start", .ReadOnly = true, .Filter = "Fonts|*.bin:All|*", .flags = 0x80000};
+    // clang-format on
+    platform.extendedError = 0x3003;
+    for (const auto& [result, index, filename, filter, flags, filterIndex, error] : cases) {
+        platform.openFileName = [&](OPENFILENAME& record) {
+            std::tie(record.nFilterIndex, record.Flags) = std::tuple(index, 0x81000);
+            return result;
+        };
+        OpenFileArguments open = start;
+        EXPECT_EQ(dialog.VBGetOpenFileName(open), result == 1);
+        EXPECT_EQ(
+            std::tuple(open.Filename, open.FileTitle, open.Filter, open.flags, open.FilterIndex,
+                       open.ReadOnly, dialog.APIReturn(), dialog.ExtendedError()),
+            std::tuple(filename, filename, filter, flags, filterIndex, true, result, error))
+            << "result " << result << ", filter index " << index
+            << "; a cleared read-only box never clears ReadOnly";
+    }
+    SaveFileArguments save{.FilterIndex = 2};
+    EXPECT_FALSE(dialog.VBGetSaveFileName(save));  // unscripted: cancelled
+    EXPECT_EQ(save.FilterIndex, 0) << "a cancelled save dialog's filter index";
+}
+
+// The face name is cut to 31 bytes at a character; "宋" takes 3.
+TEST_F(CommonDialog, TheFontRequestCarriesThePrinterTheFlagsTheSizeInPixelsAndTenthsAndTheName) {
+    const std::string b40(40, 'b'), song = "宋宋宋宋宋宋宋宋宋宋宋";
+    // clang-format off
+    const std::tuple<ChooseFontArguments, std::string, double, double, std::int32_t, std::int32_t,
+                     std::int32_t, std::int32_t, std::string> cases[] = {
+        // arguments, name, points, twips per pixel; PrinterDC, flags, lfHeight, iPointSize and
+        // face name sent, halves going to the even neighbour
+        {{},                                "Tahoma", 12,     15, 0,      0x41,    -16, 120, "Tahoma"},
+        {{.flags = 0x2},                    b40,      10.875, 15, 0x5150, 0x42,    -14, 109, b40.substr(0, 31)},
+        {{.PrinterDC = 0x77, .MinSize = 8}, song,     10.25,  12, 0x77,   0x2042,  -17, 102, song.substr(0, 30)},
+        {{.Color = 0xFF, .MaxSize = 72},    "Tahoma", 12,     15, 0,      0x2141,  -16, 120, "Tahoma"},
+        {{.flags = 0x20218},                "Tahoma", 12,     15, 0,      0x20041, -16, 120, "Tahoma"},  // less hook, template, apply
     };
     // clang-format on
-    for (auto [arguments, points, twips, printerDC, flags, height, tenths] : cases) {
-        font.size = points;
-        host.twipsPerPixelY = twips;
+    for (auto [arguments, name, points, twips, printerDC, flags, height, tenths, face] : cases) {
+        std::tie(font.name, font.size, host.twipsPerPixelY) = std::tuple(name, points, twips);
         dialog.VBChooseFont(font, arguments);
         const CHOOSEFONT& request = platform.font.requests.back();
+        const LOGFONT& sent = platform.logFontsSent.back();
         EXPECT_EQ(std::tuple(request.hDC, request.Flags, arguments.PrinterDC, arguments.flags,
-                             platform.logFontsSent.back().lfHeight, request.iPointSize),
-                  std::tuple(printerDC, flags, printerDC, flags, height, tenths))
+                             sent.lfHeight, request.iPointSize, FaceNameToText(sent.lfFaceName)),
+                  std::tuple(printerDC, flags, printerDC, flags, height, tenths, face))
             << points << " points at " << twips << " twips per pixel";
-    }
-    const std::string song = "宋宋宋宋宋宋宋宋宋宋宋";  // 33 bytes
-    for (const auto& [name, kept] : {std::pair{std::string(40, 'b'), std::string(31, 'b')},
-                                     std::pair{song, song.substr(0, 30)}}) {
-        font.name = name;
-        ChooseFontArguments arguments;
-        dialog.VBChooseFont(font, arguments);
-        EXPECT_EQ(FaceNameToText(platform.logFontsSent.back().lfFaceName), kept)
-            << "cut at a character";
     }
 }
 
@@ -230,13 +219,11 @@ TEST_F(CommonDialog, ThePrintDialogSendsTheRangeAndHandsOnAWholeDeviceModeOnly) 
         platform.blocks[0x77] = {1, 2, 3};  // the device names
         platform.print.answer = [&](PRINTDLG& record) {
             record = {.hDevMode = hDevMode, .hDevNames = 0x77, .hDC = 0x99, .Flags = flags};
-            record.nFromPage = 3;
-            record.nToPage = 0xFFFE;
+            std::tie(record.nFromPage, record.nToPage) = std::tuple(3, 0xFFFE);
             return kDialogAccepted;
         };
         printer.writes.clear();
-        arguments.Copies = 3;
-        arguments.Printer = &printer;
+        std::tie(arguments.Copies, arguments.Printer) = std::tuple(3, &printer);
         EXPECT_TRUE(dialog.vbPrintDlg(arguments));
         const PRINTDLG& sent = platform.print.requests.back();
         EXPECT_EQ(std::tuple(sent.Flags, sent.hwndOwner, sent.nToPage),
@@ -284,10 +271,9 @@ TEST_F(CommonDialog, PageSetupSendsMarginsInThousandthsOfAnInchAndRoundsThemBack
     EXPECT_FALSE(dialog.VBPageSetupDlg(millimetres));
     EXPECT_TRUE(millimetres == given && printer.writes.size() == 3)
         << "a cancelled page setup writes nothing";
-    const PAGESETUPDLG& sentMillimetres = platform.pageSetup.requests[1];
-    EXPECT_EQ(
-        std::tuple(sentMillimetres.rtMargin.left, sentMillimetres.hwndOwner, sentMillimetres.Flags),
-        std::tuple(1000, 3, 0x3B));
+    const PAGESETUPDLG& inHundredths = platform.pageSetup.requests[1];
+    EXPECT_EQ(std::tuple(inHundredths.rtMargin.left, inHundredths.hwndOwner, inHundredths.Flags),
+              std::tuple(1000, 3, 0x3B));
 }
 
 }  // namespace
