@@ -19,12 +19,6 @@ using runtime::ErrorNumber;
 using testsupport::raisedError;
 using Writes = std::vector<std::string>;
 
-struct FakeHost : HostServices {
-    double twipsPerPixelY = 15;
-    std::int32_t CurrentPrinterDC() override { return 0x5150; }
-    double TwipsPerPixelY() override { return twipsPerPixelY; }
-};
-
 // Font and printer objects keep each member written as "Member=value", in order.
 struct WriteLog {
     Writes writes;
@@ -70,10 +64,13 @@ std::function<bool(cCommonDialog&)> calling(bool (cCommonDialog::*method)(Argume
     return [=](cCommonDialog& dialog) mutable { return (dialog.*method)(arguments); };
 }
 
-struct CommonDialog : testing::Test {
+// The test is the dialog's host as well.
+struct CommonDialog : testing::Test, HostServices {
     testsupport::FakeDialogPlatform platform;
-    FakeHost host;
-    cCommonDialog dialog{platform, host};
+    cCommonDialog dialog{platform, *this};
+    double twipsPerPixelY = 15;
+    std::int32_t CurrentPrinterDC() override { return 0x5150; }
+    double TwipsPerPixelY() override { return twipsPerPixelY; }
     FakeFont font;
     FakePrinter printer;
 
@@ -102,9 +99,8 @@ TEST_F(CommonDialog, ArgumentsThatDoNotFitRaiseBeforeAnyDialog) {
     for (auto& [call, error] : cases) {
         EXPECT_EQ(raisedError([&] { call(dialog); }), error);
     }
-    EXPECT_EQ(platform.openFileNameRequests.size() + platform.print.requests.size() +
-                  platform.pageSetup.requests.size(),
-              0u)
+    EXPECT_TRUE(platform.openFileNameRequests.empty() && platform.print.requests.empty() &&
+                platform.pageSetup.requests.empty())
         << "a dialog was shown after an error";
 }
 
@@ -171,7 +167,7 @@ TEST_F(CommonDialog, TheFontRequestCarriesThePrinterTheFlagsTheSizeInPixelsAndTe
     };
     // clang-format on
     for (auto [arguments, name, points, twips, printerDC, flags, height, tenths, face] : cases) {
-        std::tie(font.name, font.size, host.twipsPerPixelY) = std::tuple(name, points, twips);
+        std::tie(font.name, font.size, twipsPerPixelY) = std::tuple(name, points, twips);
         dialog.VBChooseFont(font, arguments);
         const CHOOSEFONT& request = platform.font.requests.back();
         const LOGFONT& sent = platform.logFontsSent.back();

@@ -76,7 +76,7 @@ struct QtDialogs : testing::Test {
     QObject user;  // plays the user of the dialogs
 };
 
-TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
+TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFontOrBufferTooSmall) {
     std::ofstream(folder / "BOOTFONT.BIN") << "x";
     OpenFileArguments arguments{.Filter = "bootfont files|bootfont*.*"};
     arguments.InitDir = folder.path().string();
@@ -98,6 +98,15 @@ TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
     EXPECT_TRUE(dialog.VBGetOpenFileName(arguments));
     EXPECT_EQ(std::tuple(arguments.Filename, arguments.FileTitle, arguments.ReadOnly),
               std::tuple((folder / "BOOTFONT.BIN").string(), "BOOTFONT.BIN", true));
+
+    const std::filesystem::path deep = folder / std::string(250, 'd');
+    std::filesystem::create_directories(deep);
+    std::ofstream(deep / "f.bin") << "x";
+    OpenFileArguments tooLong{.InitDir = deep.string()};
+    whenShown<QFileDialog>(user, [](QFileDialog& shown) { acceptName(shown, "f.bin"); });
+    EXPECT_FALSE(dialog.VBGetOpenFileName(tooLong));
+    EXPECT_EQ(std::pair(dialog.APIReturn(), dialog.ExtendedError()), std::pair(2, 0x3003))
+        << "a path longer than the 260-byte buffer";
 }
 
 TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenAsked) {
@@ -124,16 +133,6 @@ TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenA
     EXPECT_TRUE(dialog.VBGetSaveFileName(arguments));
     EXPECT_EQ(std::pair(arguments.Filename, arguments.FilterIndex),
               std::pair((folder / "report.txt").string(), 2));
-}
-
-TEST_F(QtDialogs, APathLongerThanTheFileBufferFailsWithBufferTooSmall) {
-    const std::filesystem::path deep = folder / std::string(250, 'd');
-    std::filesystem::create_directories(deep);
-    std::ofstream(deep / "f.bin") << "x";
-    OpenFileArguments arguments{.InitDir = deep.string()};
-    whenShown<QFileDialog>(user, [](QFileDialog& shown) { acceptName(shown, "f.bin"); });
-    EXPECT_FALSE(dialog.VBGetOpenFileName(arguments));
-    EXPECT_EQ(std::pair(dialog.APIReturn(), dialog.ExtendedError()), std::pair(2, 0x3003));
 }
 
 TEST_F(QtDialogs, TheFileTitleIsTheLastComponentOfThePath) {
@@ -207,16 +206,12 @@ TEST_F(QtDialogs, TheFontDialogStartsAtTheFontAndWritesTheChosenOneWithinTheLimi
     EXPECT_THROW(font.setWeight(1001), runtime::RuntimeError);
 }
 
-TEST_F(QtDialogs, WithoutPrintersOrAFileToPrintToThereIsNothingToPrintOn) {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
-        GTEST_SKIP() << "a printer is installed";
+TEST_F(QtDialogs, PrintingNeedsAPrinterOrAFileAndReturnsThePrinterAndHandsItsSettingsOn) {
+    PrintDlgArguments nowhere;  // without a file to print to
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_FALSE(dialog.vbPrintDlg(nowhere));
+        EXPECT_EQ(dialog.ExtendedError(), PDERR_NODEFAULTPRN);
     }
-    PrintDlgArguments arguments;
-    EXPECT_FALSE(dialog.vbPrintDlg(arguments));
-    EXPECT_EQ(dialog.ExtendedError(), PDERR_NODEFAULTPRN);
-}
-
-TEST_F(QtDialogs, PrintingToAFileReturnsThePrinterAndHandsItsSettingsOn) {
     const QString file = QString::fromStdString((folder / "out.pdf").string());
     QPrinter target;
     QtPrinterObject printerObject(target);
