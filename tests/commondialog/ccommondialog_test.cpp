@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 #include "commondialog/ccommondialog.h"
@@ -15,30 +16,18 @@ namespace {
 
 using namespace std::string_literals;
 using runtime::ErrorNumber;
-using testsupport::FakeDialogPlatform;
 using testsupport::raisedError;
 using Writes = std::vector<std::string>;
 
-struct FakeHost : HostServices {
-    double twipsPerPixelY = 15;
-    std::int32_t CurrentPrinterDC() override { return 0x5150; }
-    double TwipsPerPixelY() override { return twipsPerPixelY; }
-};
-
-// Font and printer objects keep each member written as "Member=value", in order; the members
-// named in `refusing` raise instead.
+// Font and printer objects keep each member written as "Member=value", in order.
 struct WriteLog {
     Writes writes;
-    std::set<std::string> refusing;
     void log(const std::string& member, auto value) {
-        if (refusing.contains(member)) {
-            runtime::raise(ErrorNumber::InvalidProcedureCall, member);
-        }
         writes.push_back(member + "=" + std::to_string(value));
     }
 };
 
-// An italic, struck-out font of weight 700.
+// Only the name and size reach the request from here; the style the Qt dialog test checks.
 struct FakeFont : FontObject, WriteLog {
     std::string name = "Tahoma";
     double size = 12;
@@ -58,48 +47,33 @@ struct FakeFont : FontObject, WriteLog {
     void setWeight(std::int16_t value) override { log("Weight", value); }
 };
 
+// A printer that cannot turn its page: it refuses every orientation.
 struct FakePrinter : PrinterObject, WriteLog {
     void setCopies(std::int16_t value) override { log("Copies", value); }
-    void setOrientation(std::int16_t value) override { log("Orientation", value); }
+    void setOrientation(std::int16_t) override {
+        runtime::raise(ErrorNumber::InvalidProcedureCall, "orientation");
+    }
     void setPaperSize(std::int16_t value) override { log("PaperSize", value); }
     void setPrintQuality(std::int16_t value) override { log("PrintQuality", value); }
 };
 
-FaceNameField faceName(const std::string& name) {
-    FaceNameField field{};
-    std::copy(name.begin(), name.end(), field.begin());
-    return field;
+// A call of one dialog method with the given arguments.
+template <typename Arguments>
+std::function<bool(cCommonDialog&)> calling(bool (cCommonDialog::*method)(Arguments&),
+                                            std::type_identity_t<Arguments> arguments) {
+    return [=](cCommonDialog& dialog) mutable { return (dialog.*method)(arguments); };
 }
 
-struct CommonDialog : testing::Test {
-    FakeDialogPlatform platform;
-    FakeHost host;
-    cCommonDialog dialog{platform, host};
+// The test is the dialog's host as well.
+struct CommonDialog : testing::Test, HostServices {
+    testsupport::FakeDialogPlatform platform;
+    cCommonDialog dialog{platform, *this};
+    double twipsPerPixelY = 15;
+    std::int32_t CurrentPrinterDC() override { return 0x5150; }
+    double TwipsPerPixelY() override { return twipsPerPixelY; }
     FakeFont font;
     FakePrinter printer;
 
-    OPENFILENAME sentOpen(OpenFileArguments arguments) {
-        dialog.VBGetOpenFileName(arguments);
-        return platform.openFileNameRequests.back();
-    }
-    // The open dialog with the filter "Fonts|*.bin|All|*": the user picks a file and ends with
-    // filter `index` and the returned `flags`.
-    OpenFileArguments acceptedOpen(std::int32_t index, std::int32_t flags, bool readOnly = false) {
-        platform.openFileName = [=](OPENFILENAME& record) {
-            testsupport::writeBuffer(record.lpstrFile, "/fonts/BOOTFONT.BIN");
-            testsupport::writeBuffer(record.lpstrFileTitle, "BOOTFONT.BIN");
-            record.nFilterIndex = index;
-            record.Flags = flags;
-            return kDialogAccepted;
-        };
-        OpenFileArguments arguments{.ReadOnly = readOnly, .Filter = "Fonts|*.bin|All|*"};
-        EXPECT_TRUE(dialog.VBGetOpenFileName(arguments));
-        return arguments;
-    }
-    PRINTDLG sentPrint(PrintDlgArguments arguments) {
-        dialog.vbPrintDlg(arguments);
-        return platform.print.requests.back();
-    }
     // A device-mode block of `size` bytes (0xEE fill) with copies, orientation, paper size, print
     // quality and collation at their offsets in the platform's DEVMODE; returns its handle.
     std::int32_t deviceMode(std::array<std::int16_t, 5> fields, std::size_t size = 156) {
@@ -110,151 +84,97 @@ struct CommonDialog : testing::Test {
         }
         return 0x4000 + fields[0];
     }
-    // The user accepts printing pages 3 to 0xFFFE (to a file), with the given device mode.
-    PrintDlgArguments acceptedPrint(std::int32_t hDevMode, std::int32_t flags = 0x20) {
-        platform.blocks[0x77] = {1, 2, 3};  // the device names
-        platform.print.answer = [=](PRINTDLG& record) {
-            record = {.hDevMode = hDevMode, .hDevNames = 0x77, .hDC = 0x99, .Flags = flags};
-            record.nFromPage = 3;
-            record.nToPage = 0xFFFE;
-            return kDialogAccepted;
-        };
-        PrintDlgArguments arguments{.Copies = 3, .Printer = &printer};
-        EXPECT_TRUE(dialog.vbPrintDlg(arguments));
-        return arguments;
-    }
 };
 
-TEST_F(CommonDialog, TheViewersOpenCallSendsItsFilterAndEmptyBuffersWithoutOwner) {
-    OPENFILENAME expected{.lStructSize = 76, .nFilterIndex = 1, .nMaxFile = 260};
-    expected.lpstrFilter = "bootfont files\0bootfont*.*\0\0"s;
-    expected.lpstrFile = expected.lpstrFileTitle = std::string(260, '\0');
-    expected.nMaxFileTitle = 260;
-    expected.lpstrInitialDir = "/opt/viewer/bootfont";
-    expected.Flags = 0x1000;
-    EXPECT_EQ(sentOpen({.Filter = "bootfont files|bootfont*.*", .InitDir = "/opt/viewer/bootfont"}),
-              expected);
-    EXPECT_EQ(sentOpen({.Filter = "A:B|c"}).lpstrFilter, "A\0B\0c\0\0"s) << "a colon ends a part";
-}
-
-TEST_F(CommonDialog, FileDialogFlagsCombineTheBooleansWithTheCallersFlagsLessHookAndTemplate) {
-    EXPECT_EQ(sentOpen({.FileMustExist = false, .flags = 0x80060}).Flags, 0x80000);
-    EXPECT_EQ(sentOpen({.MultiSelect = true, .ReadOnly = true, .HideReadOnly = true}).Flags,
-              0x1205);
-    SaveFileArguments save{.flags = 0x80060};
-    dialog.VBGetSaveFileName(save);
-    EXPECT_EQ(platform.save.requests.back().Flags, 0x80006) << "with the read-only box hidden";
-}
-TEST_F(CommonDialog, TooLongFileDialogArgumentsRaiseBeforeAnyDialog) {
-    const std::pair<OpenFileArguments, ErrorNumber> cases[] = {
-        {{.Filename = std::string(261, 'n')}, ErrorNumber::InvalidProcedureCall},
-        {{.FileTitle = std::string(261, 't')}, ErrorNumber::InvalidProcedureCall},
-        {{.Filter = std::string(32767, 'f')}, ErrorNumber::Overflow},
+TEST_F(CommonDialog, ArgumentsThatDoNotFitRaiseBeforeAnyDialog) {
+    const auto open = &cCommonDialog::VBGetOpenFileName;
+    const std::pair<std::function<bool(cCommonDialog&)>, ErrorNumber> cases[] = {
+        {calling(open, {.Filename = std::string(261, 'n')}), ErrorNumber::InvalidProcedureCall},
+        {calling(open, {.FileTitle = std::string(261, 't')}), ErrorNumber::InvalidProcedureCall},
+        {calling(open, {.Filter = std::string(32767, 'f')}), ErrorNumber::Overflow},
+        {calling(&cCommonDialog::vbPrintDlg, {.FromPage = 40000}), ErrorNumber::Overflow},
+        // 2,147,484,000 thousandths of an inch
+        {calling(&cCommonDialog::VBPageSetupDlg, {.LeftMargin = 2147484}), ErrorNumber::Overflow},
     };
-    for (auto [arguments, error] : cases) {
-        EXPECT_EQ(raisedError([&] { dialog.VBGetOpenFileName(arguments); }), error);
+    for (auto& [call, error] : cases) {
+        EXPECT_EQ(raisedError([&] { call(dialog); }), error);
     }
-    EXPECT_TRUE(platform.openFileNameRequests.empty()) << "a dialog was shown after an error";
-    EXPECT_EQ(sentOpen({.Filename = std::string(260, 'n')}).lpstrFile, std::string(260, 'n'))
-        << "a full buffer has no fill";
+    EXPECT_TRUE(platform.openFileNameRequests.empty() && platform.print.requests.empty() &&
+                platform.pageSetup.requests.empty())
+        << "a dialog was shown after an error";
 }
 
-TEST_F(CommonDialog, AnAcceptedFileComesBackWithoutItsFillAndWithTheChosenFilterEntry) {
-    platform.extendedError = 0x3003;  // stale: an accepted dialog does not fetch it
-    const OpenFileArguments arguments = acceptedOpen(2, 0x81000);
-    EXPECT_EQ(std::tie(arguments.Filename, arguments.FileTitle, arguments.Filter),
-              std::tuple("/fonts/BOOTFONT.BIN", "BOOTFONT.BIN", "All\0*"s));
-    EXPECT_EQ(std::tuple(arguments.FilterIndex, arguments.flags, arguments.ReadOnly,
-                         dialog.APIReturn(), dialog.ExtendedError()),
-              std::tuple(2, 0x81000, false, 1, 0));
-    EXPECT_EQ(acceptedOpen(1, 0).Filter, "Fonts\0*.bin"s);
-    for (const std::int32_t outside : {3, 0, -1}) {
-        EXPECT_EQ(acceptedOpen(outside, 0).Filter, "") << "filter index " << outside;
-    }
-    EXPECT_TRUE(acceptedOpen(1, 0x1001).ReadOnly) << "the box was ticked";
-    EXPECT_TRUE(acceptedOpen(1, 0x1000, true).ReadOnly) << "a cleared box never clears ReadOnly";
+TEST_F(CommonDialog, FileRequestsCombineTheBooleansWithTheCallersFlagsLessHookAndTemplate) {
+    const auto open = &cCommonDialog::VBGetOpenFileName;
+    calling(open,
+            {.Filename = std::string(260, 'n'), .FileMustExist = false, .flags = 0x80060})(dialog);
+    calling(open, {.MultiSelect = true, .ReadOnly = true, .HideReadOnly = true})(dialog);
+    calling(&cCommonDialog::VBGetSaveFileName, {.flags = 0x80060})(dialog);
+    const std::vector<OPENFILENAME>& sent = platform.openFileNameRequests;
+    EXPECT_EQ(std::tuple(sent[0].Flags, sent[1].Flags, platform.save.requests[0].Flags),
+              std::tuple(0x80000, 0x1205, 0x80006))
+        << "the save dialog hides the read-only box";
+    EXPECT_EQ(sent[0].lpstrFile, std::string(260, 'n')) << "a full buffer has no fill";
 }
 
-// Only a failure fetches the extended error; a cancel clears the one before.
-TEST_F(CommonDialog, ACancelledOrFailedFileDialogResetsTheOutputs) {
+// Only a failure fetches the extended error; a cancel clears the one before, an acceptance leaves
+// it. How the chosen path and title come back the Qt dialog tests check.
+TEST_F(CommonDialog, TheFileDialogsOutcomeSetsOrResetsTheOutputs) {
+    // clang-format off
+    const std::tuple<std::int32_t, std::int32_t, std::string, std::string, std::int32_t,
+                     std::int32_t, std::int32_t> cases[] = {
+        // result and filter index returned; Filename, Filter, flags, FilterIndex, ExtendedError
+        {1, 2, "start", "All\0*"s, 0x81000, 2, 0},  {1, 1, "start", "Fonts\0*.bin"s, 0x81000, 1, 0},
+        {1, 3, "start", "", 0x81000, 3, 0},         {1, 0, "start", "", 0x81000, 0, 0},
+        {1, -1, "start", "", 0x81000, -1, 0},       {2, 1, "", "", 0, -1, 0x3003},
+        {0, 1, "", "", 0, -1, 0},                   {-5, 1, "", "", 0, -1, 0x3003},
+    };
+    const OpenFileArguments start{.Filename = "start", .FileTitle = "start", .ReadOnly = true, .Filter = "Fonts|*.bin:All|*", .flags = 0x80000};
+    // clang-format on
     platform.extendedError = 0x3003;
-    for (const auto& [result, error] :
-         {std::pair{2, 0x3003}, std::pair{0, 0}, std::pair{-5, 0x3003}}) {
-        platform.openFileName = platform.save.answer = [result](OPENFILENAME&) { return result; };
-        OpenFileArguments open{.Filename = "start", .FileTitle = "start", .flags = 0x80000};
-        SaveFileArguments save{.Filename = "start", .FileTitle = "start", .flags = 0x80000};
-        EXPECT_FALSE(dialog.VBGetOpenFileName(open) || dialog.VBGetSaveFileName(save));
-        EXPECT_EQ(
-            std::tuple(open.Filename + open.FileTitle + open.Filter, open.flags, open.FilterIndex,
-                       save.Filename + save.FileTitle + save.Filter, save.flags, save.FilterIndex),
-            std::tuple("", 0, -1, "", 0, 0))
-            << "result " << result;
-        EXPECT_EQ(std::pair(dialog.APIReturn(), dialog.ExtendedError()), std::pair(result, error));
-    }
-}
-
-TEST_F(CommonDialog, CustomColoursStartAsSystemColoursAndOnlyIndexes0To15Exist) {
-    for (const std::int16_t outside : {16, -1}) {
-        dialog.CustomColor(outside, 0x00ABCDEF);
-        EXPECT_EQ(dialog.CustomColor(outside), -1) << outside;
-    }
-    EXPECT_EQ(dialog.CustomColor(15), 0x1F0F0F) << "system colour 15 was not loaded at a write";
-}
-
-TEST_F(CommonDialog, TheColourDialogsOutcomeSetsTheColourAndOnlyItsFailureTheError) {
-    // result, the platform's extended error, Color and ExtendedError after
-    for (const auto& [result, platformError, color, error] :
-         {std::tuple{2, 0x5000, -1, 0x5000}, std::tuple{0, 0x6000, -1, 0x5000},
-          std::tuple{1, 0x6000, 0x336699, 0x5000}}) {
-        platform.extendedError = platformError;
-        platform.color.answer = [&](CHOOSECOLOR& record) {
-            record.rgbResult = 0x336699;
+    for (const auto& [result, index, filename, filter, flags, filterIndex, error] : cases) {
+        platform.openFileName = [&](OPENFILENAME& record) {
+            std::tie(record.nFilterIndex, record.Flags) = std::tuple(index, 0x81000);
             return result;
         };
-        ChooseColorArguments arguments{.Color = 0xFFFFFF};
-        EXPECT_EQ(dialog.VBChooseColor(arguments), result == 1);
-        EXPECT_EQ(std::tuple(arguments.Color, dialog.APIReturn(), dialog.ExtendedError()),
-                  std::tuple(color, result, error));
+        OpenFileArguments open = start;
+        EXPECT_EQ(dialog.VBGetOpenFileName(open), result == 1);
+        EXPECT_EQ(
+            std::tuple(open.Filename, open.FileTitle, open.Filter, open.flags, open.FilterIndex,
+                       open.ReadOnly, dialog.APIReturn(), dialog.ExtendedError()),
+            std::tuple(filename, filename, filter, flags, filterIndex, true, result, error))
+            << "result " << result << ", filter index " << index
+            << "; a cleared read-only box never clears ReadOnly";
     }
-}
-TEST_F(CommonDialog, PrinterFontsComeFromTheGivenOrTheCurrentPrinterElseScreenFonts) {
-    const std::tuple<ChooseFontArguments, std::int32_t, std::int32_t> cases[] = {
-        // arguments, PrinterDC and flags sent
-        {{}, 0, 0x41},
-        {{.flags = 0x2}, 0x5150, 0x42},
-        {{.PrinterDC = 0x77, .MinSize = 8}, 0x77, 0x2042},
-        {{.Color = 0xFF, .MaxSize = 72}, 0, 0x2141},
-        {{.flags = 0x20218}, 0, 0x20041},  // less hook, template and apply
-    };
-    for (auto [arguments, printerDC, flags] : cases) {
-        dialog.VBChooseFont(font, arguments);
-        const CHOOSEFONT& request = platform.font.requests.back();
-        EXPECT_EQ(std::tuple(request.hDC, request.Flags, arguments.PrinterDC, arguments.flags),
-                  std::tuple(printerDC, flags, printerDC, flags));
-    }
+    SaveFileArguments save{.FilterIndex = 2};
+    EXPECT_FALSE(dialog.VBGetSaveFileName(save));  // unscripted: cancelled
+    EXPECT_EQ(save.FilterIndex, 0) << "a cancelled save dialog's filter index";
 }
 
-TEST_F(CommonDialog, TheFontIsSentInPixelsAndTenthsOfAPointAndItsNameCutAtACharacter) {
-    // points, twips per pixel, lfHeight, iPointSize; halves go to the even neighbour
-    for (const auto& [points, twips, height, tenths] :
-         {std::tuple{12.0, 15.0, -16, 120}, std::tuple{10.875, 15.0, -14, 109},
-          std::tuple{10.25, 12.0, -17, 102}}) {
-        font.size = points;
-        host.twipsPerPixelY = twips;
-        ChooseFontArguments arguments;
+// The face name is cut to 31 bytes at a character; "宋" takes 3.
+TEST_F(CommonDialog, TheFontRequestCarriesThePrinterTheFlagsTheSizeInPixelsAndTenthsAndTheName) {
+    const std::string b40(40, 'b'), song = "宋宋宋宋宋宋宋宋宋宋宋";
+    // clang-format off
+    const std::tuple<ChooseFontArguments, std::string, double, double, std::int32_t, std::int32_t,
+                     std::int32_t, std::int32_t, std::string> cases[] = {
+        // arguments, name, points, twips per pixel; PrinterDC, flags, lfHeight, iPointSize and
+        // face name sent, halves going to the even neighbour
+        {{},                                "Tahoma", 12,     15, 0,      0x41,    -16, 120, "Tahoma"},
+        {{.flags = 0x2},                    b40,      10.875, 15, 0x5150, 0x42,    -14, 109, b40.substr(0, 31)},
+        {{.PrinterDC = 0x77, .MinSize = 8}, song,     10.25,  12, 0x77,   0x2042,  -17, 102, song.substr(0, 30)},
+        {{.Color = 0xFF, .MaxSize = 72},    "Tahoma", 12,     15, 0,      0x2141,  -16, 120, "Tahoma"},
+        {{.flags = 0x20218},                "Tahoma", 12,     15, 0,      0x20041, -16, 120, "Tahoma"},  // less hook, template, apply
+    };
+    // clang-format on
+    for (auto [arguments, name, points, twips, printerDC, flags, height, tenths, face] : cases) {
+        std::tie(font.name, font.size, twipsPerPixelY) = std::tuple(name, points, twips);
         dialog.VBChooseFont(font, arguments);
+        const CHOOSEFONT& request = platform.font.requests.back();
         const LOGFONT& sent = platform.logFontsSent.back();
-        EXPECT_EQ(std::pair(sent.lfHeight, platform.font.requests.back().iPointSize),
-                  std::pair(height, tenths))
+        EXPECT_EQ(std::tuple(request.hDC, request.Flags, arguments.PrinterDC, arguments.flags,
+                             sent.lfHeight, request.iPointSize, FaceNameToText(sent.lfFaceName)),
+                  std::tuple(printerDC, flags, printerDC, flags, height, tenths, face))
             << points << " points at " << twips << " twips per pixel";
-    }
-    const std::string song = "宋宋宋宋宋宋宋宋宋宋宋";  // 33 bytes
-    for (const auto& [name, kept] : {std::pair{std::string(40, 'b'), std::string(31, 'b')},
-                                     std::pair{song, song.substr(0, 30)}}) {
-        font.name = name;
-        ChooseFontArguments arguments;
-        dialog.VBChooseFont(font, arguments);
-        EXPECT_EQ(platform.logFontsSent.back().lfFaceName, faceName(kept)) << name;
     }
 }
 
@@ -265,7 +185,7 @@ TEST_F(CommonDialog, AnAcceptedFontDialogWritesTheFontMembersInOrder) {
         record.nFontType = 0x2100;  // bold, screen font
         record.iPointSize = 105;
         *record.lpLogFont = {.lfWeight = 600, .lfItalic = 1, .lfUnderline = 0xFF};
-        record.lpLogFont->lfFaceName = faceName("Arial\0Black"s);
+        record.lpLogFont->lfFaceName = TextToFaceName("Arial\0Black"s);
         return kDialogAccepted;
     };
     platform.extendedError = 0x2002;
@@ -277,69 +197,44 @@ TEST_F(CommonDialog, AnAcceptedFontDialogWritesTheFontMembersInOrder) {
                                    "Weight=600", "Size=10.500000", "Name=Arial"}));
 }
 
-TEST_F(CommonDialog, ThePrintRangeAddsItsFlagAndPagesTravelAs16BitValues) {
-    PRINTDLG defaults{.lStructSize = 66, .Flags = 0x1C0100};
-    defaults.nFromPage = defaults.nMinPage = 1;
-    defaults.nToPage = defaults.nMaxPage = 0xFFFF;
-    EXPECT_EQ(sentPrint({}), defaults);
-    const PRINTDLG request = sentPrint({.FromPage = -5, .Owner = -1});  // -1 is an owner here
-    EXPECT_EQ(std::tuple(request.nFromPage, request.hwndOwner), std::tuple(0xFFFB, -1));
-    for (const auto& [range, flags] :
-         {std::pair{1, 0x1C0102}, std::pair{2, 0x1C0101}, std::pair{3, 0x1C0100}}) {
-        EXPECT_EQ(sentPrint({.PrintRange = range}).Flags, flags) << "range " << range;
+// The user prints pages 3 to 0xFFFE, the range and device mode of each case. The printer still
+// receives the members after the orientation it refuses.
+TEST_F(CommonDialog, ThePrintDialogSendsTheRangeAndHandsOnAWholeDeviceModeOnly) {
+    // clang-format off
+    const std::tuple<PrintDlgArguments, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+                     std::int16_t, bool, Writes> cases[] = {
+        // arguments; Flags sent; Flags and device mode returned; PrintRange, Copies, Collate and
+        // the printer's members after
+        {{.PrintRange = 1, .Owner = -1}, 0x1C0102, 0x23, deviceMode({4, 2, 9, 600, 1}), 1, 4, true,
+         {"Copies=4", "PaperSize=9", "PrintQuality=600"}},
+        {{.PrintRange = 2}, 0x1C0101, 0x21, deviceMode({9, 2, 9, 600, 1}, 121), 2, 3, false, {}},
+        {{.PrintRange = 3}, 0x1C0100, 0x20, 0, 0, 3, false, {}},
+    };
+    // clang-format on
+    for (auto [arguments, sentFlags, flags, hDevMode, range, copies, collate, writes] : cases) {
+        platform.blocks[0x77] = {1, 2, 3};  // the device names
+        platform.print.answer = [&](PRINTDLG& record) {
+            record = {.hDevMode = hDevMode, .hDevNames = 0x77, .hDC = 0x99, .Flags = flags};
+            std::tie(record.nFromPage, record.nToPage) = std::tuple(3, 0xFFFE);
+            return kDialogAccepted;
+        };
+        printer.writes.clear();
+        std::tie(arguments.Copies, arguments.Printer) = std::tuple(3, &printer);
+        EXPECT_TRUE(dialog.vbPrintDlg(arguments));
+        const PRINTDLG& sent = platform.print.requests.back();
+        EXPECT_EQ(std::tuple(sent.Flags, sent.hwndOwner, sent.nToPage),
+                  std::tuple(sentFlags, arguments.Owner, 0xFFFF))
+            << "-1 is an owner here, and pages travel as 16-bit values";
+        EXPECT_EQ(
+            std::tuple(arguments.hdc, arguments.PrintRange, arguments.FromPage, arguments.ToPage,
+                       arguments.PrintToFile, arguments.Copies, arguments.Collate, printer.writes),
+            std::tuple(0x99, range, 3, -2, true, copies, collate, writes));
     }
-    PrintDlgArguments outside{.FromPage = 40000};
-    EXPECT_EQ(raisedError([&] { dialog.vbPrintDlg(outside); }), ErrorNumber::Overflow);
-    EXPECT_EQ(platform.print.requests.size(), 5u) << "a dialog was shown after an error";
-}
-TEST_F(CommonDialog, AnAcceptedPrintDialogWritesTheOutputsAndHandsTheDeviceModeOn) {
-    printer.refusing = {"Orientation"};  // the printer still receives the members after it
-    const PrintDlgArguments arguments = acceptedPrint(deviceMode({4, 2, 9, 600, 1}));
-    EXPECT_EQ(std::tuple(arguments.hdc, arguments.PrintRange, arguments.FromPage, arguments.ToPage,
-                         arguments.PrintToFile, arguments.Copies, arguments.Collate),
-              std::tuple(0x99, 0, 3, -2, true, std::int16_t{4}, true));
-    EXPECT_EQ(printer.writes, (Writes{"Copies=4", "PaperSize=9", "PrintQuality=600"}));
-    EXPECT_TRUE(platform.blocks.empty()) << "the device mode and names are released once read";
-
-    EXPECT_EQ(std::pair(acceptedPrint(0, 0x3).PrintRange, acceptedPrint(0, 0x1).PrintRange),
-              std::pair(1, 2))
-        << "a page range, or the selection";
-}
-
-TEST_F(CommonDialog, WithoutAWholeDeviceModeThePrintDialogCopiesAndHandsOnNothing) {
-    for (const std::int32_t hDevMode : {0, deviceMode({9, 2, 9, 600, 1}, 121)}) {
-        const PrintDlgArguments arguments = acceptedPrint(hDevMode);
-        EXPECT_EQ(std::tuple(arguments.Copies, arguments.Collate, arguments.hdc),
-                  std::tuple(std::int16_t{3}, false, 0x99));
-    }
-    EXPECT_TRUE(printer.writes.empty());
-    EXPECT_TRUE(platform.blocks.empty()) << "a short block is released too";
-}
-
-TEST_F(CommonDialog, PageSetupSendsMarginsInThousandthsOfAnInchOrHundredthsOfAMillimetre) {
-    PageSetupArguments inches{.MinLeftMargin = 5};
-    std::tie(inches.LeftMargin, inches.TopMargin, inches.RightMargin, inches.BottomMargin) =
-        std::tuple(1, 2, 3, 4);
-    PageSetupArguments millimetres{.Owner = 3, .DisableMargins = true, .DisablePrinter = true};
-    millimetres.LeftMargin = 10;
-    millimetres.Units = 1;
-    PageSetupArguments tooLarge{.LeftMargin = 2147484};  // 2,147,484,000 thousandths
-    dialog.VBPageSetupDlg(inches);
-    dialog.VBPageSetupDlg(millimetres);
-    EXPECT_EQ(raisedError([&] { dialog.VBPageSetupDlg(tooLarge); }), ErrorNumber::Overflow);
-    ASSERT_EQ(platform.pageSetup.requests.size(), 2u) << "a page setup after an error";
-    const PAGESETUPDLG& sentInches = platform.pageSetup.requests[0];
-    EXPECT_EQ(std::tuple(sentInches.lStructSize, sentInches.hwndOwner, sentInches.Flags,
-                         sentInches.rtMargin, sentInches.rtMinMargin.left),
-              std::tuple(84, 0, 0x7, RECT{1000, 2000, 3000, 4000}, 5000));
-    const PAGESETUPDLG& sentMillimetres = platform.pageSetup.requests[1];
-    EXPECT_EQ(
-        std::tuple(sentMillimetres.rtMargin.left, sentMillimetres.hwndOwner, sentMillimetres.Flags),
-        std::tuple(1000, 3, 0x3B));
+    EXPECT_TRUE(platform.blocks.empty()) << "the device modes and names are released once read";
 }
 
 // The page setup counts any non-zero result as acceptance and never records a result.
-TEST_F(CommonDialog, AnAcceptedPageSetupRoundsTheMarginsHalfToEvenAndReadsTheDeviceMode) {
+TEST_F(CommonDialog, PageSetupSendsMarginsInThousandthsOfAnInchAndRoundsThemBackHalfToEven) {
     platform.pageSetup.answer = [this](PAGESETUPDLG& record) {
         record.rtMargin = {1500, 2500, 3500, 499};
         record.rtMinMargin = {500, 1501, 0, 2499};
@@ -347,8 +242,13 @@ TEST_F(CommonDialog, AnAcceptedPageSetupRoundsTheMarginsHalfToEvenAndReadsTheDev
         return 0x10002;  // read as 16 bits: 2
     };
     platform.extendedError = 0x1006;
-    PageSetupArguments arguments{.Printer = &printer};
+    PageSetupArguments arguments{.MinLeftMargin = 5, .Printer = &printer};
+    std::tie(arguments.LeftMargin, arguments.TopMargin, arguments.RightMargin,
+             arguments.BottomMargin) = std::tuple(1, 2, 3, 4);
     EXPECT_TRUE(dialog.VBPageSetupDlg(arguments));
+    const PAGESETUPDLG& sent = platform.pageSetup.requests[0];
+    EXPECT_EQ(std::tuple(sent.hwndOwner, sent.Flags, sent.rtMargin, sent.rtMinMargin.left),
+              std::tuple(0, 0x7, RECT{1000, 2000, 3000, 4000}, 5000));
     EXPECT_EQ((std::array{arguments.LeftMargin, arguments.TopMargin, arguments.RightMargin,
                           arguments.BottomMargin, arguments.MinLeftMargin, arguments.MinTopMargin,
                           arguments.MinRightMargin, arguments.MinBottomMargin}),
@@ -356,15 +256,20 @@ TEST_F(CommonDialog, AnAcceptedPageSetupRoundsTheMarginsHalfToEvenAndReadsTheDev
     EXPECT_EQ(std::tuple(arguments.PaperSize, arguments.Orientation, arguments.PrintQuality,
                          dialog.APIReturn(), dialog.ExtendedError()),
               std::tuple(8, 2, 1200, 0, 0));
-    EXPECT_EQ(printer.writes,
-              (Writes{"Copies=3", "Orientation=2", "PaperSize=8", "PrintQuality=1200"}));
+    EXPECT_EQ(printer.writes, (Writes{"Copies=3", "PaperSize=8", "PrintQuality=1200"}));
     EXPECT_TRUE(platform.blocks.empty());
 
     platform.pageSetup.answer = [](PAGESETUPDLG&) { return 0x10000; };  // 16 bits: 0
-    const PageSetupArguments given = arguments;
-    EXPECT_FALSE(dialog.VBPageSetupDlg(arguments));
-    EXPECT_EQ(arguments, given) << "a cancelled page setup writes nothing";
-    EXPECT_EQ(printer.writes.size(), 4u);
+    PageSetupArguments millimetres{.Owner = 3, .DisableMargins = true, .DisablePrinter = true};
+    std::tie(millimetres.LeftMargin, millimetres.Units, millimetres.Printer) =
+        std::tuple(10, 1, &printer);
+    const PageSetupArguments given = millimetres;
+    EXPECT_FALSE(dialog.VBPageSetupDlg(millimetres));
+    EXPECT_TRUE(millimetres == given && printer.writes.size() == 3)
+        << "a cancelled page setup writes nothing";
+    const PAGESETUPDLG& inHundredths = platform.pageSetup.requests[1];
+    EXPECT_EQ(std::tuple(inHundredths.rtMargin.left, inHundredths.hwndOwner, inHundredths.Flags),
+              std::tuple(1000, 3, 0x3B));
 }
 
 }  // namespace

@@ -68,10 +68,6 @@ void acceptName(QFileDialog& dialog, const QString& name) {
     static_cast<QDialog&>(dialog).accept();  // QFileDialog::accept() is protected
 }
 
-QCheckBox* readOnlyBox(QFileDialog& dialog) {
-    return dialog.findChild<QCheckBox*>(QStringLiteral("readOnlyBox"));
-}
-
 struct QtDialogs : testing::Test {
     testsupport::TempDir folder;
     QtDialogPlatform platform;
@@ -80,7 +76,7 @@ struct QtDialogs : testing::Test {
     QObject user;  // plays the user of the dialogs
 };
 
-TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
+TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFontOrBufferTooSmall) {
     std::ofstream(folder / "BOOTFONT.BIN") << "x";
     OpenFileArguments arguments{.Filter = "bootfont files|bootfont*.*"};
     arguments.InitDir = folder.path().string();
@@ -91,14 +87,26 @@ TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
             << "the main window stays usable";
         EXPECT_EQ(shown.directory().absolutePath().toStdString(), folder.path().string());
         EXPECT_EQ(shown.nameFilters(), QStringList{"bootfont files (bootfont* bootfont*.*)"});
-        EXPECT_EQ(shown.fileMode(), QFileDialog::ExistingFile);
-        EXPECT_TRUE(readOnlyBox(shown) != nullptr && !readOnlyBox(shown)->isChecked());
-        readOnlyBox(shown)->setChecked(true);
+        EXPECT_EQ(std::pair(shown.fileMode(), shown.testOption(QFileDialog::DontUseNativeDialog)),
+                  std::pair(QFileDialog::ExistingFile, true))
+            << "a native dialog has no room for the read-only box";
+        auto* readOnly = shown.findChild<QCheckBox*>(QStringLiteral("readOnlyBox"));
+        ASSERT_TRUE(readOnly != nullptr && !readOnly->isChecked());
+        readOnly->setChecked(true);
         acceptName(shown, QStringLiteral("BOOTFONT.BIN"));
     });
     EXPECT_TRUE(dialog.VBGetOpenFileName(arguments));
     EXPECT_EQ(std::tuple(arguments.Filename, arguments.FileTitle, arguments.ReadOnly),
               std::tuple((folder / "BOOTFONT.BIN").string(), "BOOTFONT.BIN", true));
+
+    const std::filesystem::path deep = folder / std::string(250, 'd');
+    std::filesystem::create_directories(deep);
+    std::ofstream(deep / "f.bin") << "x";
+    OpenFileArguments tooLong{.InitDir = deep.string()};
+    whenShown<QFileDialog>(user, [](QFileDialog& shown) { acceptName(shown, "f.bin"); });
+    EXPECT_FALSE(dialog.VBGetOpenFileName(tooLong));
+    EXPECT_EQ(std::pair(dialog.APIReturn(), dialog.ExtendedError()), std::pair(2, 0x3003))
+        << "a path longer than the 260-byte buffer";
 }
 
 TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenAsked) {
@@ -115,7 +123,8 @@ TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenA
         EXPECT_EQ(shown.nameFilters(),
                   (QStringList{"Fonts (*.bin *.fnt)", "Text (*.txt)", "All (* *.*)"}));
         EXPECT_EQ(shown.selectedNameFilter(), "All") << "the descriptions only are shown";
-        EXPECT_EQ(std::tuple(shown.acceptMode(), shown.fileMode(), readOnlyBox(shown)),
+        EXPECT_EQ(std::tuple(shown.acceptMode(), shown.fileMode(),
+                             shown.findChild<QCheckBox*>(QStringLiteral("readOnlyBox"))),
                   std::tuple(QFileDialog::AcceptSave, QFileDialog::AnyFile, nullptr));
         EXPECT_TRUE(shown.testOption(QFileDialog::DontConfirmOverwrite));
         shown.selectNameFilter(QStringLiteral("Text (*.txt)"));
@@ -126,16 +135,6 @@ TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenA
               std::pair((folder / "report.txt").string(), 2));
 }
 
-TEST_F(QtDialogs, APathLongerThanTheFileBufferFailsWithBufferTooSmall) {
-    const std::filesystem::path deep = folder / std::string(250, 'd');
-    std::filesystem::create_directories(deep);
-    std::ofstream(deep / "f.bin") << "x";
-    OpenFileArguments arguments{.InitDir = deep.string()};
-    whenShown<QFileDialog>(user, [](QFileDialog& shown) { acceptName(shown, "f.bin"); });
-    EXPECT_FALSE(dialog.VBGetOpenFileName(arguments));
-    EXPECT_EQ(std::pair(dialog.APIReturn(), dialog.ExtendedError()), std::pair(2, 0x3003));
-}
-
 TEST_F(QtDialogs, TheFileTitleIsTheLastComponentOfThePath) {
     for (auto [path, title] :
          {std::pair{"/data/font.v2.bin"s, "font.v2.bin"}, std::pair{"font.bin"s, "font.bin"},
@@ -144,23 +143,35 @@ TEST_F(QtDialogs, TheFileTitleIsTheLastComponentOfThePath) {
     }
 }
 
-// The custom colours start as system colours, taken from the application palette.
+// The custom colours start as system colours, taken from the application palette at their first
+// use; only indexes 0 to 15 exist. Only a failure sets the extended error, and nothing clears it.
 TEST_F(QtDialogs, TheColourDialogStartsAtTheColourAndCustomColoursAndReturnsTheUsersChoice) {
     const QPalette saved = QApplication::palette();
     QPalette palette = saved;
     palette.setColor(QPalette::Active, QPalette::Base, QColor(1, 2, 3));  // 5, window
     QApplication::setPalette(palette);
+    EXPECT_EQ(cCommonDialog(platform).CustomColor(5), 0x00030201) << "read before any write";
+    for (const std::int16_t index : {3, 16, -1}) {
+        dialog.CustomColor(index, 0x00060504);
+    }
+    ChooseColorArguments failing{.Owner = 0x7FFFFFFF};  // no such window
+    EXPECT_FALSE(dialog.VBChooseColor(failing));
+    EXPECT_EQ(std::tuple(failing.Color, dialog.APIReturn(), dialog.ExtendedError()),
+              std::tuple(-1, 2, CDERR_DIALOGFAILURE));
     ChooseColorArguments arguments{.Color = 0x00302010};
     whenShown<QColorDialog>(user, [](QColorDialog& shown) {
-        EXPECT_EQ(std::pair(shown.currentColor(), QColorDialog::customColor(5)),
-                  std::pair(QColor(0x10, 0x20, 0x30), QColor(1, 2, 3)));
+        EXPECT_EQ(std::tuple(shown.currentColor(), QColorDialog::customColor(3),
+                             QColorDialog::customColor(5)),
+                  std::tuple(QColor(0x10, 0x20, 0x30), QColor(4, 5, 6), QColor(1, 2, 3)));
         shown.setCurrentColor(QColor(10, 20, 30));
         QColorDialog::setCustomColor(2, QColor(7, 8, 9));  // the user adds a custom colour
         shown.accept();
     });
     EXPECT_TRUE(dialog.VBChooseColor(arguments));
     QApplication::setPalette(saved);
-    EXPECT_EQ(std::pair(arguments.Color, dialog.CustomColor(2)), std::pair(0x001E140A, 0x00090807));
+    EXPECT_EQ(std::tuple(arguments.Color, dialog.CustomColor(2), dialog.CustomColor(16),
+                         dialog.CustomColor(-1), dialog.ExtendedError()),
+              std::tuple(0x001E140A, 0x00090807, -1, -1, CDERR_DIALOGFAILURE));
 }
 
 // Qt's dialog cannot enforce size limits while it is up, so the chosen size is kept within them.
@@ -195,16 +206,12 @@ TEST_F(QtDialogs, TheFontDialogStartsAtTheFontAndWritesTheChosenOneWithinTheLimi
     EXPECT_THROW(font.setWeight(1001), runtime::RuntimeError);
 }
 
-TEST_F(QtDialogs, WithoutPrintersOrAFileToPrintToThereIsNothingToPrintOn) {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
-        GTEST_SKIP() << "a printer is installed";
+TEST_F(QtDialogs, PrintingNeedsAPrinterOrAFileAndReturnsThePrinterAndHandsItsSettingsOn) {
+    PrintDlgArguments nowhere;  // without a file to print to
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_FALSE(dialog.vbPrintDlg(nowhere));
+        EXPECT_EQ(dialog.ExtendedError(), PDERR_NODEFAULTPRN);
     }
-    PrintDlgArguments arguments;
-    EXPECT_FALSE(dialog.vbPrintDlg(arguments));
-    EXPECT_EQ(dialog.ExtendedError(), PDERR_NODEFAULTPRN);
-}
-
-TEST_F(QtDialogs, PrintingToAFileReturnsThePrinterAndHandsItsSettingsOn) {
     const QString file = QString::fromStdString((folder / "out.pdf").string());
     QPrinter target;
     QtPrinterObject printerObject(target);
@@ -236,8 +243,9 @@ TEST_F(QtDialogs, PageSetupReturnsMarginsInTheCallersUnitsAndKeepsWhatItDisabled
     PageSetupArguments inches{.LeftMargin = 1, .RightMargin = 1, .TopMargin = 1, .BottomMargin = 2};
     inches.Printer = &printerObject;
     whenShown<QPageSetupDialog>(user, [](QPageSetupDialog& shown) {
-        EXPECT_EQ(shown.windowModality(), Qt::WindowModal);
-        EXPECT_FALSE(shown.parentWidget()->isVisible()) << "it blocks a window the user sees";
+        EXPECT_EQ(std::pair(shown.windowModality(), shown.parentWidget()->isVisible()),
+                  std::pair(Qt::WindowModal, false))
+            << "it blocks no window the user sees";
         shown.findChild<QRadioButton*>(QStringLiteral("landscape"))->click();
         shown.accept();
     });
