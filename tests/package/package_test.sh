@@ -11,7 +11,7 @@
 set -euo pipefail
 
 (($# == 5)) || { echo "usage: $0 <source> <scratch> <cmake> <program> <version>" >&2; exit 2; }
-source_dir=$1 scratch=$2 cmake=$3 package=$4 version=$5
+source_dir=$(realpath "$1") scratch=$(realpath -m "$2") cmake=$3 package=$4 version=$5
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 for tool in git dpkg-buildpackage dh lintian apt-get; do

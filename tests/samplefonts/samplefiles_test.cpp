@@ -15,16 +15,15 @@ bootfont::ViewerState loadSample(const std::string& name) {
     bootfont::ViewerState state;
     const auto path = std::filesystem::path(SAMPLE_FONT_DIR) / ("bootfont-" + name + ".bin");
     EXPECT_TRUE(testsupport::loadFile(state, path)) << path;
-    const auto& h = state.Header;
-    EXPECT_EQ(h.SbcsOffset, 49) << name;
-    EXPECT_EQ(h.DbcsOffset, h.SbcsOffset + h.SbcsEntriesTotalSize) << name;
-    EXPECT_EQ(std::filesystem::file_size(path),
-              static_cast<std::uintmax_t>(h.DbcsOffset) + h.DbcsEntriesTotalSize)
-        << name;
+    // The tables' order and places are the font checks' concern (every sample checks clean); the
+    // file ends with its last record.
+    EXPECT_EQ(
+        std::filesystem::file_size(path),
+        static_cast<std::uintmax_t>(state.Header.DbcsOffset) + state.Header.DbcsEntriesTotalSize);
     return state;
 }
 
-TEST(SampleFiles, HoldTheirCharacterSetsInAscendingCodeOrder) {
+TEST(SampleFiles, HoldTheirCharacterSets) {
     // {sample, language, single-byte glyphs, double-byte glyphs}: printable ASCII (and JIS X
     // 0201's 63 half-width katakana); GB2312, Big5 with the euro and the ETEN additions, JIS X
     // 0208, KS X 1001 with the signs of its 1998 and 2002 editions that code page 949 has (its
@@ -40,8 +39,6 @@ TEST(SampleFiles, HoldTheirCharacterSetsInAscendingCodeOrder) {
             std::tie(state.Header.LanguageId, state.Header.NumSbcsChars, state.Header.NumDbcsChars),
             std::tie(language, sbcs, dbcs))
             << name;
-        EXPECT_TRUE(std::ranges::is_sorted(state.SbcsGlyphs, {}, &bootfont::SbcsGlyphRecord::Code));
-        EXPECT_TRUE(std::ranges::is_sorted(state.DbcsGlyphs, {}, &bootfont::DbcsGlyphRecord::Code));
     }
 }
 
