@@ -64,10 +64,10 @@ void checkAllocated(const QImage& image, int width, int height) {
 }
 
 // A 1-bit image of the background colour; ink() sets pixels to the ink colour.
-QImage twoColourImage(int width, int height, QRgb background, QRgb ink) {
+QImage twoColourImage(int width, int height, QRgb background, QRgb inkColour) {
     QImage image(width, height, QImage::Format_Mono);
     checkAllocated(image, width, height);
-    image.setColorTable({background, ink});
+    image.setColorTable({background, inkColour});
     image.fill(0);
     return image;
 }
