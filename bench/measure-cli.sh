@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process figures of the bootfont command on the Traditional Chinese sample (13,503 glyphs):
 # time of info, check, export, find and render (hyperfine), peak resident memory of each
-# (/usr/bin/time), and check given 1,000 files at once. Run from the repository after a build.
+# (/usr/bin/time), check given 1,000 files at once, and build of the sample from Unifont and from a
+# PCF (bdftopcf). Run from the repository after a build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bootfont=build/src/cli/bootfont
@@ -36,3 +37,19 @@ for i in $(seq 1 250); do
     done
 done
 hyperfine --warmup 2 --runs 10 --style basic "$bootfont check $work/*-bootfont-*.bin"
+
+echo
+echo "## build of the Traditional Chinese sample: from Unifont, and from a 16-pixel PCF of it"
+"$bootfont" export "$sample" -o "$work/zh-tw.bdf" 2>/dev/null
+bdftopcf -o "$work/zh-tw.pcf" "$work/zh-tw.bdf"
+builds=("build -o $work/a.bin --lang 0x404 /usr/share/unifont/unifont.hex"
+        "build -o $work/b.bin --lang 0x404 $work/zh-tw.pcf"
+        "build -o $work/c.bin --lang 0x804 /usr/share/fonts/X11/misc/wenquanyi_12pt.pcf")
+hyperfine -N --warmup 3 --runs 30 --style basic --export-markdown "$work/build.md" \
+    "${builds[@]/#/$bootfont }"
+cat "$work/build.md"
+for command in "${builds[@]}"; do
+    # shellcheck disable=SC2086
+    rss=$(/usr/bin/time -f '%M' "$bootfont" $command 2>&1 >/dev/null | tail -n 1)
+    echo "$command: $rss"
+done

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures an out-of-tree build folder when it is not configured yet:
+# Configures an out-of-tree build folder, with warnings as errors, when it is not configured yet:
 #   scripts/configure.sh        build/       the viewer, its tests and benchmarks (g++)
 #   scripts/configure.sh asan   build-asan/  the viewer and its tests with AddressSanitizer and
 #                                            UndefinedBehaviorSanitizer (g++)
@@ -27,5 +27,6 @@ case "${1:-}" in
         ;;
 esac
 if [[ ! -f $folder/build.ninja ]]; then
-    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
+    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+          -DBOOTFONT_WARNINGS_AS_ERRORS=ON "${options[@]}"
 fi

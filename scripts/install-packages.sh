@@ -12,6 +12,8 @@ packages=(
     clang libclang-rt-14-dev                  # libFuzzer and the sanitizers' clang run-time
     libcli11-dev nlohmann-json3-dev           # the bootfont command's arguments and JSON
     libfreetype-dev xfonts-utils              # the tests read its exported fonts back, bdftopcf
+    libfontconfig-dev zlib1g-dev xfonts-wqy   # build: font names, gzipped fonts; a real 16-dot PCF
+    build-essential dpkg-dev debhelper lintian  # building and checking the Debian package
 )
 
 missing=()

@@ -67,11 +67,14 @@ std::optional<std::size_t> convert(void* handle, std::span<const std::uint8_t> i
     return out.size() - outLeft;
 }
 
-void* openDescriptor(const std::string& to, const std::string& from, int number) {
+// `charset` names the code page in messages: "CP936" is code page 936.
+void* openDescriptor(const std::string& to, const std::string& from, const std::string& charset) {
     iconv_t cd = ::iconv_open(to.c_str(), from.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1)) {
+        const std::string name =
+            charset.starts_with("CP") ? "code page " + charset.substr(2) : charset;
         runtime::raise(runtime::ErrorNumber::InvalidProcedureCall,
-                       "code page " + std::to_string(number) + ": " + std::strerror(errno));
+                       name + ": " + std::strerror(errno));
     }
     return cd;
 }
@@ -110,12 +113,14 @@ std::optional<std::string_view> languageName(std::int32_t languageId) {
     return found ? std::optional<std::string_view>(found->name) : std::nullopt;
 }
 
-CodePage::CodePage(int number)
+CodePage::CodePage(int number) : CodePage(number, "CP" + std::to_string(number)) {}
+
+CodePage::CodePage(int number, const std::string& charset)
     : number_(number),
-      toUnicode_(openDescriptor(kUnicode, "CP" + std::to_string(number), number)),
+      toUnicode_(openDescriptor(kUnicode, charset, charset)),
       fromUnicode_(nullptr) {
     try {
-        fromUnicode_ = openDescriptor("CP" + std::to_string(number), kUnicode, number);
+        fromUnicode_ = openDescriptor(charset, kUnicode, charset);
     } catch (...) {
         ::iconv_close(descriptor(toUnicode_));
         throw;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,9 @@ class CodePage {
 public:
     // Raises the invalid-argument runtime error when the C library does not know the code page.
     explicit CodePage(int number);
+    // The character set iconv calls `charset` ("EUC-CN", "SHIFT_JIS"), standing in for the code
+    // page `number`: a national standard set that the code page extends.
+    CodePage(int number, const std::string& charset);
     ~CodePage();
 
     CodePage(const CodePage&) = delete;

@@ -23,6 +23,7 @@ void addInfoCommand(CLI::App& app, CommandAction& action);
 void addCheckCommand(CLI::App& app, CommandAction& action);
 void addExportCommand(CLI::App& app, CommandAction& action);
 void addFindCommand(CLI::App& app, CommandAction& action);
+void addBuildCommand(CLI::App& app, CommandAction& action);
 
 struct RenderOptions;
 // What render does once its command line is checked: the bootfont program runs the helper that

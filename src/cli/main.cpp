@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     CLI::App app(
-        "Inspect, check and convert Windows XP boot font files (BOOTFONT.BIN).\n"
+        "Inspect, check, convert and build Windows XP boot font files (BOOTFONT.BIN).\n"
         "Exit status: 0 success, 1 a file with errors, 2 bad usage or an unreadable "
         "file.",
         "bootfont");
@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     cli::addCheckCommand(app, action);
     cli::addExportCommand(app, action);
     cli::addFindCommand(app, action);
+    cli::addBuildCommand(app, action);
     cli::addRenderCommand(
         app, action, [argv](const cli::RenderOptions&) { return cli::execRenderHelper(argv); });
     for (CLI::App* command : app.get_subcommands({})) {

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "bootfont/bootfontrecords.h"
+
+namespace bootfont {
+
+// What a boot font holds besides its layout: the language, the pads and the glyphs. Each record's
+// Trailer is the glyph's Unicode value as the file stores it (little-endian; 0 for none).
+struct BootFontContents {
+    std::int32_t languageId = 0;
+    std::uint8_t topPad = 0;
+    std::uint8_t bottomPad = 0;
+    std::vector<SbcsGlyphRecord> sbcs;
+    std::vector<DbcsGlyphRecord> dbcs;
+};
+
+// The most lead-byte ranges the header's twelve lead bytes hold.
+inline constexpr std::size_t kMaxLeadRanges = kDbcsLeadTableSize / 2;
+
+// The runs of consecutive lead bytes of `dbcs` (codes ascending), each as (first, last).
+std::vector<std::pair<std::uint8_t, std::uint8_t>> leadRangesOf(
+    std::span<const DbcsGlyphRecord> dbcs);
+
+// The file as real boot fonts lay it out: the 49-byte header, then the single-byte records of 19
+// bytes and the double-byte records of 36 bytes, each with its Unicode value, codes ascending;
+// glyphs 16 rows high, 8 and 16 pixels wide. The lead-byte table holds the ranges of the codes'
+// lead bytes. Raises the runtime's invalid-argument error, with the reason, for codes that are not
+// ascending or repeat, more than kMaxLeadRanges lead ranges (naming them) and tables too large for
+// the header's 32-bit fields.
+std::vector<std::uint8_t> writeBootFont(const BootFontContents& contents);
+
+}  // namespace bootfont

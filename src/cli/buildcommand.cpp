@@ -1,0 +1,265 @@
+// bootfont build -o OUT --lang ID [--codepage CP] SOURCE... : a boot font from bitmap and outline
+// fonts, for the character set of a language, checked before it is written.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <CLI/App.hpp>
+#include <CLI/Validators.hpp>
+#include <iostream>
+#include <memory>
+
+#include "bootfont/bootfontwriter.h"
+#include "bootfont/characterset.h"
+#include "bootfont/fontcheck.h"
+#include "bootfont/fontfilereader.h"
+#include "cli/commands.h"
+#include "cli/fontinput.h"
+#include "cli/glyphfitting.h"
+#include "cli/glyphsource.h"
+#include "cli/outputfile.h"
+#include "cli/presentation.h"
+#include "runtime/numbertext.h"
+#include "runtime/runtimeerror.h"
+
+namespace cli {
+namespace {
+
+using runtime::decimalText;
+
+struct BuildOptions {
+    std::string out;
+    std::string language;
+    std::optional<int> codePage;
+    std::vector<std::string> sources;
+    std::vector<std::string> sbcsRanges;
+    std::vector<std::string> dbcsRanges;
+    int topPad = 0;
+    int bottomPad = 0;
+    bool strict = false;
+};
+
+// A usage mistake: the message says which.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+unsigned number(const std::string& text, const std::string& what, unsigned limit) {
+    std::size_t used = 0;
+    unsigned long value = 0;
+    try {
+        // Hex with 0x, else decimal: a leading zero does not make octal here.
+        const bool hex = text.starts_with("0x") || text.starts_with("0X");
+        value = std::stoul(hex ? text.substr(2) : text, &used, hex ? 16 : 10);
+        used += hex ? 2 : 0;
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (text.empty() || used != text.size() || value > limit) {
+        throw UsageError(what + " '" + text + "' is no number from 0 to " + hexCode(limit));
+    }
+    return static_cast<unsigned>(value);
+}
+
+// "0xA1A1-0xA1FE", or one code.
+std::vector<bootfont::CodeRange> codeRanges(const std::vector<std::string>& texts,
+                                            const std::string& option, unsigned limit) {
+    std::vector<bootfont::CodeRange> ranges;
+    for (const std::string& text : texts) {
+        const std::size_t dash = text.find('-');
+        const unsigned first = number(text.substr(0, dash), option, limit);
+        const unsigned last =
+            dash == std::string::npos ? first : number(text.substr(dash + 1), option, limit);
+        if (last < first) {
+            throw UsageError(option + " " + text + " ends before it starts");
+        }
+        ranges.push_back({static_cast<std::uint16_t>(first), static_cast<std::uint16_t>(last)});
+    }
+    return ranges;
+}
+
+// The findings of check on the bytes as they would be written.
+std::vector<bootfont::Finding> checkBytes(const std::vector<std::uint8_t>& bytes) {
+    const int fd = ::memfd_create("bootfont-build", MFD_CLOEXEC);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        throw std::runtime_error("cannot hold the new font in memory to check it");
+    }
+    std::vector<bootfont::Finding> findings;
+    try {
+        bootfont::FontFileReader reader("/proc/self/fd/" + std::to_string(fd));
+        findings = bootfont::checkFont(bootfont::readWholeFont(reader));
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    ::close(fd);
+    return findings;
+}
+
+struct Collected {
+    bootfont::BootFontContents contents;
+    std::int64_t missing = 0;
+    std::int64_t fitted = 0;
+    std::string firstFitted;
+};
+
+Collected collectGlyphs(const bootfont::CharacterSet& set,
+                        std::vector<std::unique_ptr<GlyphSource>>& sources) {
+    Collected result;
+    for (const bootfont::CharacterCode& code : set.codes) {
+        // The character the set means first: the code page may give the code another one (JIS X
+        // 0208's yen sign at 0x5C is code page 932's backslash).
+        std::optional<SourceGlyph> glyph;
+        for (auto& source : sources) {
+            glyph = source->glyph(code.character);
+            if (!glyph && code.unicode != code.character) {
+                glyph = source->glyph(code.unicode);
+            }
+            if (glyph) {
+                break;
+            }
+        }
+        if (!glyph) {
+            ++result.missing;
+            continue;
+        }
+        const FittedGlyph fitted = fitGlyph(*glyph, code.doubleByte ? 16 : 8);
+        if (fitted.fitted && result.fitted++ == 0) {
+            result.firstFitted = hexCode(code.code, code.doubleByte ? 4 : 2) + " (" +
+                                 unicodeName(code.character) + ")";
+        }
+        const std::uint16_t unicode =
+            code.unicode <= 0xFFFF ? static_cast<std::uint16_t>(code.unicode) : 0;
+        const std::array<std::uint8_t, 2> trailer{static_cast<std::uint8_t>(unicode),
+                                                  static_cast<std::uint8_t>(unicode >> 8)};
+        if (code.doubleByte) {
+            bootfont::DbcsGlyphRecord record;
+            record.Code = {static_cast<std::uint8_t>(code.code >> 8),
+                           static_cast<std::uint8_t>(code.code)};
+            record.Bitmap = fitted.bitmap;
+            record.Trailer = trailer;
+            result.contents.dbcs.push_back(record);
+        } else {
+            bootfont::SbcsGlyphRecord record;
+            record.Code = static_cast<std::uint8_t>(code.code);
+            std::copy_n(fitted.bitmap.begin(), record.Bitmap.size(), record.Bitmap.begin());
+            record.Trailer = trailer;
+            result.contents.sbcs.push_back(record);
+        }
+    }
+    return result;
+}
+
+int runBuild(const BuildOptions& options) {
+    bootfont::CharacterSetRequest request;
+    request.languageId = static_cast<std::int32_t>(number(options.language, "--lang", 0xFFFF));
+    request.codePage = options.codePage;
+    request.sbcsRanges = codeRanges(options.sbcsRanges, "--sbcs-range", 0xFF);
+    request.dbcsRanges = codeRanges(options.dbcsRanges, "--dbcs-range", 0xFFFF);
+    for (const std::string& source : options.sources) {
+        if (isSameFile(source, options.out)) {
+            throw UsageError(options.out + ": is a source; choose another output");
+        }
+    }
+    const bootfont::CharacterSet set = bootfont::characterSet(request);
+    std::vector<std::unique_ptr<GlyphSource>> sources;
+    for (const std::string& source : options.sources) {
+        sources.push_back(openGlyphSource(source));
+    }
+
+    Collected glyphs = collectGlyphs(set, sources);
+    const std::string charset = set.charset + " (code page " + decimalText(set.codePage) + ")";
+    if (glyphs.contents.sbcs.empty() && glyphs.contents.dbcs.empty()) {
+        throw UsageError("no source has a glyph for any code of " + charset);
+    }
+    if (glyphs.fitted > 0) {
+        const bool one = glyphs.fitted == 1;
+        const std::string count = decimalText(glyphs.fitted) +
+                                  (one ? " glyph is not the size of its cell"
+                                       : " glyphs are not the size of their cell") +
+                                  " (the first: " + glyphs.firstFitted + ")";
+        if (options.strict) {
+            throw UsageError(count + "; --strict refuses to centre or cut " +
+                             (one ? "it" : "them"));
+        }
+        reportError(options.out + ": " + count + "; " + (one ? "it was" : "they were") +
+                    " centred or cut to fit");
+    }
+    if (glyphs.missing > 0) {
+        reportError(options.out + ": " + decimalText(glyphs.missing) +
+                    (glyphs.missing == 1 ? " code of " : " codes of ") + charset +
+                    (glyphs.missing == 1 ? " has no glyph in the sources and is left out"
+                                         : " have no glyph in the sources and are left out"));
+    }
+    glyphs.contents.languageId = request.languageId;
+    glyphs.contents.topPad = static_cast<std::uint8_t>(options.topPad);
+    glyphs.contents.bottomPad = static_cast<std::uint8_t>(options.bottomPad);
+    const std::vector<std::uint8_t> bytes = bootfont::writeBootFont(glyphs.contents);
+
+    // Warnings and notes are told; errors keep the font from being written.
+    const auto findings = checkBytes(bytes);
+    for (const bootfont::Finding& finding : findings) {
+        printFinding(std::cerr, options.out, finding);
+    }
+    if (statusOf(findings) != kSuccess) {
+        reportError(options.out + ": not written: the new font does not pass check");
+        return kFileHasErrors;
+    }
+    writeOutputFile(options.out,
+                    std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return kSuccess;
+}
+
+int runBuildReporting(const BuildOptions& options) {
+    try {
+        return runBuild(options);
+    } catch (const runtime::RuntimeError& error) {
+        reportError(error.detail().empty() ? std::string(error.description()) : error.detail());
+    } catch (const std::runtime_error& error) {
+        reportError(error.what());
+    }
+    return kUsageOrUnreadable;
+}
+
+}  // namespace
+
+void addBuildCommand(CLI::App& app, CommandAction& action) {
+    auto options = std::make_shared<BuildOptions>();
+    CLI::App* command = app.add_subcommand(
+        "build",
+        "Make a boot font for a language from bitmap or outline fonts (BDF, PCF, FNT/FON, "
+        "TrueType/OpenType, Unifont .hex, or an installed font's name), tried in the order given "
+        "for each character; the new font is checked before it is written");
+    command->add_option("SOURCE", options->sources, "fonts that draw the characters")->required();
+    command
+        ->add_option("-o,--output", options->out, "the boot font to write, - for standard output")
+        ->required();
+    command
+        ->add_option("--lang", options->language,
+                     "Windows language id, e.g. 0x804 (its code page decides the characters)")
+        ->required();
+    command->add_option("--codepage", options->codePage,
+                        "936, 950, 932 or 949: the code page's whole double-byte set instead of "
+                        "the national standard set");
+    command
+        ->add_option("--sbcs-range", options->sbcsRanges,
+                     "single-byte codes to take, e.g. 0x20-0x7E (repeatable)")
+        ->allow_extra_args(false);  // one range each, so that a SOURCE may follow
+    command
+        ->add_option("--dbcs-range", options->dbcsRanges,
+                     "double-byte codes to take, e.g. 0xB0A1-0xF7FE (repeatable)")
+        ->allow_extra_args(false);
+    command->add_option("--top-pad", options->topPad, "the header's top pad")
+        ->check(CLI::Range(0, 255));
+    command->add_option("--bottom-pad", options->bottomPad, "the header's bottom pad")
+        ->check(CLI::Range(0, 255));
+    command->add_flag("--strict", options->strict,
+                      "refuse glyphs that must be centred or cut to fit their cell");
+    command->callback(
+        [&action, options] { action = [options] { return runBuildReporting(*options); }; });
+}
+
+}  // namespace cli

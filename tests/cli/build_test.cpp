@@ -1,0 +1,164 @@
+// bootfont build: the samples survive export and build byte for byte, a Debian PCF and fonts of
+// the X charsets give their glyphs at the right codes, and bad input writes nothing.
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <fstream>
+
+#include "bootfont/fontfilereader.h"
+#include "bootfont/wholefont.h"
+#include "support/tempdir.h"
+
+namespace {
+
+using Rows = std::vector<std::uint8_t>;
+
+std::string contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs `bootfont ARGS` with DIR standing for `dir`; the exit status and standard error.
+std::pair<int, std::string> bootfont(std::string args, const testsupport::TempDir& dir) {
+    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) {
+        args.replace(at, 3, dir.path().string());
+    }
+    const int raw = std::system(
+        (std::string(BOOTFONT_CLI) + " " + args + " 2>" + (dir / "err").string()).c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contents(dir / "err")};
+}
+
+// The double-byte glyphs of a boot font by code.
+std::map<unsigned, Rows> dbcsGlyphs(const std::filesystem::path& file) {
+    bootfont::FontFileReader reader(file);
+    std::map<unsigned, Rows> glyphs;
+    for (const auto& r : bootfont::readWholeFont(reader).dbcsGlyphs) {
+        glyphs[r.Code[0] << 8 | r.Code[1]] = Rows(r.Bitmap.begin(), r.Bitmap.end());
+    }
+    return glyphs;
+}
+
+class RoundTrip : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(RoundTrip, ExportToBdfThenBuildGivesTheSampleByteForByte) {
+    testsupport::TempDir dir;
+    const std::string sample =
+        std::string(SAMPLE_FONT_DIR) + "/bootfont-" + GetParam().first + ".bin";
+    ASSERT_EQ(bootfont("export " + sample + " -o DIR/font.bdf", dir).first, 0);
+    const auto [status, err] = bootfont(
+        std::string("build -o DIR/font.bin --lang ") + GetParam().second + " DIR/font.bdf", dir);
+    ASSERT_EQ(status, 0) << err;
+    EXPECT_TRUE(contents(dir / "font.bin") == contents(sample));
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, RoundTrip,
+                         testing::Values(std::pair{"zh-cn", "0x804"}, std::pair{"zh-tw", "0x404"},
+                                         std::pair{"ja", "0x411"}, std::pair{"ko", "0x412"}));
+
+// WenQuanYi's 16-pixel PCF (Debian's xfonts-wqy): its glyphs stand 14 rows above the baseline.
+TEST(Build, TakesTheGlyphsOfADebianPcf) {
+    testsupport::TempDir dir;
+    const auto [status, err] = bootfont("build -o DIR/f.bin --lang 0x804 " WQY_PCF
+                                        " --dbcs-range 0xD6D0 --dbcs-range 0xCEC4 "
+                                        "--dbcs-range 0xC1FA",
+                                        dir);
+    ASSERT_EQ(status, 0) << err;
+    const auto glyphs = dbcsGlyphs(dir / "f.bin");
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    ASSERT_EQ(FT_Init_FreeType(&library), 0);
+    ASSERT_EQ(FT_New_Face(library, WQY_PCF, 0, &face), 0);
+    // 中, 文, 龙
+    for (const auto& [code, character] :
+         {std::pair{0xD6D0U, 0x4E2DU}, {0xCEC4U, 0x6587U}, {0xC1FAU, 0x9F99U}}) {
+        ASSERT_EQ(FT_Load_Char(face, character, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO), 0);
+        const FT_GlyphSlot g = face->glyph;
+        Rows expected(32);
+        for (unsigned y = 0; y < g->bitmap.rows; ++y) {
+            for (unsigned x = 0; x < g->bitmap.width; ++x) {
+                if (g->bitmap.buffer[y * g->bitmap.pitch + x / 8] & (0x80 >> x % 8)) {
+                    const unsigned row = 14 - g->bitmap_top + y, column = g->bitmap_left + x;
+                    expected[2 * row + column / 8] |= 0x80 >> column % 8;
+                }
+            }
+        }
+        EXPECT_EQ(glyphs.at(code), expected) << std::hex << code;
+    }
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+}
+
+// {X charset registry, its code of the glyph, language, the boot font's code}
+using XCharsetCase = std::tuple<const char*, unsigned, const char*, unsigned>;
+class XCharset : public testing::TestWithParam<XCharsetCase> {};
+
+TEST_P(XCharset, MapsTheFontsCodesThroughUnicode) {
+    const auto [registry, xCode, language, code] = GetParam();
+    testsupport::TempDir dir;
+    std::ofstream bdf(dir / "x.bdf");
+    bdf << "STARTFONT 2.1\nFONT -x-x-medium-r-normal--16-160-75-75-c-160-" << registry
+        << "-0\nSIZE 16 75 75\nFONTBOUNDINGBOX 16 16 0 -2\nSTARTPROPERTIES 4\nCHARSET_REGISTRY \""
+        << registry << "\"\nCHARSET_ENCODING \"0\"\nFONT_ASCENT 14\nFONT_DESCENT 2\n"
+        << "ENDPROPERTIES\nCHARS 1\nSTARTCHAR x\nENCODING " << xCode
+        << "\nSWIDTH 1000 0\nDWIDTH 16 0\nBBX 16 16 0 -2\nBITMAP\n";
+    Rows rows;
+    for (unsigned r = 0; r < 16; ++r) {  // a diagonal and the right edge
+        const unsigned row = 0x8000U >> r | 1U;
+        bdf << std::hex << std::setw(4) << std::setfill('0') << row << '\n';
+        rows.insert(rows.end(),
+                    {static_cast<std::uint8_t>(row >> 8), static_cast<std::uint8_t>(row)});
+    }
+    bdf << "ENDCHAR\nENDFONT\n";
+    bdf.close();
+    const auto [status, err] =
+        bootfont(std::string("build -o DIR/f.bin --lang ") + language + " DIR/x.bdf", dir);
+    ASSERT_EQ(status, 0) << err;
+    EXPECT_EQ(dbcsGlyphs(dir / "f.bin"), (std::map<unsigned, Rows>{{code, rows}}));
+}
+
+// 中 in GB 2312, Big5 and JIS X 0208; 한 in KS X 1001
+INSTANTIATE_TEST_SUITE_P(Registries, XCharset,
+                         testing::Values(XCharsetCase{"GB2312.1980", 0x5650, "0x804", 0xD6D0},
+                                         XCharsetCase{"BIG5.ETEN", 0xA4A4, "0x404", 0xA4A4},
+                                         XCharsetCase{"JISX0208.1983", 0x4366, "0x411", 0x9286},
+                                         XCharsetCase{"KSC5601.1987", 0x4751, "0x412", 0xC7D1}));
+
+struct BuildCase {
+    const char* name;
+    std::string args;  // after "build -o DIR/f.bin"
+    int status;
+    const char* inErr;
+};
+
+class BuildRun : public testing::TestWithParam<BuildCase> {};
+
+TEST_P(BuildRun, WritesTheFontOnlyWhenItSucceeds) {
+    testsupport::TempDir dir;
+    std::ofstream(dir / "text.txt") << "hello\n";
+    std::ofstream(dir / "private.hex") << "E000:" << std::string(32, '0') << '\n';
+    const auto [status, err] = bootfont("build -o DIR/f.bin " + GetParam().args, dir);
+    EXPECT_EQ(status, GetParam().status);
+    EXPECT_NE(err.find(GetParam().inErr), std::string::npos) << err;
+    EXPECT_EQ(std::filesystem::exists(dir / "f.bin"), status == 0);
+}
+
+// α is 8 pixels wide in Unifont: a double-byte cell centres it.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, BuildRun, testing::Values(
+    BuildCase{"Fitted", "--lang 0x804 --dbcs-range 0xA6C1 " UNIFONT_HEX, 0, "1 glyph is not the size of its cell (the first: 0xA6C1"},
+    BuildCase{"Strict", "--lang 0x804 --dbcs-range 0xA6C1 --strict " UNIFONT_HEX, 2, "--strict"},
+    BuildCase{"FontName", "--lang 0x804 --sbcs-range 0x41 --dbcs-range 0xD6D0 'WenQuanYi Bitmap Song'", 0, ""},
+    BuildCase{"NoGlyph", "--lang 0x804 DIR/private.hex", 2, "no source has a glyph for any code of EUC-CN"},
+    BuildCase{"NotAFont", "--lang 0x804 DIR/text.txt", 2, "text.txt: not a font"},
+    BuildCase{"NoSource", "--lang 0x804 DIR/none.bdf", 2, "none.bdf: no such file, nor an installed font"},
+    BuildCase{"UnknownLanguage", "--lang 0x7F " UNIFONT_HEX, 2, "language 0x7F has no code page"},
+    BuildCase{"UnknownCodePage", "--lang 0x804 --codepage 1252 " UNIFONT_HEX, 2, "code page 1252 is not"},
+    BuildCase{"SevenLeadRanges", "--lang 0x804 --dbcs-range 0xB0A1 --dbcs-range 0xB2A1 --dbcs-range 0xB4A1 "
+              "--dbcs-range 0xB6A1 --dbcs-range 0xB8A1 --dbcs-range 0xBAA1 --dbcs-range 0xBCA1 " UNIFONT_HEX,
+              2, "7 lead-byte ranges (0xB0, 0xB2, 0xB4, 0xB6, 0xB8, 0xBA, 0xBC)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+}  // namespace
