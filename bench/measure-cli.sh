@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process figures of the bootfont command on the Traditional Chinese sample (13,503 glyphs):
-# time of info, check and export (hyperfine), peak resident memory of each (/usr/bin/time), check
-# given 1,000 files at once, and build of the sample from Unifont and from a PCF (bdftopcf). Run
-# from the repository after a build.
+# time of info, check, export, find and render (hyperfine), peak resident memory of each
+# (/usr/bin/time), check given 1,000 files at once, and build of the sample from Unifont and from a
+# PCF (bdftopcf). Run from the repository after a build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bootfont=build/src/cli/bootfont
@@ -14,13 +14,16 @@ echo "## Whole process, $sample"
 hyperfine -N --warmup 5 --runs 50 --style basic --export-markdown "$work/times.md" \
     "$bootfont info $sample" "$bootfont check $sample" "$bootfont info --json $sample" \
     "$bootfont export $sample -o $work/out.bdf" "$bootfont export $sample -o $work/out.hex" \
-    "$bootfont find $sample 中文字型"
+    "$bootfont find $sample 中文字型" \
+    "$bootfont render $sample --page 1 -o $work/page.png" \
+    "$bootfont render $sample --sheet -o $work/sheet.png"
 cat "$work/times.md"
 
 echo
 echo "## Peak resident memory (kB)"
 for command in "info $sample" "check $sample" "export $sample -o $work/out.bdf" \
-               "find $sample 中文字型"; do
+               "find $sample 中文字型" "render $sample --page 1 -o $work/page.png" \
+               "render $sample --sheet -o $work/sheet.png"; do
     # shellcheck disable=SC2086
     rss=$(/usr/bin/time -f '%M' "$bootfont" $command 2>&1 >/dev/null | tail -n 1)
     echo "$command: $rss"

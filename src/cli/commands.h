@@ -25,4 +25,12 @@ void addExportCommand(CLI::App& app, CommandAction& action);
 void addFindCommand(CLI::App& app, CommandAction& action);
 void addBuildCommand(CLI::App& app, CommandAction& action);
 
+struct RenderOptions;
+// What render does once its command line is checked: the bootfont program runs the helper that
+// draws (execRenderHelper), the helper draws (renderFont).
+using RenderAction = std::function<int(const RenderOptions&)>;
+void addRenderCommand(CLI::App& app, CommandAction& action, RenderAction render);
+// Replaces this process by the render helper with the same arguments; returns only on failure.
+int execRenderHelper(char** argv);
+
 }  // namespace cli

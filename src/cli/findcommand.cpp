@@ -1,6 +1,7 @@
 // bootfont find FILE TEXT: for each character, its code, its glyph and where the viewer shows it.
 #include <CLI/App.hpp>
 #include <algorithm>
+#include <cstdint>
 #include <iostream>
 #include <memory>
 
@@ -10,6 +11,7 @@
 #include "cli/presentation.h"
 #include "runtime/numbertext.h"
 #include "viewer/form1layout.h"
+#include "viewer/glyphcells.h"
 #include "viewer/headertext.h"
 
 namespace cli {
@@ -22,64 +24,8 @@ struct FindOptions {
     std::string text;
 };
 
-// The viewer's picture: 540 × 421 pixels inside the border; cells of (W + 5) × (H + 5) pixels
-// from (5, 5), a row wrapping when the next cell would pass the right edge, rows drawn while their
-// top is inside the picture; the viewer does not show tables of more than 32,767 glyphs.
-constexpr int kInnerWidth = viewer::layout::kPicture1.width - 2 * viewer::layout::kPictureBorder;
-constexpr int kInnerHeight = viewer::layout::kPicture1.height - 2 * viewer::layout::kPictureBorder;
-constexpr int kGap = 5;
+// The viewer does not show tables of more than 32,767 glyphs.
 constexpr std::int32_t kViewerTableLimit = 32767;
-
-int cellsPerRow(int width) {
-    return std::max(1, (kInnerWidth - kGap) / (width + kGap));
-}
-
-int rowsShown(int height) {
-    return (kInnerHeight - kGap) / (height + kGap) + 1;
-}
-
-// The code points of UTF-8 text; nullopt when it is not UTF-8.
-std::optional<std::u32string> decodeUtf8(const std::string& text) {
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80       ? 1
-                           : lead >> 5 == 6  ? 2
-                           : lead >> 4 == 14 ? 3
-                           : lead >> 3 == 30 ? 4
-                                             : 0;
-        if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
-            return std::nullopt;
-        }
-        char32_t value = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if (next >> 6 != 2) {
-                return std::nullopt;
-            }
-            value = value << 6 | (next & 0x3F);
-        }
-        out += value;
-        i += static_cast<std::size_t>(length);
-    }
-    return out;
-}
-
-std::string encodeUtf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-    } else if (c < 0x10000) {
-        out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                static_cast<char>(0x80 | (c & 0x3F))};
-    } else {
-        out += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
-                static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-    }
-    return out;
-}
 
 // Where the viewer draws a glyph: the single-byte view or a double-byte page, row and column
 // from 1 as its tooltip counts them.
@@ -89,20 +35,25 @@ std::string placeText(const GlyphEntry& glyph, const bootfont::WholeFont& font) 
     if ((sbcs ? h.NumSbcsChars : h.NumDbcsChars) > kViewerTableLimit) {
         return "a table too large for the viewer";
     }
-    const int perRow = cellsPerRow(sbcs ? h.CharacterImageSbcsWidth : h.CharacterImageDbcsWidth);
-    const auto perView = static_cast<std::size_t>(perRow * rowsShown(h.CharacterImageHeight));
     const std::size_t perPage = static_cast<std::size_t>(viewer::kGlyphsPerPage);
     const std::size_t cell = sbcs ? glyph.index : glyph.index % perPage;
     std::string where =
         sbcs ? std::string("single-byte view")
              : "page " + decimalText(static_cast<std::int64_t>(glyph.index / perPage + 1));
-    if (cell >= perView) {
-        return where + ", past the " + decimalText(static_cast<std::int64_t>(perView)) +
-               " glyphs it shows";
+    // The window's own cells: it draws a glyph in each, and stops once a wrap has moved below
+    // the picture.
+    viewer::GlyphCells cells(sbcs ? h.CharacterImageSbcsWidth : h.CharacterImageDbcsWidth,
+                             h.CharacterImageHeight, viewer::layout::kPictureInnerWidth,
+                             viewer::layout::kPictureInnerHeight);
+    for (std::size_t drawn = 1; drawn <= cell; ++drawn) {
+        cells.advance();
+        if (cells.belowPicture()) {
+            return where + ", past the " + decimalText(static_cast<std::int64_t>(drawn)) +
+                   " glyphs it shows";
+        }
     }
-    const auto row = static_cast<std::int64_t>(cell) / perRow + 1;
-    const auto column = static_cast<std::int64_t>(cell) % perRow + 1;
-    return where + ", row " + decimalText(row) + ", column " + decimalText(column);
+    return where + ", row " + decimalText(cells.row() + 1) + ", column " +
+           decimalText(cells.column() + 1);
 }
 
 const GlyphEntry* findGlyph(const std::vector<GlyphEntry>& glyphs,

@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
     cli::addExportCommand(app, action);
     cli::addFindCommand(app, action);
     cli::addBuildCommand(app, action);
+    cli::addRenderCommand(
+        app, action, [argv](const cli::RenderOptions&) { return cli::execRenderHelper(argv); });
     for (CLI::App* command : app.get_subcommands({})) {
         command->set_version_flag("--version", "bootfont " BOOTFONT_VERSION);
     }

@@ -19,6 +19,48 @@ std::string unicodeName(char32_t value) {
     return "U+" + hexCode(value, 4).substr(2);
 }
 
+std::optional<std::u32string> decodeUtf8(const std::string& text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80       ? 1
+                           : lead >> 5 == 6  ? 2
+                           : lead >> 4 == 14 ? 3
+                           : lead >> 3 == 30 ? 4
+                                             : 0;
+        if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
+            return std::nullopt;
+        }
+        char32_t value = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if (next >> 6 != 2) {
+                return std::nullopt;
+            }
+            value = value << 6 | (next & 0x3F);
+        }
+        out += value;
+        i += static_cast<std::size_t>(length);
+    }
+    return out;
+}
+
+std::string encodeUtf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+    } else if (c < 0x10000) {
+        out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                static_cast<char>(0x80 | (c & 0x3F))};
+    } else {
+        out += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+                static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+    }
+    return out;
+}
+
 const char* tableKey(bootfont::GlyphTable table) {
     return table == bootfont::GlyphTable::Sbcs ? "sbcs" : "dbcs";
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ std::string hexCode(std::uint64_t value, int digits = 0);
 
 // "U+4E2D"
 std::string unicodeName(char32_t value);
+
+// The code points of UTF-8 text; nullopt when it is not UTF-8.
+std::optional<std::u32string> decodeUtf8(const std::string& text);
+std::string encodeUtf8(char32_t c);
 
 // "sbcs" or "dbcs", the tables' names in JSON.
 const char* tableKey(bootfont::GlyphTable table);

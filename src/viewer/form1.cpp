@@ -29,8 +29,8 @@
 #include "viewer/fontdrop.h"
 #include "viewer/fontsubstitutions.h"
 #include "viewer/form1layout.h"
-#include "viewer/glyphcellpen.h"
 #include "viewer/glyphdescription.h"
+#include "viewer/glyphdrawing.h"
 #include "viewer/headertext.h"
 #include "viewer/linklabel.h"
 #include "viewer/picturebox.h"
@@ -102,29 +102,12 @@ QString linkAddress() {
         .toString();
 }
 
-// Clears the picture and draws glyphs[first] onwards, cell by cell, until the last glyph of a
-// table of `count` is drawn or a wrap moves the pen below the picture; then shows the picture,
-// once. The last index is 16-bit, so a count above 32767 is an overflow after the clearing.
-// `shown` learns each glyph's place as it is drawn, also when an error ends the drawing.
-template <typename PixelString, typename Record, typename Bitmap>
-void drawGlyphs(PictureBox& picture, viewer::GlyphLayout& shown, bootfont::GlyphTable table,
-                const runtime::CheckedArray<Record>& glyphs, std::int16_t first, std::int32_t count,
-                std::uint8_t width, std::uint8_t height,
-                void (*decode)(PixelString&, const Bitmap&)) {
-    viewer::GlyphCellPen pen(picture, width, height);
-    picture.clear();
-    shown.start(table, first, width, height);
-    const std::int16_t last = runtime::toInt16(count - 1);
-    PixelString pixels;
-    for (std::int16_t k = first; k <= last; runtime::checkedIncrement(k)) {
-        decode(pixels, glyphs[k].Bitmap);
-        const QPoint corner = pen.position();
-        pen.draw(pixels);
-        shown.add(corner);
-        if (pen.belowPicture()) {
-            break;
-        }
-    }
+// Draws a table's glyphs into the picture (see viewer::drawGlyphs), then shows the picture, once.
+template <typename Record>
+void drawGlyphs(PictureBox& picture, viewer::GlyphLayout& shown,
+                const runtime::CheckedArray<Record>& glyphs, const viewer::GlyphRange& range) {
+    viewer::drawGlyphs(picture.canvas(), picture.background(), shown,
+                       std::span<const Record>(glyphs.begin(), glyphs.end()), range);
     picture.refresh();
 }
 
@@ -232,9 +215,8 @@ void Form1::createControls() {
     label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(label2_, layout::kLabel2);
 
-    const int border = layout::kPictureBorder;
-    picture1_ = new PictureBox(
-        QSize(layout::kPicture1.width - 2 * border, layout::kPicture1.height - 2 * border), this);
+    picture1_ =
+        new PictureBox(QSize(layout::kPictureInnerWidth, layout::kPictureInnerHeight), this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setAccessibleName(QStringLiteral("字形"));
     picture1_->move(layout::kPicture1.left, layout::kPicture1.top);
@@ -358,10 +340,9 @@ void Form1::ShowSBCS() {
         return;
     }
     hoveredIndex_.reset();
-    drawGlyphs<viewer::SbcsPixelString>(*picture1_, shown_, bootfont::GlyphTable::Sbcs,
-                                        state_.SbcsGlyphs, 0, header.NumSbcsChars,
-                                        header.CharacterImageSbcsWidth, header.CharacterImageHeight,
-                                        viewer::GetPixelFromByteArraySBCS);
+    drawGlyphs(
+        *picture1_, shown_, state_.SbcsGlyphs,
+        {0, header.NumSbcsChars, header.CharacterImageSbcsWidth, header.CharacterImageHeight});
 }
 
 void Form1::ShowDBCS(std::int16_t start) {
@@ -379,10 +360,9 @@ void Form1::ShowDBCS(std::int16_t start) {
         return;
     }
     hoveredIndex_.reset();
-    drawGlyphs<viewer::DbcsPixelString>(*picture1_, shown_, bootfont::GlyphTable::Dbcs,
-                                        state_.DbcsGlyphs, start, header.NumDbcsChars,
-                                        header.CharacterImageDbcsWidth, header.CharacterImageHeight,
-                                        viewer::GetPixelFromByteArrayDBCS);
+    drawGlyphs(
+        *picture1_, shown_, state_.DbcsGlyphs,
+        {start, header.NumDbcsChars, header.CharacterImageDbcsWidth, header.CharacterImageHeight});
 }
 
 const bootfont::CodePage* Form1::codePage() {

@@ -29,6 +29,8 @@ inline constexpr int kUrlTop = 264;
 
 // The picture's sunken border is 2 pixels on each side, leaving 540 x 421 to draw in.
 inline constexpr int kPictureBorder = 2;
+inline constexpr int kPictureInnerWidth = kPicture1.width - 2 * kPictureBorder;
+inline constexpr int kPictureInnerHeight = kPicture1.height - 2 * kPictureBorder;
 
 // The thirteen header rows: boxes 167 wide (2500 twips), 25 high, rows 28 apart; box 7 is 57 high
 // and the rows below it move down by 32.

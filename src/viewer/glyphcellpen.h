@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <array>
 #include <cstddef>
@@ -9,21 +9,26 @@
 
 #include "runtime/checkedint.h"
 #include "viewer/glyphbitmap.h"
-#include "viewer/picturebox.h"
+#include "viewer/glyphcells.h"
 
 namespace viewer {
 
-// Lays glyphs out in cells of (W + 5) x (H + 5) pixels, left to right and row by row, the first
-// cell's corner at (5, 5). W and H are the header's glyph width and height; the bitmap is drawn
-// 8 or 16 pixels wide and 16 high whatever they say, so small values make neighbours overlap.
-// Pen positions are 16-bit and every step is checked.
+// Draws glyphs into a 32-bit image, one per cell of GlyphCells over the image's size. The bitmap
+// is drawn 8 or 16 pixels wide and 16 high whatever the header's width and height say, so small
+// values make neighbours overlap; pixels off the image are clipped.
 class GlyphCellPen {
 public:
-    static constexpr std::int16_t kGap = 5;
+    static constexpr std::int16_t kGap = GlyphCells::kGap;
     static constexpr int kMaxPosition = std::numeric_limits<std::int16_t>::max();
 
-    GlyphCellPen(PictureBox& picture, std::uint8_t glyphWidth, std::uint8_t glyphHeight)
-        : picture_(picture), width_(glyphWidth), height_(glyphHeight) {}
+    // `image` is Format_RGB32 or ARGB32 and outlives the pen.
+    GlyphCellPen(QImage& image, QRgb ink, std::uint8_t glyphWidth, std::uint8_t glyphHeight)
+        : cells_(glyphWidth, glyphHeight, image.width(), image.height()),
+          ink_(ink),
+          width_(image.width()),
+          height_(image.height()),
+          pixels_(reinterpret_cast<QRgb*>(image.bits())),
+          stride_(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))) {}
 
     // Sets the ink pixels of one glyph at the pen, then moves the pen to the next cell.
     template <std::size_t Entries>
@@ -31,26 +36,23 @@ public:
         constexpr int kColumns = Entries / bootfont::kGlyphRows;
         // When the glyph's far corner has a 16-bit position, so has every pixel of it, and the
         // per-pixel checks can go: a page sets up to 128,000 pixels.
-        const bool cornerFits = x_ <= kMaxPosition - (kColumns - 1) &&
-                                y_ <= kMaxPosition - (static_cast<int>(bootfont::kGlyphRows) - 1);
+        const bool cornerFits =
+            cells_.x() <= kMaxPosition - (kColumns - 1) &&
+            cells_.y() <= kMaxPosition - (static_cast<int>(bootfont::kGlyphRows) - 1);
         if (cornerFits) {
             plot<false>(pixels);
         } else {
             plot<true>(pixels);
         }
-        advance();
+        cells_.advance();
     }
 
     // The corner of the cell the next glyph is drawn in.
-    QPoint position() const { return {x_, y_}; }
+    QPoint position() const { return {cells_.x(), cells_.y()}; }
 
-    // True once a wrap has moved the pen below the picture (compared as reals, as the picture's
-    // size is real).
-    bool belowPicture() const { return static_cast<float>(y_) > picture_.innerHeight(); }
+    bool belowPicture() const { return cells_.belowPicture(); }
 
 private:
-    static constexpr QRgb kInk = 0xFF000000;
-
     template <bool Checked, std::size_t Entries>
     void plot(const std::array<std::uint8_t, Entries>& pixels) {
         constexpr int kColumns = Entries / bootfont::kGlyphRows;
@@ -65,26 +67,25 @@ private:
         for (int row = 0; row < static_cast<int>(bootfont::kGlyphRows); ++row) {
             for (int column = 0; column < kColumns; ++column, ++entry) {
                 if (*entry != kBackgroundCode) {
-                    picture_.setPixel(add(x_, column), add(y_, row), kInk);
+                    setPixel(add(cells_.x(), column), add(cells_.y(), row));
                 }
             }
         }
     }
 
-    void advance() {
-        using runtime::checkedAdd;
-        x_ = checkedAdd(checkedAdd(x_, kGap), width_);
-        if (static_cast<float>(checkedAdd(checkedAdd(x_, kGap), width_)) > picture_.innerWidth()) {
-            x_ = kGap;
-            y_ = checkedAdd(checkedAdd(y_, height_), kGap);
+    void setPixel(int x, int y) {
+        if (x >= 0 && y >= 0 && x < width_ && y < height_) {
+            pixels_[static_cast<qsizetype>(y) * stride_ + x] = ink_;
         }
     }
 
-    PictureBox& picture_;
-    std::int16_t width_;
-    std::int16_t height_;
-    std::int16_t x_ = kGap;
-    std::int16_t y_ = kGap;
+    GlyphCells cells_;
+    QRgb ink_;
+    // The image's size and pixels, kept at hand: a page sets up to 128,000 pixels.
+    int width_;
+    int height_;
+    QRgb* pixels_;
+    qsizetype stride_;  // pixels per image line
 };
 
 }  // namespace viewer

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "viewer/glyphcellpen.h"
+#include "viewer/glyphcells.h"
 #include "viewer/headertext.h"
 
 namespace viewer {
 namespace {
 
-constexpr int kGap = GlyphCellPen::kGap;
+constexpr int kGap = GlyphCells::kGap;
 
 }  // namespace
 

@@ -6,12 +6,7 @@
 #include "viewer/form1layout.h"
 
 PictureBox::PictureBox(QSize innerSize, QWidget* parent)
-    : QWidget(parent),
-      image_(innerSize, QImage::Format_RGB32),
-      width_(innerSize.width()),
-      height_(innerSize.height()),
-      pixels_(reinterpret_cast<QRgb*>(image_.bits())),
-      stride_(image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))) {
+    : QWidget(parent), image_(innerSize, QImage::Format_RGB32) {
     const int border = viewer::layout::kPictureBorder;
     setFixedSize(innerSize.width() + 2 * border, innerSize.height() + 2 * border);
     setFocusPolicy(Qt::StrongFocus);
@@ -20,8 +15,12 @@ PictureBox::PictureBox(QSize innerSize, QWidget* parent)
     clear();
 }
 
+QRgb PictureBox::background() const {
+    return palette().color(QPalette::Button).rgb();
+}
+
 void PictureBox::clear() {
-    image_.fill(palette().color(QPalette::Button));
+    image_.fill(background());
 }
 
 void PictureBox::refresh() {

@@ -12,18 +12,16 @@ class PictureBox : public QWidget {
 public:
     PictureBox(QSize innerSize, QWidget* parent = nullptr);
 
-    // Fills the image with the background: the palette's button-face colour.
+    // The background: the palette's button-face colour.
+    QRgb background() const;
+    // Fills the image with the background.
     void clear();
 
-    // Sets one pixel of the image; a pixel outside it is clipped, as drawing off the edge is.
-    void setPixel(int x, int y, QRgb color) {
-        if (x >= 0 && y >= 0 && x < width_ && y < height_) {
-            pixels_[static_cast<qsizetype>(y) * stride_ + x] = color;
-        }
-    }
+    // The image drawing writes into (Format_RGB32, the inner size).
+    QImage& canvas() { return image_; }
 
-    float innerWidth() const { return static_cast<float>(width_); }
-    float innerHeight() const { return static_cast<float>(height_); }
+    float innerWidth() const { return static_cast<float>(image_.width()); }
+    float innerHeight() const { return static_cast<float>(image_.height()); }
 
     // Schedules one repaint of the screen from the image.
     void refresh();
@@ -38,10 +36,5 @@ protected:
 
 private:
     QImage image_;
-    // The image's size and pixels, kept at hand: a page sets up to 128,000 pixels.
-    int width_;
-    int height_;
-    QRgb* pixels_;
-    qsizetype stride_;  // pixels per image line
     int refreshCount_ = 0;
 };

@@ -1,38 +1,18 @@
 // The bootfont program as a script runs it: exit statuses, where messages go, reading standard
 // input, and its output on the shipped samples.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <set>
 
 #include "bootfont/fontloader.h"
+#include "cli/bootfontrun.h"
 #include "support/bootfontbuilder.h"
 #include "support/tempdir.h"
 
 namespace {
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string contents(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Runs `bootfont ARGS` through the shell, which also does any redirection in ARGS.
-ProgramRun bootfont(const std::string& args) {
-    testsupport::TempDir dir;
-    const std::string command = std::string(BOOTFONT_CLI) + " " + args + " >" +
-                                (dir / "out").string() + " 2>" + (dir / "err").string();
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contents(dir / "out"), contents(dir / "err")};
-}
+using testsupport::bootfont;
+using testsupport::ProgramRun;
 
 const std::string kSamples = SAMPLE_FONT_DIR;
 const std::string kSample = kSamples + "/bootfont-zh-tw.bin";
@@ -106,6 +86,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"ExportUnknownType", "export " + kSample + " -o DIR/x.png", 2, "", ".bdf or .hex"},
     ProgramCase{"Find", "find " + kSample + " 中ą", 0, "U+4E2D: code 0xA4A4, double-byte index", ""},
     ProgramCase{"FindLacking", "find " + kSample + " ą", 0, "not in the font, nor in code page 950", ""},
+    ProgramCase{"Render", "render DIR/font.bin --sheet -o DIR/x.png", 0, "", "", "x.png"},
+    ProgramCase{"RenderText", "render DIR/text.txt --sbcs -o DIR/x.png", 1, "", "text.txt: not a boot font"},
+    ProgramCase{"RenderNoTable", "render - --page 1 -o DIR/x.png <DIR/font.bin", 1, "", "standard input: the font has no double-byte"},
+    ProgramCase{"RenderPastLastPage", "render " + kSample + " --page 99 -o DIR/x.png", 2, "", "--page 99: the font has"},
+    ProgramCase{"RenderTwoViews", "render " + kSample + " --sbcs --sheet -o DIR/x.png", 2, "", "Exactly 1 option"},
+    ProgramCase{"RenderOverInput", "render DIR/font.bin --sheet -o DIR/font.bin", 2, "", "is the input"},
+    ProgramCase{"RenderMissing", "render DIR/missing.bin --sheet -o DIR/x.png", 2, "", "missing.bin: No such file"},
     ProgramCase{"UnknownOption", "check --fast " + kSample, 2, "", "--fast"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

@@ -43,7 +43,8 @@ metainfo_file=$prefix/$datadir/metainfo/$app_id.metainfo.xml
 samples=(bootfont-ja.bin bootfont-ko.bin bootfont-zh-cn.bin bootfont-zh-tw.bin)
 
 # Exactly these files and links, so a test, a tool or a benchmark that gets installed is caught.
-expected=("$link" "$program_file" "$prefix/$bindir/bootfont" "$prefix/$programdir/userguide.html" "$desktop_file"
+expected=("$link" "$program_file" "$prefix/$bindir/bootfont" "$prefix/$programdir/bootfont-render"
+          "$prefix/$programdir/userguide.html" "$desktop_file"
           "$metainfo_file" "$prefix/$datadir/mime/packages/$app_id.xml")
 for sample in "${samples[@]}"; do
     expected+=("$prefix/$programdir/bootfont/$sample")
@@ -80,6 +81,12 @@ else
     if [[ "$(readlink -m "$link")" != "$(realpath -m "$program_file")" ]]; then
         fail "$link leads to $(readlink -m "$link"), not to $program_file"
     fi
+fi
+
+# The command on PATH finds its render helper in the program's folder.
+if ! "$prefix/$bindir/bootfont" render "$prefix/$programdir/bootfont/${samples[0]}" --sbcs -o - |
+        od -An -tx1 -N8 | tr -d ' \n' | grep -qx 89504e470d0a1a0a; then
+    fail "the installed bootfont render does not write a PNG"
 fi
 
 # What the open dialog and the link label find beside the program is what the build made.

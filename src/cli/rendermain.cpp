@@ -1,0 +1,33 @@
+// bootfont-render: the render subcommand of bootfont, which execs this program with its own
+// command line. Only this program links Qt Gui; it starts no GUI application and needs no display.
+#include <CLI/App.hpp>
+#include <CLI/Config.hpp>
+#include <CLI/Formatter.hpp>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/presentation.h"
+#include "cli/renderoptions.h"
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    CLI::App app("Draw the glyphs of a Windows XP boot font file (BOOTFONT.BIN) as PNG.",
+                 "bootfont");
+    app.require_subcommand(1);
+    cli::CommandAction action;
+    cli::addRenderCommand(app, action, cli::renderFont);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e, std::cout, std::cerr);
+        return cli::kUsageOrUnreadable;
+    }
+    try {
+        return action();
+    } catch (const std::exception& e) {
+        cli::reportError(e.what());
+        return cli::kUsageOrUnreadable;
+    }
+}

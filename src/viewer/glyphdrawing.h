@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+#include <span>
+
+#include "bootfont/bootfontrecords.h"
+#include "viewer/glyphlayout.h"
+
+// The drawing of the glyph picture, on any 32-bit image: the window draws into its picture box's
+// image, the bootfont command into an image it saves. Needs Qt Gui only.
+namespace viewer {
+
+// Which glyphs one drawing shows and how the header sizes their cells.
+struct GlyphRange {
+    std::int16_t first = 0;  // index of the first glyph drawn
+    std::int32_t count = 0;  // the header's count of the table
+    std::uint8_t width = 0;  // the header's glyph width and height
+    std::uint8_t height = 0;
+};
+
+// Fills `image` (Format_RGB32) with `background`, then draws glyphs[first] onwards in black, cell
+// by cell, until the last glyph of a table of `count` is drawn or a wrap moves the pen below the
+// image. The last index is 16-bit, so a count above 32767 raises the overflow error after the
+// filling, and a glyph past the end of `glyphs` raises the subscript error. `shown` learns each
+// glyph's place as it is drawn, also when an error ends the drawing.
+void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
+                std::span<const bootfont::SbcsGlyphRecord> glyphs, const GlyphRange& range);
+void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
+                std::span<const bootfont::DbcsGlyphRecord> glyphs, const GlyphRange& range);
+
+}  // namespace viewer
