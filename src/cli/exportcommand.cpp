@@ -170,10 +170,15 @@ int runExport(const ExportOptions& options) {
             ++withoutUnicode;
         }
     }
-    std::ranges::stable_sort(glyphs, {}, &KeyedGlyph::key);
-    const auto repeats = std::ranges::unique(glyphs, {}, &KeyedGlyph::key);
-    const auto repeated = std::ranges::distance(repeats);
-    glyphs.erase(repeats.begin(), repeats.end());
+    // Iterator pairs rather than std::ranges' subrange, which clang 14 cannot compile against
+    // libstdc++ 12.
+    std::stable_sort(glyphs.begin(), glyphs.end(),
+                     [](const KeyedGlyph& a, const KeyedGlyph& b) { return a.key < b.key; });
+    const auto repeats =
+        std::unique(glyphs.begin(), glyphs.end(),
+                    [](const KeyedGlyph& a, const KeyedGlyph& b) { return a.key == b.key; });
+    const auto repeated = std::distance(repeats, glyphs.end());
+    glyphs.erase(repeats, glyphs.end());
     if (withoutUnicode > 0) {
         reportError(name + ": " + decimalText(withoutUnicode) +
                     " glyphs have no Unicode value and are left out (--native keeps them)");

@@ -97,7 +97,7 @@ TEST_F(CommonDialog, ArgumentsThatDoNotFitRaiseBeforeAnyDialog) {
         {calling(&cCommonDialog::VBPageSetupDlg, {.LeftMargin = 2147484}), ErrorNumber::Overflow},
     };
     for (auto& [call, error] : cases) {
-        EXPECT_EQ(raisedError([&] { call(dialog); }), error);
+        EXPECT_EQ(raisedError([&, call = call] { call(dialog); }), error);
     }
     EXPECT_TRUE(platform.openFileNameRequests.empty() && platform.print.requests.empty() &&
                 platform.pageSetup.requests.empty())
@@ -133,7 +133,7 @@ TEST_F(CommonDialog, TheFileDialogsOutcomeSetsOrResetsTheOutputs) {
     // clang-format on
     platform.extendedError = 0x3003;
     for (const auto& [result, index, filename, filter, flags, filterIndex, error] : cases) {
-        platform.openFileName = [&](OPENFILENAME& record) {
+        platform.openFileName = [index = index, result = result](OPENFILENAME& record) {
             std::tie(record.nFilterIndex, record.Flags) = std::tuple(index, 0x81000);
             return result;
         };
@@ -213,7 +213,7 @@ TEST_F(CommonDialog, ThePrintDialogSendsTheRangeAndHandsOnAWholeDeviceModeOnly) 
     // clang-format on
     for (auto [arguments, sentFlags, flags, hDevMode, range, copies, collate, writes] : cases) {
         platform.blocks[0x77] = {1, 2, 3};  // the device names
-        platform.print.answer = [&](PRINTDLG& record) {
+        platform.print.answer = [hDevMode = hDevMode, flags = flags](PRINTDLG& record) {
             record = {.hDevMode = hDevMode, .hDevNames = 0x77, .hDC = 0x99, .Flags = flags};
             std::tie(record.nFromPage, record.nToPage) = std::tuple(3, 0xFFFE);
             return kDialogAccepted;
