@@ -3,11 +3,11 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <fstream>
 
 #include "bootfont/fontfilereader.h"
+#include "cli/bootfontrun.h"
 #include "bootfont/wholefont.h"
 #include "support/tempdir.h"
 
@@ -15,19 +15,15 @@ namespace {
 
 using Rows = std::vector<std::uint8_t>;
 
-std::string contents(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using testsupport::contents;
 
 // Runs `bootfont ARGS` with DIR standing for `dir`; the exit status and standard error.
 std::pair<int, std::string> bootfont(std::string args, const testsupport::TempDir& dir) {
     for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) {
         args.replace(at, 3, dir.path().string());
     }
-    const int raw = std::system(
-        (std::string(BOOTFONT_CLI) + " " + args + " 2>" + (dir / "err").string()).c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contents(dir / "err")};
+    const auto run = testsupport::bootfont(args);
+    return {run.status, run.err};
 }
 
 // The double-byte glyphs of a boot font by code.

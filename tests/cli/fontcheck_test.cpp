@@ -32,10 +32,8 @@ BootFontBuilder chinese() {
     auto& h = font.header();
     h.LanguageId = 0x804;
     h.DbcsLeadTable = {0xB0, 0xB0};
-    h.CharacterImageHeight = 16;
-    h.CharacterImageSbcsWidth = 8;
-    h.CharacterImageDbcsWidth = 16;
-    font.sbcsTable(49, {sbcs(0x41), sbcs(0x42)}, 17)
+    font.standardMetrics()
+        .sbcsTable(49, {sbcs(0x41), sbcs(0x42)}, 17)
         .dbcsTable(83, {dbcs(0xB0A1, 0x554A), dbcs(0xB0A2, 0x963F)}, 36);
     return font;
 }

@@ -70,10 +70,7 @@ TEST_P(RenderedImage, HasItsSizeAndPixels) {
     zhong.Bitmap.fill(0x01);
     testsupport::BootFontBuilder font;
     font.header().LanguageId = 0x404;
-    font.header().CharacterImageHeight = 16;
-    font.header().CharacterImageSbcsWidth = 8;
-    font.header().CharacterImageDbcsWidth = 16;
-    font.sbcsTable(49, {a}).dbcsTable(49 + 17, {zhong}).writeTo(dir / "font.bin");
+    font.standardMetrics().sbcsTable(49, {a}).dbcsTable(49 + 17, {zhong}).writeTo(dir / "font.bin");
     const auto png = dir / "out.png";
     const auto run = bootfont("render " + (dir / "font.bin").string() + " " + GetParam().args +
                               " -o " + png.string());

@@ -18,6 +18,12 @@ public:
     BootFontBuilder();  // a header with the right signature and everything else zero
 
     bootfont::BootFontHeader& header() { return header_; }
+    // Glyphs of 16 rows, 8 pixels wide in the single-byte table and 16 in the double-byte one.
+    BootFontBuilder& standardMetrics() {
+        header_.CharacterImageHeight = header_.CharacterImageDbcsWidth = 16;
+        header_.CharacterImageSbcsWidth = 8;
+        return *this;
+    }
 
     // Sets the table's count and offset in the header and places its records there, 17 or 36
     // bytes apart; or, given a `stride`, that far apart with the data length that declares it

@@ -1,5 +1,6 @@
 #include <QTest>
 #include <bit>
+#include <numeric>
 
 #include "support/raisederror.h"
 #include "viewer/formfixture.h"
@@ -23,11 +24,8 @@ Record markedGlyph(int index) {
 }
 
 int inkOf(const auto& bitmap) {
-    int count = 0;
-    for (const std::uint8_t byte : bitmap) {
-        count += std::popcount(byte);
-    }
-    return count;
+    return std::transform_reduce(bitmap.begin(), bitmap.end(), 0, std::plus<>(),
+                                 [](std::uint8_t byte) { return std::popcount(byte); });
 }
 
 class GlyphPages : public testsupport::FormTest {
@@ -169,33 +167,6 @@ TEST_F(GlyphPages, AHeaderCountBeyondTheLoadedGlyphsIsReportedNotRead) {
     EXPECT_EQ(messagesOf([&] { button(2)->click(); }),
               std::vector<std::string>{"运行时错误 '9':\n\n下标越界"});
     EXPECT_EQ(messageBox.messages.back().caption, Form1::programTitle().toStdString());
-}
-
-TEST_F(GlyphPages, GlyphPixelsStayCrispSquaresOnScaledScreens) {
-    loadDbcs(1);
-    form.state().DbcsGlyphs[0].Bitmap.fill(0xAA);  // every other pixel inked
-    button(3)->click();
-    const QRgb background = picture()->palette().color(QPalette::Button).rgb() | 0xFF000000;
-    for (const qreal scale : {2.0, 1.5}) {
-        QPixmap screen((QSizeF(picture()->size()) * scale).toSize());
-        screen.setDevicePixelRatio(scale);
-        picture()->render(&screen);
-        const QImage shown = screen.toImage();
-        // Inside the border every device pixel is ink or background: nothing blended between.
-        const QRect inner(QPointF(2 * scale, 2 * scale).toPoint(),
-                          (QSizeF(540, 421) * scale).toSize());
-        int ink = 0;
-        for (int y = inner.top(); y <= inner.bottom(); ++y) {
-            for (int x = inner.left(); x <= inner.right(); ++x) {
-                const QRgb pixel = shown.pixel(x, y) | 0xFF000000;
-                ASSERT_TRUE(pixel == kInk || pixel == background)
-                    << scale << " at " << x << "," << y;
-                ink += pixel == kInk ? 1 : 0;
-            }
-        }
-        // At a whole factor each glyph pixel is an exact square of scale x scale device pixels.
-        EXPECT_TRUE(scale != 2.0 || ink == 128 * 4) << ink;
-    }
 }
 
 }  // namespace

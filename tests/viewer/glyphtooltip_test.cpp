@@ -17,10 +17,7 @@ class GlyphToolTip : public testsupport::FormTest {
 protected:
     void open(BootFontBuilder font, std::int32_t language) {
         font.header().LanguageId = language;
-        font.header().CharacterImageHeight = 16;
-        font.header().CharacterImageSbcsWidth = 8;
-        font.header().CharacterImageDbcsWidth = 16;
-        form.openFile(QString::fromStdString(write(font).string()));
+        form.openFile(QString::fromStdString(write(font.standardMetrics()).string()));
     }
 
     // The description's first line at each point of the picture's image; "" for none.
@@ -104,8 +101,7 @@ TEST_F(GlyphToolTip, ThePointerGivesScreenReadersAndTheTooltipTheGlyphUnderIt) {
 
     QHelpEvent outside(QEvent::ToolTip, QPoint(22, 10) + border, QPoint(400, 300));
     QCoreApplication::sendEvent(picture(), &outside);
-    EXPECT_FALSE(outside.isAccepted());
-    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_FALSE(outside.isAccepted() || QToolTip::isVisible()) << "a tooltip outside the glyphs";
     QHelpEvent over(QEvent::ToolTip, QPoint(30, 10) + border, QPoint(400, 300));
     QCoreApplication::sendEvent(picture(), &over);
     EXPECT_EQ(QToolTip::text(), form.glyphDescriptionAt({30, 10}));

@@ -24,9 +24,7 @@ BootFontBuilder font(std::int32_t numDbcs = 700, std::int32_t dbcsOffset = 49 + 
     font.header().NumDbcsChars = numDbcs;
     font.header().DbcsOffset = dbcsOffset;
     font.header().LanguageId = 0x804;
-    font.header().CharacterImageHeight = font.header().CharacterImageDbcsWidth = 16;
-    font.header().CharacterImageSbcsWidth = 8;
-    return font;
+    return font.standardMetrics();
 }
 
 class OpenCommand : public testsupport::FormTest {};

@@ -20,9 +20,7 @@ protected:
         testsupport::BootFontBuilder font;
         font.sbcsTable(49, testsupport::sbcsGlyphs(95))
             .dbcsTable(2000, testsupport::dbcsGlyphs(1200));
-        font.header().CharacterImageHeight = font.header().CharacterImageDbcsWidth = 16;
-        font.header().CharacterImageSbcsWidth = 8;
-        earlier = write(font);
+        earlier = write(font.standardMetrics());
         font_ = write(font.sbcsTable(60, testsupport::sbcsGlyphs(30, 9), 19));
     }
 
