@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "bootfont/fontfilereader.h"
-#include "cli/bootfontrun.h"
 #include "bootfont/wholefont.h"
+#include "cli/bootfontrun.h"
 #include "support/tempdir.h"
 
 namespace {
