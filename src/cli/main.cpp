@@ -41,10 +41,18 @@ int main(int argc, char** argv) {
         app.exit(e, std::cout, std::cerr);
         return cli::kUsageOrUnreadable;
     }
+    int status = cli::kUsageOrUnreadable;
     try {
-        return action();
+        status = action();
     } catch (const std::exception& e) {
         cli::reportError(e.what());
         return cli::kUsageOrUnreadable;
     }
+    // Lines that never reached standard output (a full disk) fail the run; a command that already
+    // failed has said why.
+    if (status != cli::kUsageOrUnreadable && !std::cout.flush()) {
+        cli::reportError("standard output: write failed");
+        return cli::kUsageOrUnreadable;
+    }
+    return status;
 }

@@ -73,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"Text", "info DIR/text.txt", 1, "error: bad-signature", ""},
     ProgramCase{"Truncated", "check - <DIR/cut.bin", 1, "standard input: error: dbcs-past-end", ""},
     ProgramCase{"OneUnreadable", "check " + kSample + " DIR/missing.bin DIR/empty.bin", 2, "bad-signature", "missing.bin"},
+    ProgramCase{"InfoToFullDisk", "info " + kSample + " >/dev/full", 2, "", "standard output: write failed"},
     ProgramCase{"Help", "--help", 0, "check", ""},
     ProgramCase{"CommandHelp", "info --help", 0, "--json", ""},
     ProgramCase{"Version", "check --version", 0, "bootfont ", ""},
