@@ -98,11 +98,11 @@ TEST_P(XCharset, MapsTheFontsCodesThroughUnicode) {
         << "-0\nSIZE 16 75 75\nFONTBOUNDINGBOX 16 16 0 -2\nSTARTPROPERTIES 4\nCHARSET_REGISTRY \""
         << registry << "\"\nCHARSET_ENCODING \"0\"\nFONT_ASCENT 14\nFONT_DESCENT 2\n"
         << "ENDPROPERTIES\nCHARS 1\nSTARTCHAR x\nENCODING " << xCode
-        << "\nSWIDTH 1000 0\nDWIDTH 16 0\nBBX 16 16 0 -2\nBITMAP\n";
+        << "\nSWIDTH 1000 0\nDWIDTH 16 0\nBBX 17 16 0 -2\nBITMAP\n";
     Rows rows;
-    for (unsigned r = 0; r < 16; ++r) {  // a diagonal and the right edge
+    for (unsigned r = 0; r < 16; ++r) {  // a diagonal, the right edge, and a column past it
         const unsigned row = 0x8000U >> r | 1U;
-        bdf << std::hex << std::setw(4) << std::setfill('0') << row << '\n';
+        bdf << std::hex << std::setw(6) << std::setfill('0') << (row << 8 | 0x80) << '\n';
         rows.insert(rows.end(),
                     {static_cast<std::uint8_t>(row >> 8), static_cast<std::uint8_t>(row)});
     }
@@ -134,6 +134,7 @@ TEST_P(BuildRun, WritesTheFontOnlyWhenItSucceeds) {
     testsupport::TempDir dir;
     std::ofstream(dir / "text.txt") << "hello\n";
     std::ofstream(dir / "private.hex") << "E000:" << std::string(32, '0') << '\n';
+    std::ofstream(dir / "bad.hex") << "4E2D:" << std::string(63, '0') << "G\n";
     const auto [status, err] = bootfont("build -o DIR/f.bin " + GetParam().args, dir);
     EXPECT_EQ(status, GetParam().status);
     EXPECT_NE(err.find(GetParam().inErr), std::string::npos) << err;
@@ -148,6 +149,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildRun, testing::Values(
     BuildCase{"FontName", "--lang 0x804 --sbcs-range 0x41 --dbcs-range 0xD6D0 'WenQuanYi Bitmap Song'", 0, ""},
     BuildCase{"NoGlyph", "--lang 0x804 DIR/private.hex", 2, "no source has a glyph for any code of EUC-CN"},
     BuildCase{"NotAFont", "--lang 0x804 DIR/text.txt", 2, "text.txt: not a font"},
+    BuildCase{"BadHexDigit", "--lang 0x804 DIR/bad.hex", 2, "bad.hex: not a font"},
+    BuildCase{"OnlyAControlCode", "--lang 0x409 --sbcs-range 0x7F " UNIFONT_HEX, 2, "no source has a glyph for any code of CP437"},
     BuildCase{"NoSource", "--lang 0x804 DIR/none.bdf", 2, "none.bdf: no such file, nor an installed font"},
     BuildCase{"UnknownLanguage", "--lang 0x7F " UNIFONT_HEX, 2, "language 0x7F has no code page"},
     BuildCase{"UnknownCodePage", "--lang 0x804 --codepage 1252 " UNIFONT_HEX, 2, "code page 1252 is not"},

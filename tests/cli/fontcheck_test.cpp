@@ -42,6 +42,7 @@ struct CheckCase {
     const char* name;
     std::function<void(BootFontBuilder&)> change;
     std::vector<std::string> ids;
+    const char* inMessages = "";
 };
 
 class FontCheck : public testing::TestWithParam<CheckCase> {};
@@ -52,12 +53,15 @@ TEST_P(FontCheck, FindsExactlyTheExpectedIds) {
     testsupport::TempDir dir;
     FontFileReader file(font.writeTo(dir / "font.bin"));
     std::vector<std::string> ids;
+    std::string messages;
     for (const Finding& finding : checkFont(readWholeFont(file))) {
         EXPECT_FALSE(finding.message.empty());
         ids.push_back(finding.id);
+        messages += finding.message + '\n';
     }
     std::ranges::sort(ids);
     EXPECT_EQ(ids, GetParam().ids);
+    EXPECT_NE(messages.find(GetParam().inMessages), std::string::npos) << messages;
 }
 
 std::vector<DbcsGlyphRecord> manyDbcs(std::uint32_t count) {
@@ -96,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FontCheck, testing::Values(
     CheckCase{"SbcsUnsorted", [](BootFontBuilder& f) { f.sbcsTable(49, {sbcs(0x42), sbcs(0x41)}, 17); }, {"sbcs-codes-unsorted"}},
     CheckCase{"SbcsRepeated", [](BootFontBuilder& f) { f.sbcsTable(49, {sbcs(0x41), sbcs(0x41)}, 17); }, {"sbcs-code-repeated"}},
     CheckCase{"DbcsUnsorted", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A2), dbcs(0xB0A1)}, 36); }, {"dbcs-codes-unsorted"}},
-    CheckCase{"DbcsRepeated", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1), dbcs(0xB0A1)}, 36); }, {"dbcs-code-repeated"}},
+    CheckCase{"DbcsRepeated", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1), dbcs(0xB0A1)}, 36); }, {"dbcs-code-repeated"}, "the first is 0xB0A1 at index 1"},
     CheckCase{"LeadOutside", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1), dbcs(0xB1A1)}, 36); }, {"lead-byte-outside-ranges"}},
     CheckCase{"RangeUnused", [](BootFontBuilder& f) { f.header().DbcsLeadTable = {0xB0, 0xB0, 0xC0, 0xC0}; }, {"lead-range-unused"}},
     CheckCase{"LeadTable", [](BootFontBuilder& f) { f.header().DbcsLeadTable = {0xB0, 0xB0, 0, 0, 0xC0}; }, {"bad-lead-table"}},

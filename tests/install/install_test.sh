@@ -23,11 +23,8 @@ trap 'rm -rf "$root"' EXIT
 # A DESTDIR in the caller's environment would move the tree elsewhere.
 prefix=$root/usr
 unset DESTDIR
-if ! "$cmake" --install "$build" --prefix "$prefix" >"$root/install.log" 2>&1; then
-    cat "$root/install.log" >&2
-    echo "FAIL: cmake --install failed" >&2
-    exit 1
-fi
+"$cmake" --install "$build" --prefix "$prefix" >"$root/install.log" 2>&1 ||
+    { cat "$root/install.log" >&2; echo "FAIL: cmake --install failed" >&2; exit 1; }
 
 failures=0
 fail() {
@@ -90,14 +87,10 @@ if ! "$prefix/$bindir/bootfont" render "$prefix/$programdir/bootfont/${samples[0
 fi
 
 # What the open dialog and the link label find beside the program is what the build made.
-for sample in "${samples[@]}"; do
-    if ! cmp -s "$built_program_dir/bootfont/$sample" "$prefix/$programdir/bootfont/$sample"; then
-        fail "the installed sample $sample differs from the built one"
-    fi
+for file in "${samples[@]/#/bootfont/}" userguide.html; do
+    cmp -s "$built_program_dir/$file" "$prefix/$programdir/$file" ||
+        fail "the installed $file differs from the built one"
 done
-if ! cmp -s "$built_program_dir/userguide.html" "$prefix/$programdir/userguide.html"; then
-    fail "the installed user guide differs from the built one"
-fi
 
 # The menu entry: valid without a single hint, starting the command on PATH with our icon.
 if [[ -f "$desktop_file" ]]; then
@@ -105,12 +98,9 @@ if [[ -f "$desktop_file" ]]; then
         fail "desktop-file-validate does not accept $desktop_file:"
         echo "$report" >&2
     fi
-    if ! grep -qx "Exec=$program %f" "$desktop_file"; then
-        fail "the desktop entry does not start $program with a file"
-    fi
-    if ! grep -qx "Icon=$app_id" "$desktop_file"; then
-        fail "the desktop entry's icon is not $app_id"
-    fi
+    for line in "Exec=$program %f" "Icon=$app_id"; do
+        grep -qx "$line" "$desktop_file" || fail "the desktop entry has no line $line"
+    done
 fi
 
 # The metainfo: valid on its own and together with the menu entry it names as its launchable.

@@ -17,9 +17,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for tool in git dpkg-buildpackage dh lintian apt-get; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-packages.sh installs it)"
 done
-if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
     fail "$package is installed already; remove it first, so that the test leaves it as it was"
-fi
 
 # A fixed folder inside the build folder rather than a fresh temporary one, so that ccache, when the
 # caller sets CMAKE_CXX_COMPILER_LAUNCHER, sees the same paths from run to run.
@@ -56,10 +55,8 @@ grep -v "^/usr/share/doc/$package/" "$scratch/packaged" | diff -u "$scratch/inst
 
 sudo=()
 if (($(id -u) != 0)); then
-    if ! sudo -n true 2>/dev/null; then
-        echo "SKIP: installing the package needs root or password-less sudo" >&2
-        exit 77
-    fi
+    sudo -n true 2>/dev/null ||
+        { echo "SKIP: installing the package needs root or password-less sudo" >&2; exit 77; }
     sudo=(sudo -n)
 fi
 packages_before=$(dpkg-query -W -f='${Package} ${Version} ${Status}\n')

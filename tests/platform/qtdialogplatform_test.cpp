@@ -216,13 +216,13 @@ TEST_F(QtDialogs, PrintingNeedsAPrinterOrAFileAndReturnsThePrinterAndHandsItsSet
     QPrinter target;
     QtPrinterObject printerObject(target);
     PrintDlgArguments arguments{
-        .PrintRange = 1, .FromPage = 2, .ToPage = 5, .Printer = &printerObject};
+        .PrintRange = 1, .FromPage = 1, .ToPage = 5, .Printer = &printerObject};
     arguments.ShowPrintToFile = arguments.PrintToFile = arguments.Collate = true;
     arguments.DisablePrintToFile = false;
     whenShown<QPrintDialog>(user, [&](QPrintDialog& shown) {
         EXPECT_EQ(std::tuple(shown.testOption(QAbstractPrintDialog::PrintToFile),
                              shown.printRange(), shown.fromPage(), shown.toPage()),
-                  std::tuple(true, QAbstractPrintDialog::PageRange, 2, 5));
+                  std::tuple(true, QAbstractPrintDialog::PageRange, 1, 5));
         shown.findChild<QLineEdit*>(QStringLiteral("filename"))->setText(file);
         shown.findChild<QSpinBox*>(QStringLiteral("copies"))->setValue(3);
         shown.accept();
@@ -234,7 +234,7 @@ TEST_F(QtDialogs, PrintingNeedsAPrinterOrAFileAndReturnsThePrinterAndHandsItsSet
               std::tuple(file, 3, chosen->resolution()));
     EXPECT_EQ(std::tuple(arguments.PrintToFile, arguments.PrintRange, arguments.FromPage,
                          arguments.ToPage, arguments.Copies, arguments.Collate),
-              std::tuple(true, 1, 2, 5, std::int16_t{3}, true));
+              std::tuple(true, 1, 1, 5, std::int16_t{3}, true));
 }
 
 TEST_F(QtDialogs, PageSetupReturnsMarginsInTheCallersUnitsAndKeepsWhatItDisabled) {
@@ -258,11 +258,15 @@ TEST_F(QtDialogs, PageSetupReturnsMarginsInTheCallersUnitsAndKeepsWhatItDisabled
               QPrinter(QPrinter::HighResolution).pageLayout().pageSize().windowsId());
     EXPECT_GT(inches.PrintQuality, 0);
 
-    PageSetupArguments millimetres{
-        .DisableOrientation = true, .LeftMargin = 10, .MinTopMargin = 15, .Units = 1};
+    PageSetupArguments millimetres{.DisableOrientation = true,
+                                   .DisablePaper = true,
+                                   .LeftMargin = 10,
+                                   .MinTopMargin = 15,
+                                   .Units = 1};
     whenShown<QPageSetupDialog>(user, [](QPageSetupDialog& shown) {
         auto* landscape = shown.findChild<QRadioButton*>(QStringLiteral("landscape"));
         EXPECT_FALSE(landscape->isEnabled());
+        EXPECT_FALSE(shown.findChild<QWidget*>(QStringLiteral("pageSizeCombo"))->isEnabled());
         landscape->setChecked(true);
         shown.accept();
     });
