@@ -30,7 +30,7 @@ public:
         font.header().CharacterImageSbcsWidth = 8;
         font.header().CharacterImageDbcsWidth = 16;
         const auto path = font.writeTo(dir.path() / "bootfont.bin");
-        dialogs.openFileName = [path](commondialog::OPENFILENAME& record) {
+        dialogs.open.answer = [path](commondialog::OPENFILENAME& record) {
             testsupport::writeBuffer(record.lpstrFile, path.string());
             return commondialog::kDialogAccepted;
         };

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     const bool asArgument = argc > 2 && std::string(argv[1]) == "--";
     if (argc > 1 && !asArgument) {
         const std::string path = argv[1];
-        dialogs.openFileName = [path](commondialog::OPENFILENAME& record) {
+        dialogs.open.answer = [path](commondialog::OPENFILENAME& record) {
             testsupport::writeBuffer(record.lpstrFile, path);
             return commondialog::kDialogAccepted;
         };

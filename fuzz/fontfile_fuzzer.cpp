@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::filesystem::path path = writeInput(data, size);
 
     testsupport::FakeDialogPlatform dialogs;
-    dialogs.openFileName = [&path](commondialog::OPENFILENAME& record) {
+    dialogs.open.answer = [&path](commondialog::OPENFILENAME& record) {
         testsupport::writeBuffer(record.lpstrFile, path.string());
         return commondialog::kDialogAccepted;
     };

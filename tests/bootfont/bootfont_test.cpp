@@ -124,11 +124,10 @@ TEST_F(Loading, RecordsAre17And36BytesWithTheirFieldsInFileOrder) {
     bytes.resize(300);
     std::iota(bytes.begin() + kHeaderSize, bytes.end(), std::uint8_t{kHeaderSize});
     ASSERT_EQ(load(bytes), std::nullopt);
-    EXPECT_EQ(state_.SbcsGlyphs[1].Code, 77);
-    EXPECT_EQ(state_.SbcsGlyphs[1].Bitmap[15], 93);
-    EXPECT_EQ(state_.DbcsGlyphs[0].Code, (std::array<std::uint8_t, 2>{1, 2}));
-    EXPECT_EQ(state_.DbcsGlyphs[0].Bitmap[31], 34);
-    EXPECT_EQ(state_.DbcsGlyphs[0].Trailer, (std::array<std::uint8_t, 2>{35, 36}));
+    const auto& [sbcs, dbcs] = std::tie(state_.SbcsGlyphs[1], state_.DbcsGlyphs[0]);
+    EXPECT_EQ(std::tuple(sbcs.Code, sbcs.Bitmap[15], dbcs.Code[0], dbcs.Code[1], dbcs.Bitmap[31],
+                         dbcs.Trailer[0], dbcs.Trailer[1]),
+              std::tuple(77, 93, 1, 2, 34, 35, 36));
 }
 
 class TableLoading : public Loading, public ::testing::WithParamInterface<LoadCase> {};

@@ -99,7 +99,7 @@ TEST_F(CommonDialog, ArgumentsThatDoNotFitRaiseBeforeAnyDialog) {
     for (auto& [call, error] : cases) {
         EXPECT_EQ(raisedError([&, call = call] { call(dialog); }), error);
     }
-    EXPECT_TRUE(platform.openFileNameRequests.empty() && platform.print.requests.empty() &&
+    EXPECT_TRUE(platform.open.requests.empty() && platform.print.requests.empty() &&
                 platform.pageSetup.requests.empty())
         << "a dialog was shown after an error";
 }
@@ -110,7 +110,7 @@ TEST_F(CommonDialog, FileRequestsCombineTheBooleansWithTheCallersFlagsLessHookAn
             {.Filename = std::string(260, 'n'), .FileMustExist = false, .flags = 0x80060})(dialog);
     calling(open, {.MultiSelect = true, .ReadOnly = true, .HideReadOnly = true})(dialog);
     calling(&cCommonDialog::VBGetSaveFileName, {.flags = 0x80060})(dialog);
-    const std::vector<OPENFILENAME>& sent = platform.openFileNameRequests;
+    const std::vector<OPENFILENAME>& sent = platform.open.requests;
     EXPECT_EQ(std::tuple(sent[0].Flags, sent[1].Flags, platform.save.requests[0].Flags),
               std::tuple(0x80000, 0x1205, 0x80006))
         << "the save dialog hides the read-only box";
@@ -133,7 +133,7 @@ TEST_F(CommonDialog, TheFileDialogsOutcomeSetsOrResetsTheOutputs) {
     // clang-format on
     platform.extendedError = 0x3003;
     for (const auto& [result, index, filename, filter, flags, filterIndex, error] : cases) {
-        platform.openFileName = [index = index, result = result](OPENFILENAME& record) {
+        platform.open.answer = [index = index, result = result](OPENFILENAME& record) {
             std::tie(record.nFilterIndex, record.Flags) = std::tuple(index, 0x81000);
             return result;
         };

@@ -27,8 +27,7 @@ struct ScriptedDialog {
 // A dialog platform whose dialogs the test scripts.
 class FakeDialogPlatform : public commondialog::DialogPlatform {
 public:
-    std::function<std::int32_t(commondialog::OPENFILENAME&)> openFileName = cancelDialog;
-    std::vector<commondialog::OPENFILENAME> openFileNameRequests;
+    ScriptedDialog<commondialog::OPENFILENAME> open;
     ScriptedDialog<commondialog::OPENFILENAME> save;
     ScriptedDialog<commondialog::CHOOSECOLOR> color;
     ScriptedDialog<commondialog::CHOOSEFONT> font;
@@ -41,10 +40,7 @@ public:
     // The memory blocks the dialogs return, by handle; a block that is freed is erased.
     std::map<std::int32_t, std::vector<std::uint8_t>> blocks;
 
-    std::int32_t GetOpenFileName(commondialog::OPENFILENAME& record) override {
-        openFileNameRequests.push_back(record);
-        return openFileName(record);
-    }
+    std::int32_t GetOpenFileName(commondialog::OPENFILENAME& r) override { return open(r); }
     std::int32_t GetSaveFileName(commondialog::OPENFILENAME& r) override { return save(r); }
     std::int16_t GetFileTitle(const std::string&, std::string&, std::uint16_t) override {
         return 0;

@@ -76,7 +76,7 @@ struct QtDialogs : testing::Test {
     QObject user;  // plays the user of the dialogs
 };
 
-TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFontOrBufferTooSmall) {
+TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
     std::ofstream(folder / "BOOTFONT.BIN") << "x";
     OpenFileArguments arguments{.Filter = "bootfont files|bootfont*.*"};
     arguments.InitDir = folder.path().string();
@@ -98,15 +98,29 @@ TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFontOrBuf
     EXPECT_TRUE(dialog.VBGetOpenFileName(arguments));
     EXPECT_EQ(std::tuple(arguments.Filename, arguments.FileTitle, arguments.ReadOnly),
               std::tuple((folder / "BOOTFONT.BIN").string(), "BOOTFONT.BIN", true));
+}
 
-    const std::filesystem::path deep = folder / std::string(250, 'd');
-    std::filesystem::create_directories(deep);
-    std::ofstream(deep / "f.bin") << "x";
-    OpenFileArguments tooLong{.InitDir = deep.string()};
-    whenShown<QFileDialog>(user, [](QFileDialog& shown) { acceptName(shown, "f.bin"); });
-    EXPECT_FALSE(dialog.VBGetOpenFileName(tooLong));
-    EXPECT_EQ(std::pair(dialog.APIReturn(), dialog.ExtendedError()), std::pair(2, 0x3003))
-        << "a path longer than the 260-byte buffer";
+// The record tells its caller where the chosen name and its extension start, or that the path
+// does not fit its buffer; a cancelled dialog leaves no extended error.
+TEST_F(QtDialogs, TheOpenRecordLocatesTheNameAndItsExtensionInAPathThatFits) {
+    std::ofstream(folder / "font.v2.bin") << "x";
+    const auto name = static_cast<std::int32_t>(folder.path().string().size() + 1);
+    OPENFILENAME record{.lStructSize = OPENFILENAME::kSize,
+                        .lpstrFile = std::string(260, '\0'),
+                        .lpstrInitialDir = folder.path().string()};
+    const auto choose = [&](std::int32_t bufferSize, bool accept) {
+        record.nMaxFile = bufferSize;
+        whenShown<QFileDialog>(user, [accept](QFileDialog& shown) {
+            accept ? acceptName(shown, "font.v2.bin") : shown.reject();
+        });
+        const std::int32_t result = platform.GetOpenFileName(record);
+        return std::pair(result, platform.CommDlgExtendedError());
+    };
+    // The path is name + 11 bytes long: a buffer that size has no room for its terminating NUL.
+    EXPECT_EQ(choose(name + 11, true), std::pair(kDialogFailed, FNERR_BUFFERTOOSMALL));
+    EXPECT_EQ(choose(name + 12, true), std::pair(kDialogAccepted, 0));
+    EXPECT_EQ(std::pair(record.nFileOffset, record.nFileExtension), std::pair(name, name + 8));
+    EXPECT_EQ(choose(260, false), std::pair(kDialogCancelled, 0));
 }
 
 TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenAsked) {

@@ -56,7 +56,7 @@ public:
     // Chooses `path` in the open dialog (after `whileDialogIsUp` ran) and returns the texts of the
     // messages the open command showed. Checks that the command left no file open.
     std::vector<std::string> open(const std::filesystem::path& path) {
-        dialogs.openFileName = [&](commondialog::OPENFILENAME& record) {
+        dialogs.open.answer = [&](commondialog::OPENFILENAME& record) {
             if (whileDialogIsUp) {
                 whileDialogIsUp();
             }

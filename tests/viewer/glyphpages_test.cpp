@@ -72,18 +72,23 @@ protected:
         return count;
     }
 
-    // Cells 0.. of the double-byte grid hold glyphs first..last, and there is no other ink.
-    void expectDbcsPage(int first, int last) {
+    // Cells 0.. of the grid, `perRow` a row and `pitch` pixels apart, hold the marked glyphs
+    // first..last, and there is no other ink.
+    template <typename Record>
+    void expectCells(int first, int last, int perRow, int pitch) {
+        constexpr int width = std::tuple_size_v<decltype(Record::Bitmap)> / 2;
         int ink = 0;
         for (int k = first; k <= last; ++k) {
-            ink += inkOf(markedGlyph<DbcsGlyphRecord>(k).Bitmap);
+            ink += inkOf(markedGlyph<Record>(k).Bitmap);
         }
         EXPECT_EQ(totalInk(), ink);
         for (int k = first; k <= last; ++k) {
-            const int x = 5 + (k - first) % 25 * 21;
-            const int y = 5 + (k - first) / 25 * 21;
-            ASSERT_EQ(bitsAt(x, y, 16), k) << "cell " << k - first;
-            ASSERT_TRUE(inkAt(x + 15, y + 15)) << "cell " << k - first;
+            const int x = 5 + (k - first) % perRow * pitch;
+            const int y = 5 + (k - first) / perRow * 21;
+            const int mark =
+                width == 16 ? bitsAt(x, y, 16) : bitsAt(x, y, 8) << 8 | bitsAt(x, y + 1, 8);
+            ASSERT_EQ(mark, k) << "cell " << k - first;
+            ASSERT_TRUE(inkAt(x + width - 1, y + 15)) << "cell " << k - first;
         }
     }
 
@@ -93,17 +98,7 @@ protected:
 TEST_F(GlyphPages, TheSingleByteViewHolds41ARowAndAtMost820) {
     loadSbcs(1000);
     button(2)->click();
-    int ink = 0;
-    for (int k = 0; k < 820; ++k) {
-        ink += inkOf(markedGlyph<SbcsGlyphRecord>(k).Bitmap);
-    }
-    EXPECT_EQ(totalInk(), ink);
-    for (int k = 0; k < 820; ++k) {
-        const int x = 5 + (k % 41) * 13;
-        const int y = 5 + (k / 41) * 21;
-        ASSERT_EQ(bitsAt(x, y, 8) << 8 | bitsAt(x, y + 1, 8), k) << k;
-        ASSERT_TRUE(inkAt(x + 7, y + 15)) << k;
-    }
+    expectCells<SbcsGlyphRecord>(0, 819, 41, 13);
     EXPECT_EQ(indicator(), QStringLiteral(" ")) << "the single-byte view has no pages";
 }
 
@@ -140,7 +135,8 @@ TEST_P(PageNavigation, EndsOnItsPage) {
     if (!n.messages.empty()) {
         EXPECT_EQ(totalInk(), 0) << "the picture was not cleared before the error";
     } else if (n.refreshes > 0) {
-        expectDbcsPage(n.pageStart, std::min<int>(n.pageStart + 499, n.count - 1));
+        expectCells<DbcsGlyphRecord>(n.pageStart, std::min<int>(n.pageStart + 499, n.count - 1), 25,
+                                     21);
     }
 }
 

@@ -31,8 +31,8 @@ class OpenCommand : public testsupport::FormTest {};
 
 TEST_F(OpenCommand, AsksForABootFontInTheFolderBesideTheProgramAndACancelIsSilent) {
     button(1)->click();
-    ASSERT_EQ(dialogs.openFileNameRequests.size(), 1U);
-    const OPENFILENAME& request = dialogs.openFileNameRequests[0];
+    ASSERT_EQ(dialogs.open.requests.size(), 1U);
+    const OPENFILENAME& request = dialogs.open.requests[0];
     EXPECT_EQ(request.lpstrFilter, std::string("bootfont files\0bootfont*.*\0\0", 28));
     EXPECT_EQ(std::tie(request.Flags, request.nFilterIndex, request.hwndOwner, request.nMaxFile),
               std::make_tuple(0x1000, 1, 0, 260));
@@ -56,7 +56,7 @@ TEST_F(OpenCommand, CancellingOnlyReturnsThePageStartToZero) {
     button(5)->click();
     button(5)->click();
     const QImage page3 = picture()->image();
-    dialogs.openFileName = testsupport::cancelDialog;
+    dialogs.open.answer = testsupport::cancelDialog;
     button(1)->click();
     EXPECT_EQ(form.state().PageStart, 0);
     EXPECT_EQ(indicator(), QStringLiteral("第 3 / 4 页"));
@@ -66,7 +66,7 @@ TEST_F(OpenCommand, CancellingOnlyReturnsThePageStartToZero) {
 }
 
 TEST_F(OpenCommand, AFailedDialogIsReportedWithItsExtendedError) {
-    dialogs.openFileName = [](OPENFILENAME&) { return commondialog::kDialogFailed; };
+    dialogs.open.answer = [](OPENFILENAME&) { return commondialog::kDialogFailed; };
     dialogs.extendedError = commondialog::FNERR_BUFFERTOOSMALL;
     button(1)->click();
     ASSERT_EQ(messageBox.messages.size(), 1U);

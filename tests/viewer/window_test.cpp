@@ -80,7 +80,7 @@ TEST_F(WindowTest, TabVisitsTheControlsInOrderAndAccessKeysPressOnlyEnabledButto
     pressAlt(Qt::Key_D);
     EXPECT_EQ(indicator(), QStringLiteral("第 1 / 1 页"));
     pressAlt(Qt::Key_O);
-    EXPECT_EQ(dialogs.openFileNameRequests.size(), 1U);
+    EXPECT_EQ(dialogs.open.requests.size(), 1U);
     button(1)->setFocus();
     QStringList visited;
     for (int step = 0; step < 20; ++step) {
