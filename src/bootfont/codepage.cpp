@@ -81,6 +81,12 @@ void* openDescriptor(const std::string& to, const std::string& from, const std::
 
 constexpr const char* kUnicode = "UTF-32LE";
 
+// The character whose UTF-32LE bytes start at `at`.
+char32_t characterAt(std::span<const std::uint8_t> utf32, std::size_t at) {
+    return static_cast<char32_t>(utf32[at] | utf32[at + 1] << 8 | utf32[at + 2] << 16 |
+                                 static_cast<std::uint32_t>(utf32[at + 3]) << 24);
+}
+
 const LanguageCodePage* findLanguage(std::int32_t languageId) {
     if (languageId < 0 || languageId > 0xFFFF) {
         return nullptr;
@@ -142,8 +148,63 @@ std::optional<char32_t> CodePage::toUnicode(std::span<const std::uint8_t> code) 
     if (written != 4) {
         return std::nullopt;
     }
-    return static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 |
-                                 static_cast<std::uint32_t>(out[3]) << 24);
+    return characterAt(out, 0);
+}
+
+std::vector<std::optional<char32_t>> CodePage::toUnicode(std::span<const std::uint16_t> codes,
+                                                         int width) const {
+    std::vector<std::optional<char32_t>> characters(codes.size());
+    const auto bytesOf = [width](std::uint16_t code) {
+        return width == 1 ? std::array{static_cast<std::uint8_t>(code), std::uint8_t{0}}
+                          : std::array{static_cast<std::uint8_t>(code >> 8),
+                                       static_cast<std::uint8_t>(code)};
+    };
+    const auto alone = [&](std::size_t index) {
+        const auto bytes = bytesOf(codes[index]);
+        characters[index] = toUnicode(std::span(bytes.data(), static_cast<std::size_t>(width)));
+    };
+    // Each code goes to iconv followed by a line feed, which closes its characters in the output:
+    // no code page here uses that byte as a trail byte or gives a line feed for other bytes. A
+    // code that holds a line feed, or one where iconv stops, is converted alone.
+    constexpr std::uint8_t kEnd = '\n';
+    std::vector<std::uint8_t> in;
+    std::vector<std::size_t> run;  // the indexes of the codes in `in`, in order
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const auto bytes = bytesOf(codes[i]);
+        if (bytes[0] == kEnd || (width == 2 && bytes[1] == kEnd)) {
+            alone(i);
+            continue;
+        }
+        in.insert(in.end(), bytes.begin(), bytes.begin() + width);
+        in.push_back(kEnd);
+        run.push_back(i);
+    }
+    const std::size_t stride = static_cast<std::size_t>(width) + 1;
+    std::vector<std::uint8_t> out(in.size() * 4);  // a character for each byte at most
+    iconv_t cd = descriptor(toUnicode_);
+    for (std::size_t next = 0; next < run.size();) {
+        ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        auto* inBytes = reinterpret_cast<char*>(in.data() + next * stride);
+        std::size_t inLeft = in.size() - next * stride;
+        auto* outBytes = reinterpret_cast<char*>(out.data());
+        std::size_t outLeft = out.size();
+        const bool whole =
+            ::iconv(cd, &inBytes, &inLeft, &outBytes, &outLeft) != static_cast<std::size_t>(-1);
+        const std::size_t written = out.size() - outLeft;
+        for (std::size_t k = 0, start = 0; k + 4 <= written; k += 4) {
+            if (characterAt(out, k) == kEnd) {
+                if (k == start + 4) {
+                    characters[run[next]] = characterAt(out, start);
+                }
+                ++next;
+                start = k + 4;
+            }
+        }
+        if (!whole && next < run.size()) {  // stopped inside the code run[next]
+            alone(run[next++]);
+        }
+    }
+    return characters;
 }
 
 std::optional<std::vector<std::uint8_t>> CodePage::fromUnicode(char32_t character) const {

@@ -41,6 +41,12 @@ public:
     // page.
     std::optional<char32_t> toUnicode(std::span<const std::uint8_t> code) const;
 
+    // The characters of many codes of `width` bytes (1, or 2 for a lead and a trail byte), in
+    // their order, as toUnicode gives them one at a time. They go through iconv in one run: one
+    // conversion per code was most of the time a check of a large table took.
+    std::vector<std::optional<char32_t>> toUnicode(std::span<const std::uint16_t> codes,
+                                                   int width) const;
+
     // The bytes (one, or lead and trail) that store `character` in the code page; nullopt when
     // the code page has no such character.
     std::optional<std::vector<std::uint8_t>> fromUnicode(char32_t character) const;

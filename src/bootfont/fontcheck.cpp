@@ -64,15 +64,6 @@ TableView viewOf(const TableExtent& extent, const std::vector<Record>& records) 
     return view;
 }
 
-// The code's bytes as the file stores them: one, or lead and trail.
-std::vector<std::uint8_t> codeBytes(const TableView& view, std::size_t index) {
-    const std::uint16_t code = view.codes[index];
-    if (view.extent.table == GlyphTable::Sbcs) {
-        return {static_cast<std::uint8_t>(code)};
-    }
-    return {static_cast<std::uint8_t>(code >> 8), static_cast<std::uint8_t>(code)};
-}
-
 class Checker {
 public:
     explicit Checker(const WholeFont& font) : font_(font) {}
@@ -291,12 +282,14 @@ private:
         std::int64_t mismatches = 0;
         std::string example;
         std::size_t first = 0;
+        const auto characters =
+            codePage.toUnicode(view.codes, view.extent.table == GlyphTable::Sbcs ? 1 : 2);
         for (std::size_t i = 0; i < view.codes.size(); ++i) {
             const std::uint16_t carried = view.unicodes[i];
             if (carried == 0) {
                 continue;  // the record carries no Unicode value
             }
-            const auto expected = codePage.toUnicode(codeBytes(view, i));
+            const std::optional<char32_t> expected = characters[i];
             // Code pages map the bytes below 0x20 and 0x7F to control characters, where a font
             // draws the symbols of the text screen (☺, ♪, ⌂): those carry no checkable value.
             if (expected && (*expected < 0x20 || *expected == 0x7F)) {

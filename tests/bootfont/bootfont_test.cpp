@@ -251,5 +251,27 @@ TEST(CodePage, ConvertsStoredCodesAndCharactersBothWaysAndSaysWhenThereIsNone) {
               runtime::ErrorNumber::InvalidProcedureCall);
 }
 
+// Every one- and two-byte code, those holding a line feed and those that are no character
+// included, gets from a whole run the character it gets alone.
+TEST(CodePage, ConvertsARunOfCodesAsItConvertsEachAlone) {
+    std::vector<std::uint16_t> codes(0x10000);
+    std::iota(codes.begin(), codes.end(), 0);
+    for (const int number : {437, 852, 932, 936, 949, 950}) {
+        const CodePage codePage(number);
+        for (const int width : {1, 2}) {
+            const auto run = std::span(codes).first(width == 1 ? 0x100 : 0x10000);
+            const auto characters = codePage.toUnicode(run, width);
+            ASSERT_EQ(characters.size(), run.size());
+            for (const std::uint16_t code : run) {
+                const std::array<std::uint8_t, 2> bytes{
+                    static_cast<std::uint8_t>(width == 1 ? code : code >> 8),
+                    static_cast<std::uint8_t>(code)};
+                ASSERT_EQ(characters[code], codePage.toUnicode(std::span(bytes).first(width)))
+                    << "code page " << number << ", code " << std::hex << code;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace bootfont
