@@ -135,6 +135,7 @@ TEST_P(BuildRun, WritesTheFontOnlyWhenItSucceeds) {
     std::ofstream(dir / "text.txt") << "hello\n";
     std::ofstream(dir / "private.hex") << "E000:" << std::string(32, '0') << '\n';
     std::ofstream(dir / "bad.hex") << "4E2D:" << std::string(63, '0') << "G\n";
+    std::ofstream(dir / "colon.hex") << "4E2D:" << std::string(63, '0') << ":\n";
     const auto [status, err] = bootfont("build -o DIR/f.bin " + GetParam().args, dir);
     EXPECT_EQ(status, GetParam().status);
     EXPECT_NE(err.find(GetParam().inErr), std::string::npos) << err;
@@ -150,6 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildRun, testing::Values(
     BuildCase{"NoGlyph", "--lang 0x804 DIR/private.hex", 2, "no source has a glyph for any code of EUC-CN"},
     BuildCase{"NotAFont", "--lang 0x804 DIR/text.txt", 2, "text.txt: not a font"},
     BuildCase{"BadHexDigit", "--lang 0x804 DIR/bad.hex", 2, "bad.hex: not a font"},
+    BuildCase{"SecondColon", "--lang 0x804 DIR/colon.hex", 2, "colon.hex: not a font"},
     BuildCase{"OnlyAControlCode", "--lang 0x409 --sbcs-range 0x7F " UNIFONT_HEX, 2, "no source has a glyph for any code of CP437"},
     BuildCase{"NoSource", "--lang 0x804 DIR/none.bdf", 2, "none.bdf: no such file, nor an installed font"},
     BuildCase{"UnknownLanguage", "--lang 0x7F " UNIFONT_HEX, 2, "language 0x7F has no code page"},

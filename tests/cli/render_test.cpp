@@ -58,16 +58,17 @@ struct ImageCase {
 
 class RenderedImage : public testing::TestWithParam<ImageCase> {};
 
-// A Big5 font with one single-byte glyph, A (its left column inked), and one double-byte glyph,
-// 中 (its columns 7 and 15 inked); it lacks 文.
+// A Big5 font with one single-byte glyph, A, and one double-byte glyph, 中, each inked only in
+// its bottom row (A in its column 0, 中 in its columns 7 and 15), so that a mixed-up row shows;
+// it lacks 文.
 TEST_P(RenderedImage, HasItsSizeAndPixels) {
     testsupport::TempDir dir;
     bootfont::SbcsGlyphRecord a;
     a.Code = 0x41;
-    a.Bitmap.fill(0x80);
+    a.Bitmap[15] = 0x80;
     bootfont::DbcsGlyphRecord zhong;
     zhong.Code = {0xA4, 0xA4};
-    zhong.Bitmap.fill(0x01);
+    zhong.Bitmap[30] = zhong.Bitmap[31] = 0x01;
     testsupport::BootFontBuilder font;
     font.header().LanguageId = 0x404;
     font.standardMetrics().sbcsTable(49, {a}).dbcsTable(49 + 17, {zhong}).writeTo(dir / "font.bin");
@@ -87,15 +88,15 @@ TEST_P(RenderedImage, HasItsSizeAndPixels) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, RenderedImage, testing::Values(
     ImageCase{"TextGlyph", "--text A中文", 8 + 16 + 16, 16, 0, 15, 170, "lacks 1 of the 3 characters: 文"},
-    ImageCase{"TextDoubleByte", "--text A中文", 40, 16, 8 + 15, 0, 170},
+    ImageCase{"TextDoubleByte", "--text A中文", 40, 16, 8 + 15, 15, 170},
     ImageCase{"TextLackingBoxEdge", "--text A中文", 40, 16, 24 + 1, 14, 170},
     ImageCase{"TextLackingBoxInside", "--text A中文", 40, 16, 24 + 2, 13, 0},
     ImageCase{"TextScaled", "--text A --scale 3", 24, 48, 2, 47, 170},
     ImageCase{"TextScaledBeside", "--text A --scale 3", 24, 48, 3, 47, 0},
-    ImageCase{"SheetSingleByte", "--sheet", 4 + 36 + 16 * 18 + 4, 4 + 3 * 18 + 4, 4 + 36 + 1, 4 + 1, 0},
-    ImageCase{"SheetDoubleByte", "--sheet", 332, 62, 4 + 36 + 1 + 7, 4 + 2 * 18 + 1, 0},
+    ImageCase{"SheetSingleByte", "--sheet", 4 + 36 + 16 * 18 + 4, 4 + 3 * 18 + 4, 4 + 36 + 1, 4 + 1 + 15, 0},
+    ImageCase{"SheetDoubleByte", "--sheet", 332, 62, 4 + 36 + 1 + 7, 4 + 2 * 18 + 1 + 15, 0},
     ImageCase{"SheetLabel", "--sheet", 332, 62, 4, 4 + 1 + 3, 0},
-    ImageCase{"PageScaled", "--page 1 --scale 2", 2 * 540, 2 * 421, 2 * (5 + 7) + 1, 2 * 5, 0}),
+    ImageCase{"PageScaled", "--page 1 --scale 2", 2 * 540, 2 * 421, 2 * (5 + 7) + 1, 2 * (5 + 15), 0}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
