@@ -19,7 +19,7 @@ void BM_GetDbcs7445Glyphs(benchmark::State& run) {
                           .dbcsTable(49 + 95 * 17, testsupport::dbcsGlyphs(kDbcsGlyphs))
                           .writeTo(dir / "font.bin");
     bootfont::FontFileReader file(path);
-    bootfont::ViewerState state;
+    bootfont::LoadedFont state;
     bootfont::readHeader(state, file);
     for (auto _ : run) {
         bootfont::GetDbcs(state, file);
@@ -35,7 +35,7 @@ void BM_OpenAndLoadWholeFile(benchmark::State& run) {
                           .sbcsTable(49, testsupport::sbcsGlyphs(95))
                           .dbcsTable(49 + 95 * 17, testsupport::dbcsGlyphs(kDbcsGlyphs))
                           .writeTo(dir / "font.bin");
-    bootfont::ViewerState state;
+    bootfont::LoadedFont state;
     for (auto _ : run) {
         bootfont::FontFileReader file(path);
         bootfont::readHeader(state, file);

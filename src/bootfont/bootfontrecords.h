@@ -33,8 +33,17 @@ inline constexpr std::size_t kMinSbcsStride = 17;
 inline constexpr std::size_t kMaxSbcsStride = 64;
 inline constexpr std::size_t kMinDbcsStride = 34;
 inline constexpr std::size_t kMaxDbcsStride = 128;
+// Every record's bitmap: 16 rows, 8 pixels wide (one byte a row) in the single-byte table and 16
+// (two bytes) in the double-byte table, whatever the header's metric fields say. As in the VGA
+// text fonts and Unifont, the lowest two rows hang below the baseline.
 inline constexpr std::size_t kGlyphRows = 16;
-// Five lead-byte ranges of two bytes each and the terminating 00 00 pair.
+inline constexpr int kSbcsGlyphWidth = 8;
+inline constexpr int kDbcsGlyphWidth = 16;
+inline constexpr int kRowsBelowBaseline = 2;
+// The viewer indexes a table with a signed 16-bit number, so it shows at most this many glyphs.
+inline constexpr std::int32_t kViewerTableLimit = 32767;
+// Five lead-byte ranges of two bytes each and the terminating 00 00 pair; the boot loader reads
+// no more than five.
 inline constexpr std::size_t kMaxDbcsRange = 5;
 inline constexpr std::size_t kDbcsLeadTableSize = (kMaxDbcsRange + 1) * 2;
 
@@ -57,9 +66,24 @@ struct BootFontHeader {
     friend bool operator==(const BootFontHeader&, const BootFontHeader&) = default;
 };
 
-// The two bytes after a bitmap as the little-endian number they store.
+// The two bytes after a bitmap as the little-endian number they store, and back.
 inline constexpr std::uint16_t littleEndian16(const std::array<std::uint8_t, 2>& bytes) {
     return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
+}
+inline constexpr std::array<std::uint8_t, 2> littleEndianBytes(std::uint16_t value) {
+    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
+}
+
+// A code's bytes (one, or lead and trail) as one number: lead << 8 | trail.
+inline constexpr std::uint16_t codeNumber(std::span<const std::uint8_t> bytes) {
+    return bytes.size() == 2 ? static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1])
+                             : (bytes.empty() ? std::uint16_t{0} : bytes[0]);
+}
+
+// Whether a table with this count and offset is there at all: both at least 1. The viewer neither
+// reads nor draws a table that is not, and the checks and the command treat it the same way.
+inline constexpr bool tablePresent(std::int32_t count, std::int32_t offset) {
+    return count >= 1 && offset >= 1;
 }
 
 // One glyph of 8 x 16 pixels; Bitmap byte r is row r, most significant bit leftmost. Trailer holds
@@ -69,8 +93,15 @@ struct SbcsGlyphRecord {
     std::array<std::uint8_t, kGlyphRows> Bitmap{};
     std::array<std::uint8_t, 2> Trailer{};
 
+    static constexpr int kWidth = kSbcsGlyphWidth;
+
+    // The code as a number.
+    std::uint16_t code() const { return Code; }
+    // The code's bytes as a boot screen's text stores them: one byte.
+    std::span<const std::uint8_t> codeBytes() const { return {&Code, 1}; }
     // The glyph's Unicode value as the record stores it; 0 when it stores none.
     std::uint16_t unicode() const { return littleEndian16(Trailer); }
+    void setUnicode(std::uint16_t value) { Trailer = littleEndianBytes(value); }
 
     friend bool operator==(const SbcsGlyphRecord&, const SbcsGlyphRecord&) = default;
 };
@@ -84,13 +115,27 @@ struct DbcsGlyphRecord {
     std::array<std::uint8_t, 2 * kGlyphRows> Bitmap{};
     std::array<std::uint8_t, 2> Trailer{};
 
+    static constexpr int kWidth = kDbcsGlyphWidth;
+
+    // The code as one number, lead byte << 8 | trail byte (0xD6D0 for the bytes D6 D0), and back.
+    std::uint16_t code() const { return codeNumber(Code); }
+    void setCode(std::uint16_t value) {
+        Code = {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};
+    }
+    std::span<const std::uint8_t> codeBytes() const { return Code; }
     // The glyph's Unicode value as the record stores it; 0 when it stores none.
     std::uint16_t unicode() const { return littleEndian16(Trailer); }
+    void setUnicode(std::uint16_t value) { Trailer = littleEndianBytes(value); }
 
     friend bool operator==(const DbcsGlyphRecord&, const DbcsGlyphRecord&) = default;
 };
 
 enum class GlyphTable { Sbcs, Dbcs };
+
+// The hex digits a table's codes are written with: 2 for single bytes, 4 for lead and trail.
+constexpr int codeDigits(GlyphTable table) {
+    return table == GlyphTable::Sbcs ? 2 : 4;
+}
 
 // The distance in bytes between the starts of two records of a table of `count` records whose
 // header gives `dataLength`: the length divided by the count when that is a whole number from
@@ -104,33 +149,40 @@ constexpr bool recordCarriesUnicode(GlyphTable table, std::size_t stride) {
 }
 
 // Decoders of exactly one record's bytes, field by field in file order; nothing is validated.
-BootFontHeader decodeHeader(std::span<const std::uint8_t, kHeaderSize> bytes);
+// The bytes a record `stride` bytes apart from the next holds of its own fields: code and bitmap,
+// and the Unicode value where the stride has room for it.
+constexpr std::size_t recordReadSize(GlyphTable table, std::size_t stride) {
+    if (table == GlyphTable::Dbcs) {
+        return kDbcsRecordSize;
+    }
+    return recordCarriesUnicode(table, stride) ? kSbcsUnicodeRecordSize : kSbcsRecordSize;
+}
 
-// Glyph records are decoded straight into their place in the table: a copy through a temporary
-// costs more than the decoding itself, thousands of times per table.
-// Code and bitmap; the Trailer is left as it is.
-inline void decodeSbcsRecord(std::span<const std::uint8_t, kSbcsRecordSize> bytes,
-                             SbcsGlyphRecord& record) {
+// Decode one record's recordReadSize() bytes field by field, in file order, straight into its
+// place in the table (a copy through a temporary costs more than the decoding, thousands of times
+// per table); nothing is validated. A Trailer the stride has no room for is zero: those bytes
+// belong to the next record.
+inline void decodeRecord(std::span<const std::uint8_t> bytes, std::size_t stride,
+                         SbcsGlyphRecord& record) {
     ByteCursor in(bytes);
     record.Code = in.u8();
     in.copyTo(record.Bitmap);
+    if (recordCarriesUnicode(GlyphTable::Sbcs, stride)) {
+        in.copyTo(record.Trailer);
+    } else {
+        record.Trailer = {};
+    }
 }
 
-// Code, bitmap and the Unicode value of a record of 19 bytes or more.
-inline void decodeSbcsRecord(std::span<const std::uint8_t, kSbcsUnicodeRecordSize> bytes,
-                             SbcsGlyphRecord& record) {
-    ByteCursor in(bytes);
-    record.Code = in.u8();
-    in.copyTo(record.Bitmap);
-    in.copyTo(record.Trailer);
-}
-
-inline void decodeDbcsRecord(std::span<const std::uint8_t, kDbcsRecordSize> bytes,
-                             DbcsGlyphRecord& record) {
+inline void decodeRecord(std::span<const std::uint8_t> bytes, std::size_t stride,
+                         DbcsGlyphRecord& record) {
     ByteCursor in(bytes);
     in.copyTo(record.Code);
     in.copyTo(record.Bitmap);
     in.copyTo(record.Trailer);
+    if (!recordCarriesUnicode(GlyphTable::Dbcs, stride)) {
+        record.Trailer = {};
+    }
 }
 
 }  // namespace bootfont

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <span>
-#include <utility>
 #include <vector>
 
 #include "bootfont/bootfontrecords.h"
@@ -19,18 +18,11 @@ struct BootFontContents {
     std::vector<DbcsGlyphRecord> dbcs;
 };
 
-// The most lead-byte ranges the header's twelve lead bytes hold.
-inline constexpr std::size_t kMaxLeadRanges = kDbcsLeadTableSize / 2;
-
-// The runs of consecutive lead bytes of `dbcs` (codes ascending), each as (first, last).
-std::vector<std::pair<std::uint8_t, std::uint8_t>> leadRangesOf(
-    std::span<const DbcsGlyphRecord> dbcs);
-
 // The file as real boot fonts lay it out: the 49-byte header, then the single-byte records of 19
 // bytes and the double-byte records of 36 bytes, each with its Unicode value, codes ascending;
 // glyphs 16 rows high, 8 and 16 pixels wide. The lead-byte table holds the ranges of the codes'
 // lead bytes. Raises the runtime's invalid-argument error, with the reason, for codes that are not
-// ascending or repeat, more than kMaxLeadRanges lead ranges (naming them) and tables too large for
+// ascending or repeat, more than kMaxDbcsRange lead ranges (naming them) and tables too large for
 // the header's 32-bit fields.
 std::vector<std::uint8_t> writeBootFont(const BootFontContents& contents);
 

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <memory>
 
 #include "bootfont/codepage.h"
+#include "bootfont/languages.h"
+#include "runtime/numbertext.h"
 #include "runtime/runtimeerror.h"
 
 namespace bootfont {
@@ -37,12 +38,6 @@ constexpr unsigned kLastByte = 0xFE;
     runtime::raise(runtime::ErrorNumber::InvalidProcedureCall, reason);
 }
 
-std::string hex(std::int32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(value));
-    return text;
-}
-
 // Control characters have no glyph on a boot screen.
 bool printable(char32_t c) {
     return c >= 0x20 && !(c >= 0x7F && c <= 0x9F);
@@ -58,7 +53,8 @@ bool inRanges(const std::vector<CodeRange>& ranges, unsigned code) {
 CharacterSet characterSet(const CharacterSetRequest& request) {
     const std::optional<int> languageCodePage = codePageForLanguage(request.languageId);
     if (!languageCodePage) {
-        refuse("language " + hex(request.languageId) + " has no code page known here");
+        refuse("language " + runtime::hexCode(static_cast<std::uint32_t>(request.languageId)) +
+               " has no code page known here");
     }
     const StandardSet* standard = nullptr;
     for (const StandardSet& set : kStandardSets) {
@@ -68,7 +64,8 @@ CharacterSet characterSet(const CharacterSetRequest& request) {
     }
     if (request.codePage && (!standard || *request.codePage != *languageCodePage)) {
         refuse("code page " + std::to_string(*request.codePage) +
-               " is not a double-byte code page of language " + hex(request.languageId) +
+               " is not a double-byte code page of language " +
+               runtime::hexCode(static_cast<std::uint32_t>(request.languageId)) +
                ", which uses code page " + std::to_string(*languageCodePage));
     }
 

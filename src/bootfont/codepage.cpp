@@ -7,42 +7,11 @@
 #include <cstring>
 #include <string>
 
+#include "bootfont/languages.h"
 #include "runtime/runtimeerror.h"
 
 namespace bootfont {
 namespace {
-
-// Windows language ids: the primary language in the low ten bits, the region above them.
-constexpr std::int32_t kPrimaryLanguageMask = 0x3FF;
-
-struct LanguageCodePage {
-    std::int32_t language = 0;
-    int codePage = 0;
-    const char* name = "";
-};
-
-// Whole language ids, where the region decides the code page.
-constexpr LanguageCodePage kByLanguageId[] = {
-    {0x0804, 936, "Chinese (PRC)"},
-    {0x1004, 936, "Chinese (Singapore)"},
-    {0x0404, 950, "Chinese (Taiwan)"},
-    {0x0C04, 950, "Chinese (Hong Kong)"},
-    {0x1404, 950, "Chinese (Macao)"},
-    {0x0409, 437, "English (United States)"},  // the other English regions use 850
-};
-
-// Primary languages, whichever the region.
-constexpr LanguageCodePage kByPrimaryLanguage[] = {
-    {0x11, 932, "Japanese"},   {0x12, 949, "Korean"},     {0x05, 852, "Czech"},
-    {0x0E, 852, "Hungarian"},  {0x15, 852, "Polish"},     {0x1B, 852, "Slovak"},
-    {0x24, 852, "Slovenian"},  {0x02, 866, "Bulgarian"},  {0x19, 866, "Russian"},
-    {0x22, 866, "Ukrainian"},  {0x23, 866, "Belarusian"}, {0x08, 737, "Greek"},
-    {0x1F, 857, "Turkish"},    {0x03, 850, "Catalan"},    {0x06, 850, "Danish"},
-    {0x07, 850, "German"},     {0x09, 850, "English"},    {0x0A, 850, "Spanish"},
-    {0x0B, 850, "Finnish"},    {0x0C, 850, "French"},     {0x0F, 850, "Icelandic"},
-    {0x10, 850, "Italian"},    {0x13, 850, "Dutch"},      {0x14, 850, "Norwegian"},
-    {0x16, 850, "Portuguese"}, {0x1D, 850, "Swedish"},
-};
 
 iconv_t descriptor(void* handle) {
     return static_cast<iconv_t>(handle);
@@ -87,37 +56,7 @@ char32_t characterAt(std::span<const std::uint8_t> utf32, std::size_t at) {
                                  static_cast<std::uint32_t>(utf32[at + 3]) << 24);
 }
 
-const LanguageCodePage* findLanguage(std::int32_t languageId) {
-    if (languageId < 0 || languageId > 0xFFFF) {
-        return nullptr;
-    }
-    for (const auto& entry : kByLanguageId) {
-        if (entry.language == languageId) {
-            return &entry;
-        }
-    }
-    if ((languageId & kPrimaryLanguageMask) == 0x04) {
-        return nullptr;  // a Chinese region not listed above
-    }
-    for (const auto& entry : kByPrimaryLanguage) {
-        if (entry.language == (languageId & kPrimaryLanguageMask)) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
-
-std::optional<int> codePageForLanguage(std::int32_t languageId) {
-    const LanguageCodePage* found = findLanguage(languageId);
-    return found ? std::optional<int>(found->codePage) : std::nullopt;
-}
-
-std::optional<std::string_view> languageName(std::int32_t languageId) {
-    const LanguageCodePage* found = findLanguage(languageId);
-    return found ? std::optional<std::string_view>(found->name) : std::nullopt;
-}
 
 CodePage::CodePage(int number) : CodePage(number, "CP" + std::to_string(number)) {}
 
@@ -221,12 +160,40 @@ std::optional<std::vector<std::uint8_t>> CodePage::fromUnicode(char32_t characte
                                      out.begin() + static_cast<std::ptrdiff_t>(*written));
 }
 
-std::optional<char32_t> glyphUnicode(std::span<const std::uint8_t> code,
-                                     std::uint16_t recordUnicode, const CodePage* codePage) {
-    if (recordUnicode != 0) {
-        return recordUnicode;
+std::unique_ptr<CodePage> openLanguageCodePage(std::int32_t languageId) {
+    const std::optional<int> number = codePageForLanguage(languageId);
+    if (!number) {
+        return nullptr;
     }
-    return codePage ? codePage->toUnicode(code) : std::nullopt;
+    try {
+        return std::make_unique<CodePage>(*number);
+    } catch (const runtime::RuntimeError&) {
+        return nullptr;  // the C library lacks it: as for a language without a code page
+    }
+}
+
+namespace {
+
+template <typename Record>
+std::optional<GlyphCharacter> characterOf(const Record& record, const CodePage* codePage) {
+    if (record.unicode() != 0) {
+        return GlyphCharacter{record.unicode(), UnicodeSource::Record};
+    }
+    const auto character = codePage ? codePage->toUnicode(record.codeBytes()) : std::nullopt;
+    return character ? std::optional(GlyphCharacter{*character, UnicodeSource::CodePage})
+                     : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<GlyphCharacter> glyphUnicode(const SbcsGlyphRecord& record,
+                                           const CodePage* codePage) {
+    return characterOf(record, codePage);
+}
+
+std::optional<GlyphCharacter> glyphUnicode(const DbcsGlyphRecord& record,
+                                           const CodePage* codePage) {
+    return characterOf(record, codePage);
 }
 
 }  // namespace bootfont

@@ -1,23 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "bootfont/bootfontrecords.h"
+
 namespace bootfont {
-
-// The Windows code page of the characters a boot font for `languageId` stores: the ANSI code page
-// of the four East Asian languages (936, 950, 932, 949), the OEM code page of the others we know
-// (852 Polish, Czech, Hungarian; 866 Russian; 737 Greek; 857 Turkish; 850 Western European, …),
-// as the text-mode boot screen uses it. nullopt for a language we do not know.
-std::optional<int> codePageForLanguage(std::int32_t languageId);
-
-// The English name of a language codePageForLanguage knows ("Polish", "Chinese (Taiwan)"); nullopt
-// for the others.
-std::optional<std::string_view> languageName(std::int32_t languageId);
 
 // Character codes of one Windows code page, converted to Unicode and back by the C library's
 // iconv. The two conversion descriptors are opened once, here, and reused by every call; one
@@ -58,9 +51,24 @@ private:
     void* fromUnicode_;
 };
 
-// A glyph's character: the Unicode value its record carries when that is not 0, otherwise its
-// code's character in `codePage` (null when the font's language has none we know).
-std::optional<char32_t> glyphUnicode(std::span<const std::uint8_t> code,
-                                     std::uint16_t recordUnicode, const CodePage* codePage);
+// The code page of the language `languageId` (languages.h), opened; null when the language has
+// none known here or the C library lacks it. Everything that turns a font's codes into characters
+// opens it this way.
+std::unique_ptr<CodePage> openLanguageCodePage(std::int32_t languageId);
+
+// Where a glyph's character comes from: the Unicode value its record carries, or its code's
+// character in the language's code page when the record carries none (0).
+enum class UnicodeSource { Record, CodePage };
+
+struct GlyphCharacter {
+    char32_t value = 0;
+    UnicodeSource source = UnicodeSource::Record;
+};
+
+// The one rule for a glyph's character: the record's Unicode value when it is not 0, otherwise
+// its code's character in `codePage` (null when the font's language has none known here);
+// nullopt when neither gives one.
+std::optional<GlyphCharacter> glyphUnicode(const SbcsGlyphRecord& record, const CodePage* codePage);
+std::optional<GlyphCharacter> glyphUnicode(const DbcsGlyphRecord& record, const CodePage* codePage);
 
 }  // namespace bootfont

@@ -7,32 +7,24 @@
 #include <memory>
 
 #include "bootfont/codepage.h"
+#include "bootfont/headerfields.h"
+#include "bootfont/languages.h"
+#include "bootfont/leadranges.h"
 #include "runtime/numbertext.h"
 
 namespace bootfont {
 namespace {
 
+using runtime::countText;
 using runtime::decimalText;
 
-// The boot screen draws every record's 16 rows; the viewer counts a table with a 16-bit index.
-constexpr int kGlyphHeight = static_cast<int>(kGlyphRows);
-constexpr int kSbcsWidth = 8;
-constexpr int kDbcsWidth = 16;
-constexpr std::int32_t kViewerTableLimit = 32767;
 // A text line of more than 32 pixels (top pad, glyph, bottom pad) leaves fewer than the 15 lines
 // of a 480-line boot screen that its menus need.
 constexpr int kMaxLineHeight = 32;
+constexpr int kGlyphHeight = static_cast<int>(kGlyphRows);
 
-std::string hex(std::uint32_t value, int digits) {
-    std::string text = runtime::hexDigits(value);
-    return "0x" +
-           std::string(static_cast<std::size_t>(std::max(0, digits - int(text.size()))), '0') +
-           text;
-}
-
-std::string unicodeText(char32_t value) {
-    std::string text = runtime::hexDigits(value);
-    return "U+" + std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
+std::int64_t offsetOf(auto member) {
+    return static_cast<std::int64_t>(fieldOffset(member));
 }
 
 // What differs between the two tables, for the findings' ids and sentences.
@@ -45,20 +37,16 @@ struct TableView {
     int codeDigits;
 
     std::string id(const char* what) const { return std::string(prefix) + "-" + what; }
-    std::string code(std::size_t index) const { return hex(codes[index], codeDigits); }
+    std::string code(std::size_t index) const { return runtime::hexCode(codes[index], codeDigits); }
 };
 
 template <typename Record>
 TableView viewOf(const TableExtent& extent, const std::vector<Record>& records) {
     const bool sbcs = extent.table == GlyphTable::Sbcs;
-    TableView view{
-        extent, sbcs ? "sbcs" : "dbcs", sbcs ? "single-byte" : "double-byte", {}, {}, sbcs ? 2 : 4};
+    TableView view{extent, sbcs ? "sbcs" : "dbcs",  sbcs ? "single-byte" : "double-byte", {},
+                   {},     codeDigits(extent.table)};
     for (const Record& record : records) {
-        if constexpr (std::is_same_v<Record, SbcsGlyphRecord>) {
-            view.codes.push_back(record.Code);
-        } else {
-            view.codes.push_back(static_cast<std::uint16_t>(record.Code[0] << 8 | record.Code[1]));
-        }
+        view.codes.push_back(record.code());
         view.unicodes.push_back(record.unicode());
     }
     return view;
@@ -88,7 +76,14 @@ public:
             checkCodeOrder(*table);
         }
         checkOverlap();
-        checkLeadBytes(dbcs);
+        if (hasDbcsPlaceholder(font_)) {
+            add(Severity::Note, "dbcs-placeholder",
+                "the double-byte table is one blank record with code 0x0000 and the lead-byte "
+                "table is empty, the placeholder of a font for a single-byte language",
+                GlyphTable::Dbcs, 0, font_.dbcs.start);
+        } else {
+            checkLeadBytes(dbcs);
+        }
         checkUnicode({&sbcs, &dbcs});
         checkMetrics();
         return take();
@@ -115,8 +110,9 @@ private:
         }
         if (t.count >= 1 && t.offset < 1) {
             add(Severity::Error, view.id("offset-missing"),
-                decimalText(t.count) + " " + view.name + " glyphs are declared at offset " +
-                    decimalText(t.offset) + ", so nothing reads them",
+                countText(t.count, std::string(view.name) + " glyph is",
+                          std::string(view.name) + " glyphs are") +
+                    " declared at offset " + decimalText(t.offset) + ", so nothing reads them",
                 t.table);
         }
         if (!t.present) {
@@ -133,15 +129,16 @@ private:
             add(Severity::Error, view.id("past-end"),
                 std::string("the ") + view.name + " table runs to offset " + decimalText(t.end) +
                     ", past the end of the " + decimalText(font_.fileSize) + "-byte file; " +
-                    decimalText(t.recordsInFile) + " of its " + decimalText(t.count) +
-                    " records are whole",
+                    decimalText(t.recordsInFile) + " of its " +
+                    countText(t.count, "record", "records") +
+                    (t.recordsInFile == 1 ? " is whole" : " are whole"),
                 t.table, t.recordsInFile, font_.fileSize);
         }
         if (std::int64_t{t.dataLength} != t.end - t.start) {
             add(Severity::Error, view.id("length-not-whole"),
                 std::string("the ") + view.name + " data length " + decimalText(t.dataLength) +
-                    " is no whole number of records for " + decimalText(t.count) +
-                    " glyphs; they are read " + decimalText(static_cast<std::int64_t>(t.stride)) +
+                    " is no whole number of records for " + countText(t.count, "glyph", "glyphs") +
+                    "; they are read " + decimalText(static_cast<std::int64_t>(t.stride)) +
                     " bytes apart",
                 t.table);
         }
@@ -178,8 +175,9 @@ private:
         }
         if (repeats > 0) {
             add(Severity::Error, view.id("code-repeated"),
-                decimalText(repeats) + " " + view.name + " records repeat an earlier code; the " +
-                    "first is " + view.code(first) + " at index " +
+                countText(repeats, std::string(view.name) + " record repeats",
+                          std::string(view.name) + " records repeat") +
+                    " an earlier code; the first is " + view.code(first) + " at index " +
                     decimalText(static_cast<std::int64_t>(first)),
                 view.extent.table, static_cast<std::int64_t>(first), recordOffset(view, first));
         }
@@ -204,16 +202,26 @@ private:
     void checkLeadBytes(const TableView& dbcs) {
         const auto& table = font_.header.DbcsLeadTable;
         const auto ranges = leadByteRanges(font_.header);
-        const std::size_t used = ranges.size() * 2;
-        const bool terminated = used + 2 <= table.size();
-        const bool trailingBytes = std::any_of(table.begin() + static_cast<std::ptrdiff_t>(used),
-                                               table.end(), [](std::uint8_t b) { return b != 0; });
-        const bool reversed =
-            std::ranges::any_of(ranges, [](const auto& r) { return r.first > r.second; });
-        if (!terminated || trailingBytes || reversed) {
-            add(Severity::Warning, "bad-lead-table",
-                "the lead-byte table is not up to five (first, last) ranges ended by 00 00", {}, {},
-                0x20);
+        const std::int64_t leadTable = offsetOf(&BootFontHeader::DbcsLeadTable);
+        // The boot loader reads five ranges and needs the 00 00 pair after them: the glyphs of a
+        // sixth range, or of a table without its end, are beyond its reach.
+        if (!leadTableTerminated(font_.header)) {
+            add(Severity::Error, "bad-lead-table",
+                "the lead-byte table holds six ranges or lacks its ending 00 00 pair; the boot "
+                "loader reads at most five ranges, ended by 00 00",
+                {}, {}, leadTable);
+        } else {
+            const std::size_t used = ranges.size() * 2;
+            const bool trailingBytes =
+                std::any_of(table.begin() + static_cast<std::ptrdiff_t>(used), table.end(),
+                            [](std::uint8_t b) { return b != 0; });
+            const bool reversed =
+                std::ranges::any_of(ranges, [](const LeadRange& r) { return r.first > r.last; });
+            if (trailingBytes || reversed) {
+                add(Severity::Warning, "bad-lead-table",
+                    "the lead-byte table is not up to five (first, last) ranges ended by 00 00", {},
+                    {}, leadTable);
+            }
         }
         std::array<bool, kMaxDbcsRange + 1> rangeUsed{};
         std::int64_t outside = 0;
@@ -222,7 +230,7 @@ private:
             const auto lead = static_cast<std::uint8_t>(dbcs.codes[i] >> 8);
             bool inside = false;
             for (std::size_t r = 0; r < ranges.size(); ++r) {
-                if (lead >= ranges[r].first && lead <= ranges[r].second) {
+                if (lead >= ranges[r].first && lead <= ranges[r].last) {
                     rangeUsed[r] = inside = true;
                 }
             }
@@ -232,19 +240,19 @@ private:
         }
         if (outside > 0) {
             add(Severity::Error, "lead-byte-outside-ranges",
-                decimalText(outside) +
-                    " double-byte codes have a lead byte outside the header's "
-                    "ranges; the first is " +
-                    dbcs.code(first) + " at index " + decimalText(static_cast<std::int64_t>(first)),
+                countText(outside, "double-byte code has", "double-byte codes have") +
+                    " a lead byte outside the header's ranges; the first is " + dbcs.code(first) +
+                    " at index " + decimalText(static_cast<std::int64_t>(first)),
                 GlyphTable::Dbcs, static_cast<std::int64_t>(first), recordOffset(dbcs, first));
         }
         // A table cut short says nothing about which ranges its missing records use.
         for (std::size_t r = 0; r < ranges.size() && !font_.dbcs.cut(); ++r) {
             if (!rangeUsed[r]) {
                 add(Severity::Warning, "lead-range-unused",
-                    "no double-byte code has a lead byte in the range " + hex(ranges[r].first, 2) +
-                        " to " + hex(ranges[r].second, 2),
-                    GlyphTable::Dbcs, {}, static_cast<std::int64_t>(0x20 + 2 * r));
+                    "no double-byte code has a lead byte in the range " +
+                        runtime::hexCode(ranges[r].first, 2) + " to " +
+                        runtime::hexCode(ranges[r].last, 2),
+                    GlyphTable::Dbcs, {}, leadTable + static_cast<std::int64_t>(2 * r));
             }
         }
     }
@@ -256,20 +264,11 @@ private:
         if (!anyUnicode) {
             return;
         }
-        const std::optional<int> number = codePageForLanguage(font_.header.LanguageId);
-        std::unique_ptr<CodePage> codePage;
-        try {
-            if (number) {
-                codePage = std::make_unique<CodePage>(*number);
-            }
-        } catch (const std::exception&) {
-            // The C library lacks the code page: the values cannot be checked, as for an
-            // unknown language.
-        }
+        const std::unique_ptr<CodePage> codePage = openLanguageCodePage(font_.header.LanguageId);
         if (!codePage) {
             add(Severity::Note, "unknown-code-page",
                 "the records carry Unicode values, but the language " +
-                    hex(static_cast<std::uint32_t>(font_.header.LanguageId), 0) +
+                    runtime::hexCode(static_cast<std::uint32_t>(font_.header.LanguageId)) +
                     " has no code page known here to check them against");
             return;
         }
@@ -297,17 +296,18 @@ private:
             }
             if (expected != char32_t{carried} && mismatches++ == 0) {
                 first = i;
-                example = "the first, " + view.code(i) + " at index " +
-                          decimalText(static_cast<std::int64_t>(i)) + ", carries " +
-                          unicodeText(carried) + " where the code page gives " +
-                          (expected ? unicodeText(*expected) : std::string("no character"));
+                example =
+                    "the first, " + view.code(i) + " at index " +
+                    decimalText(static_cast<std::int64_t>(i)) + ", carries " +
+                    runtime::codePointText(carried) + " where the code page gives " +
+                    (expected ? runtime::codePointText(*expected) : std::string("no character"));
             }
         }
         if (mismatches > 0) {
             add(Severity::Warning, "unicode-mismatch",
-                decimalText(mismatches) + " " + view.name +
-                    " records carry a Unicode value that is not their code's character in code "
-                    "page " +
+                countText(mismatches, std::string(view.name) + " record carries",
+                          std::string(view.name) + " records carry") +
+                    " a Unicode value that is not its code's character in code page " +
                     decimalText(codePage.number()) + "; " + example,
                 view.extent.table, static_cast<std::int64_t>(first), recordOffset(view, first));
         }
@@ -323,7 +323,7 @@ private:
             add(height == 0 ? Severity::Error : Severity::Warning, "bad-height",
                 "the glyph height is " + decimalText(height) + "; every record holds " +
                     decimalText(kGlyphHeight) + " rows",
-                {}, {}, 0x2C);
+                {}, {}, offsetOf(&BootFontHeader::CharacterImageHeight));
         }
         const int line = h.CharacterTopPad + height + h.CharacterBottomPad;
         if (line > kMaxLineHeight) {
@@ -331,17 +331,23 @@ private:
                 "the pads make each text line " + decimalText(line) +
                     " pixels high; a 480-line boot screen then holds fewer than " +
                     decimalText(480 / kMaxLineHeight) + " lines",
-                {}, {}, 0x2D);
+                {}, {}, offsetOf(&BootFontHeader::CharacterTopPad));
         }
         const std::tuple<const TableExtent&, int, int, const char*> widths[] = {
-            {font_.sbcs, h.CharacterImageSbcsWidth, kSbcsWidth, "single-byte"},
-            {font_.dbcs, h.CharacterImageDbcsWidth, kDbcsWidth, "double-byte"}};
+            {font_.sbcs, h.CharacterImageSbcsWidth, kSbcsGlyphWidth, "single-byte"},
+            {font_.dbcs, h.CharacterImageDbcsWidth, kDbcsGlyphWidth, "double-byte"}};
+        // A placeholder's width draws nothing.
+        const bool placeholder = hasDbcsPlaceholder(font_);
         for (const auto& [extent, width, bitmapWidth, name] : widths) {
-            if (extent.present && width != bitmapWidth) {
+            if (extent.present && width != bitmapWidth &&
+                !(placeholder && extent.table == GlyphTable::Dbcs)) {
                 add(width == 0 ? Severity::Error : Severity::Warning, "bad-width",
                     std::string("the ") + name + " glyph width is " + decimalText(width) +
                         "; its bitmaps are " + decimalText(bitmapWidth) + " pixels wide",
-                    extent.table, {}, extent.table == GlyphTable::Sbcs ? 0x2F : 0x30);
+                    extent.table, {},
+                    extent.table == GlyphTable::Sbcs
+                        ? offsetOf(&BootFontHeader::CharacterImageSbcsWidth)
+                        : offsetOf(&BootFontHeader::CharacterImageDbcsWidth));
             }
         }
     }
@@ -362,18 +368,6 @@ std::string_view severityName(Severity severity) {
             return "note";
     }
     return "error";
-}
-
-std::vector<std::pair<std::uint8_t, std::uint8_t>> leadByteRanges(const BootFontHeader& header) {
-    std::vector<std::pair<std::uint8_t, std::uint8_t>> ranges;
-    const auto& table = header.DbcsLeadTable;
-    for (std::size_t i = 0; i + 1 < table.size(); i += 2) {
-        if (table[i] == 0 && table[i + 1] == 0) {
-            break;
-        }
-        ranges.emplace_back(table[i], table[i + 1]);
-    }
-    return ranges;
 }
 
 std::vector<Finding> checkFont(const WholeFont& font) {

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "bootfont/wholefont.h"
@@ -26,9 +25,6 @@ struct Finding {
     std::optional<std::int64_t> index;
     std::optional<std::int64_t> offset;
 };
-
-// The lead-byte ranges of the header's lead table: (first, last) pairs up to the first 00 00 pair.
-std::vector<std::pair<std::uint8_t, std::uint8_t>> leadByteRanges(const BootFontHeader& header);
 
 // Everything that keeps a file from working on a boot screen, or from showing in the viewer:
 // the signature; each table's place (past the end of the file, over the header, over the other

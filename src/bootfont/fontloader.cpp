@@ -7,12 +7,12 @@ namespace {
 
 template <typename Record>
 void loadTable(std::int32_t count, std::int32_t offset, std::int32_t dataLength, GlyphTable table,
-               runtime::CheckedArray<Record>& glyphs, FontFileReader& file,
-               void (*readOne)(FontFileReader&, Record&, std::size_t)) {
-    if (count < 1 || offset < 1) {
+               runtime::CheckedArray<Record>& glyphs, FontFileReader& file) {
+    if (!tablePresent(count, offset)) {
         return;
     }
     const std::size_t stride = recordStride(table, count, dataLength);
+    const std::size_t readSize = recordReadSize(table, stride);
     // The index is 16-bit, so the bound is checked first: a hostile count must not allocate
     // gigabytes, and the earlier array stays as it was.
     const std::int16_t lastIndex = runtime::toInt16(count - 1);
@@ -24,7 +24,7 @@ void loadTable(std::int32_t count, std::int32_t offset, std::int32_t dataLength,
     for (std::int16_t i = 0; i <= lastIndex; runtime::checkedIncrement(i)) {
         // At most 32768 records of at most 128 bytes: far inside 64 bits.
         file.seek(start + std::int64_t{i} * static_cast<std::int64_t>(stride));
-        readOne(file, glyphs[i], stride);
+        decodeRecord(file.next(readSize), stride, glyphs[i]);
     }
 }
 
@@ -35,39 +35,24 @@ BootFontHeader readHeaderRecord(FontFileReader& file) {
     return decodeHeader(file.next<kHeaderSize>());
 }
 
-void readSbcsRecord(FontFileReader& file, SbcsGlyphRecord& record, std::size_t stride) {
-    if (recordCarriesUnicode(GlyphTable::Sbcs, stride)) {
-        decodeSbcsRecord(file.next<kSbcsUnicodeRecordSize>(), record);
-    } else {
-        decodeSbcsRecord(file.next<kSbcsRecordSize>(), record);
-    }
-}
-
-void readDbcsRecord(FontFileReader& file, DbcsGlyphRecord& record, std::size_t stride) {
-    decodeDbcsRecord(file.next<kDbcsRecordSize>(), record);
-    if (!recordCarriesUnicode(GlyphTable::Dbcs, stride)) {
-        record.Trailer = {};  // the next record's first bytes, not this glyph's
-    }
-}
-
-void readHeader(ViewerState& state, FontFileReader& file) {
-    state.Header = readHeaderRecord(file);
+void readHeader(LoadedFont& font, FontFileReader& file) {
+    font.Header = readHeaderRecord(file);
 }
 
 bool hasBootFontSignature(const BootFontHeader& header) {
     return header.Signature == kBootFontSignature;
 }
 
-void GetSbcs(ViewerState& state, FontFileReader& file) {
-    const BootFontHeader& header = state.Header;
+void GetSbcs(LoadedFont& font, FontFileReader& file) {
+    const BootFontHeader& header = font.Header;
     loadTable(header.NumSbcsChars, header.SbcsOffset, header.SbcsEntriesTotalSize, GlyphTable::Sbcs,
-              state.SbcsGlyphs, file, readSbcsRecord);
+              font.SbcsGlyphs, file);
 }
 
-void GetDbcs(ViewerState& state, FontFileReader& file) {
-    const BootFontHeader& header = state.Header;
+void GetDbcs(LoadedFont& font, FontFileReader& file) {
+    const BootFontHeader& header = font.Header;
     loadTable(header.NumDbcsChars, header.DbcsOffset, header.DbcsEntriesTotalSize, GlyphTable::Dbcs,
-              state.DbcsGlyphs, file, readDbcsRecord);
+              font.DbcsGlyphs, file);
 }
 
 }  // namespace bootfont

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "bootfont/bootfontrecords.h"
@@ -10,7 +11,7 @@
 namespace bootfont {
 
 // Where one glyph table lies and how much of it the file holds. A table is present when its count
-// and its offset are both at least 1, as for the viewer.
+// and its offset are both at least 1 (tablePresent), as for the viewer.
 struct TableExtent {
     GlyphTable table = GlyphTable::Sbcs;
     bool present = false;
@@ -46,9 +47,15 @@ struct WholeFont {
     bool hasSignature() const { return header.Signature == kBootFontSignature; }
 };
 
-// Reads the file through the records of the viewer's loader. Raises the runtime's device I/O
-// error only when the system fails a read.
+// Reads a whole file's bytes, or a file through the records of the viewer's loader. The file's
+// form raises the runtime's device I/O error only when the system fails a read.
+WholeFont readWholeFont(std::span<const std::uint8_t> bytes);
 WholeFont readWholeFont(FontFileReader& file);
+
+// Whether the double-byte table is the placeholder that fonts for single-byte languages carry:
+// one all-zero record (code 0x0000, blank bitmap) and an empty lead-byte table. The boot loader
+// uses such a font correctly; it is no table of glyphs.
+bool hasDbcsPlaceholder(const WholeFont& font);
 
 // The extent of a table of a header over a file of `fileSize` bytes.
 TableExtent tableExtent(const BootFontHeader& header, GlyphTable table, std::int64_t fileSize);

@@ -1,8 +1,5 @@
 // bootfont build -o OUT --lang ID [--codepage CP] SOURCE... : a boot font from bitmap and outline
 // fonts, for the character set of a language, checked before it is written.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <CLI/App.hpp>
 #include <CLI/Validators.hpp>
 #include <iostream>
@@ -11,15 +8,13 @@
 #include "bootfont/bootfontwriter.h"
 #include "bootfont/characterset.h"
 #include "bootfont/fontcheck.h"
-#include "bootfont/fontfilereader.h"
 #include "cli/commands.h"
-#include "cli/fontinput.h"
-#include "cli/glyphfitting.h"
-#include "cli/glyphsource.h"
+#include "cli/failure.h"
 #include "cli/outputfile.h"
 #include "cli/presentation.h"
+#include "fontio/glyphfitting.h"
+#include "fontio/glyphsource.h"
 #include "runtime/numbertext.h"
-#include "runtime/runtimeerror.h"
 
 namespace cli {
 namespace {
@@ -38,12 +33,6 @@ struct BuildOptions {
     bool strict = false;
 };
 
-// A usage mistake: the message says which.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 unsigned number(const std::string& text, const std::string& what, unsigned limit) {
     std::size_t used = 0;
     unsigned long value = 0;
@@ -56,7 +45,7 @@ unsigned number(const std::string& text, const std::string& what, unsigned limit
         used = 0;
     }
     if (text.empty() || used != text.size() || value > limit) {
-        throw UsageError(what + " '" + text + "' is no number from 0 to " + hexCode(limit));
+        failUsage(what + " '" + text + "' is no number from 0 to " + runtime::hexCode(limit));
     }
     return static_cast<unsigned>(value);
 }
@@ -71,32 +60,11 @@ std::vector<bootfont::CodeRange> codeRanges(const std::vector<std::string>& text
         const unsigned last =
             dash == std::string::npos ? first : number(text.substr(dash + 1), option, limit);
         if (last < first) {
-            throw UsageError(option + " " + text + " ends before it starts");
+            failUsage(option + " " + text + " ends before it starts");
         }
         ranges.push_back({static_cast<std::uint16_t>(first), static_cast<std::uint16_t>(last)});
     }
     return ranges;
-}
-
-// The findings of check on the bytes as they would be written.
-std::vector<bootfont::Finding> checkBytes(const std::vector<std::uint8_t>& bytes) {
-    const int fd = ::memfd_create("bootfont-build", MFD_CLOEXEC);
-    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-        throw std::runtime_error("cannot hold the new font in memory to check it");
-    }
-    std::vector<bootfont::Finding> findings;
-    try {
-        bootfont::FontFileReader reader("/proc/self/fd/" + std::to_string(fd));
-        findings = bootfont::checkFont(bootfont::readWholeFont(reader));
-    } catch (...) {
-        ::close(fd);
-        throw;
-    }
-    ::close(fd);
-    return findings;
 }
 
 struct Collected {
@@ -107,12 +75,12 @@ struct Collected {
 };
 
 Collected collectGlyphs(const bootfont::CharacterSet& set,
-                        std::vector<std::unique_ptr<GlyphSource>>& sources) {
+                        std::vector<std::unique_ptr<fontio::GlyphSource>>& sources) {
     Collected result;
     for (const bootfont::CharacterCode& code : set.codes) {
         // The character the set means first: the code page may give the code another one (JIS X
         // 0208's yen sign at 0x5C is code page 932's backslash).
-        std::optional<SourceGlyph> glyph;
+        std::optional<fontio::SourceGlyph> glyph;
         for (auto& source : sources) {
             glyph = source->glyph(code.character);
             if (!glyph && code.unicode != code.character) {
@@ -126,27 +94,28 @@ Collected collectGlyphs(const bootfont::CharacterSet& set,
             ++result.missing;
             continue;
         }
-        const FittedGlyph fitted = fitGlyph(*glyph, code.doubleByte ? 16 : 8);
+        const auto table =
+            code.doubleByte ? bootfont::GlyphTable::Dbcs : bootfont::GlyphTable::Sbcs;
+        const fontio::FittedGlyph fitted = fontio::fitGlyph(
+            *glyph, code.doubleByte ? bootfont::kDbcsGlyphWidth : bootfont::kSbcsGlyphWidth);
         if (fitted.fitted && result.fitted++ == 0) {
-            result.firstFitted = hexCode(code.code, code.doubleByte ? 4 : 2) + " (" +
-                                 unicodeName(code.character) + ")";
+            result.firstFitted = runtime::hexCode(code.code, bootfont::codeDigits(table)) + " (" +
+                                 runtime::codePointText(code.character) + ")";
         }
+        // A record holds 16 bits: a character beyond them is stored without its value.
         const std::uint16_t unicode =
             code.unicode <= 0xFFFF ? static_cast<std::uint16_t>(code.unicode) : 0;
-        const std::array<std::uint8_t, 2> trailer{static_cast<std::uint8_t>(unicode),
-                                                  static_cast<std::uint8_t>(unicode >> 8)};
         if (code.doubleByte) {
             bootfont::DbcsGlyphRecord record;
-            record.Code = {static_cast<std::uint8_t>(code.code >> 8),
-                           static_cast<std::uint8_t>(code.code)};
+            record.setCode(code.code);
             record.Bitmap = fitted.bitmap;
-            record.Trailer = trailer;
+            record.setUnicode(unicode);
             result.contents.dbcs.push_back(record);
         } else {
             bootfont::SbcsGlyphRecord record;
             record.Code = static_cast<std::uint8_t>(code.code);
             std::copy_n(fitted.bitmap.begin(), record.Bitmap.size(), record.Bitmap.begin());
-            record.Trailer = trailer;
+            record.setUnicode(unicode);
             result.contents.sbcs.push_back(record);
         }
     }
@@ -161,36 +130,35 @@ int runBuild(const BuildOptions& options) {
     request.dbcsRanges = codeRanges(options.dbcsRanges, "--dbcs-range", 0xFFFF);
     for (const std::string& source : options.sources) {
         if (isSameFile(source, options.out)) {
-            throw UsageError(options.out + ": is a source; choose another output");
+            failUsage(options.out + ": is a source; choose another output");
         }
     }
     const bootfont::CharacterSet set = bootfont::characterSet(request);
-    std::vector<std::unique_ptr<GlyphSource>> sources;
+    std::vector<std::unique_ptr<fontio::GlyphSource>> sources;
     for (const std::string& source : options.sources) {
-        sources.push_back(openGlyphSource(source));
+        sources.push_back(fontio::openGlyphSource(source));
     }
 
     Collected glyphs = collectGlyphs(set, sources);
     const std::string charset = set.charset + " (code page " + decimalText(set.codePage) + ")";
     if (glyphs.contents.sbcs.empty() && glyphs.contents.dbcs.empty()) {
-        throw UsageError("no source has a glyph for any code of " + charset);
+        failUsage("no source has a glyph for any code of " + charset);
     }
     if (glyphs.fitted > 0) {
         const bool one = glyphs.fitted == 1;
-        const std::string count = decimalText(glyphs.fitted) +
-                                  (one ? " glyph is not the size of its cell"
-                                       : " glyphs are not the size of their cell") +
-                                  " (the first: " + glyphs.firstFitted + ")";
+        const std::string count =
+            runtime::countText(glyphs.fitted, "glyph is not the size of its cell",
+                               "glyphs are not the size of their cell") +
+            " (the first: " + glyphs.firstFitted + ")";
         if (options.strict) {
-            throw UsageError(count + "; --strict refuses to centre or cut " +
-                             (one ? "it" : "them"));
+            failUsage(count + "; --strict refuses to centre or cut " + (one ? "it" : "them"));
         }
         reportError(options.out + ": " + count + "; " + (one ? "it was" : "they were") +
                     " centred or cut to fit");
     }
     if (glyphs.missing > 0) {
-        reportError(options.out + ": " + decimalText(glyphs.missing) +
-                    (glyphs.missing == 1 ? " code of " : " codes of ") + charset +
+        reportError(options.out + ": " + runtime::countText(glyphs.missing, "code", "codes") +
+                    " of " + charset +
                     (glyphs.missing == 1 ? " has no glyph in the sources and is left out"
                                          : " have no glyph in the sources and are left out"));
     }
@@ -200,28 +168,16 @@ int runBuild(const BuildOptions& options) {
     const std::vector<std::uint8_t> bytes = bootfont::writeBootFont(glyphs.contents);
 
     // Warnings and notes are told; errors keep the font from being written.
-    const auto findings = checkBytes(bytes);
+    const auto findings = bootfont::checkFont(bootfont::readWholeFont(bytes));
     for (const bootfont::Finding& finding : findings) {
         printFinding(std::cerr, options.out, finding);
     }
     if (statusOf(findings) != kSuccess) {
-        reportError(options.out + ": not written: the new font does not pass check");
-        return kFileHasErrors;
+        failFile(options.out + ": not written: the new font does not pass check");
     }
     writeOutputFile(options.out,
                     std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     return kSuccess;
-}
-
-int runBuildReporting(const BuildOptions& options) {
-    try {
-        return runBuild(options);
-    } catch (const runtime::RuntimeError& error) {
-        reportError(error.detail().empty() ? std::string(error.description()) : error.detail());
-    } catch (const std::runtime_error& error) {
-        reportError(error.what());
-    }
-    return kUsageOrUnreadable;
 }
 
 }  // namespace
@@ -258,8 +214,7 @@ void addBuildCommand(CLI::App& app, CommandAction& action) {
         ->check(CLI::Range(0, 255));
     command->add_flag("--strict", options->strict,
                       "refuse glyphs that must be centred or cut to fit their cell");
-    command->callback(
-        [&action, options] { action = [options] { return runBuildReporting(*options); }; });
+    command->callback([&action, options] { action = [options] { return runBuild(*options); }; });
 }
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/failure.h"
 #include "cli/fontinput.h"
 #include "cli/presentation.h"
 
@@ -24,10 +25,11 @@ int runCheck(const CheckOptions& options) {
         std::vector<bootfont::Finding> findings;
         try {
             findings = bootfont::checkFont(readFontInput(file));
-        } catch (const InputError& error) {
-            reportError(error.what());
-            results.push_back({{"file", name}, {"error", error.what()}});
-            status = kUsageOrUnreadable;
+        } catch (const Failure& failure) {
+            // The other files are still checked.
+            reportError(failure.what());
+            results.push_back({{"file", name}, {"error", failure.what()}});
+            status = std::max(status, failure.status());
             continue;
         }
         status = std::max(status, statusOf(findings));

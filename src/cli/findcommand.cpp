@@ -5,14 +5,15 @@
 #include <iostream>
 #include <memory>
 
+#include "bootfont/codepage.h"
 #include "cli/commands.h"
+#include "cli/failure.h"
 #include "cli/fontglyphs.h"
 #include "cli/fontinput.h"
 #include "cli/presentation.h"
+#include "glyphview/glyphcells.h"
+#include "glyphview/pagemaths.h"
 #include "runtime/numbertext.h"
-#include "viewer/form1layout.h"
-#include "viewer/glyphcells.h"
-#include "viewer/headertext.h"
 
 namespace cli {
 namespace {
@@ -24,27 +25,24 @@ struct FindOptions {
     std::string text;
 };
 
-// The viewer does not show tables of more than 32,767 glyphs.
-constexpr std::int32_t kViewerTableLimit = 32767;
-
 // Where the viewer draws a glyph: the single-byte view or a double-byte page, row and column
 // from 1 as its tooltip counts them.
 std::string placeText(const GlyphEntry& glyph, const bootfont::WholeFont& font) {
     const bool sbcs = glyph.table == bootfont::GlyphTable::Sbcs;
     const auto& h = font.header;
-    if ((sbcs ? h.NumSbcsChars : h.NumDbcsChars) > kViewerTableLimit) {
+    if ((sbcs ? h.NumSbcsChars : h.NumDbcsChars) > bootfont::kViewerTableLimit) {
         return "a table too large for the viewer";
     }
-    const std::size_t perPage = static_cast<std::size_t>(viewer::kGlyphsPerPage);
+    const std::size_t perPage = static_cast<std::size_t>(glyphview::kGlyphsPerPage);
     const std::size_t cell = sbcs ? glyph.index : glyph.index % perPage;
     std::string where =
         sbcs ? std::string("single-byte view")
              : "page " + decimalText(static_cast<std::int64_t>(glyph.index / perPage + 1));
     // The window's own cells: it draws a glyph in each, and stops once a wrap has moved below
     // the picture.
-    viewer::GlyphCells cells(sbcs ? h.CharacterImageSbcsWidth : h.CharacterImageDbcsWidth,
-                             h.CharacterImageHeight, viewer::layout::kPictureInnerWidth,
-                             viewer::layout::kPictureInnerHeight);
+    glyphview::GlyphCells cells(sbcs ? h.CharacterImageSbcsWidth : h.CharacterImageDbcsWidth,
+                                h.CharacterImageHeight, glyphview::kViewWidth,
+                                glyphview::kViewHeight);
     for (std::size_t drawn = 1; drawn <= cell; ++drawn) {
         cells.advance();
         if (cells.belowPicture()) {
@@ -62,9 +60,7 @@ const GlyphEntry* findGlyph(const std::vector<GlyphEntry>& glyphs,
     if (code) {
         const auto table =
             code->size() == 1 ? bootfont::GlyphTable::Sbcs : bootfont::GlyphTable::Dbcs;
-        const std::uint16_t value = code->size() == 1
-                                        ? (*code)[0]
-                                        : static_cast<std::uint16_t>((*code)[0] << 8 | (*code)[1]);
+        const std::uint16_t value = bootfont::codeNumber(*code);
         const auto found = std::ranges::find_if(
             glyphs, [&](const GlyphEntry& g) { return g.table == table && g.code == value; });
         if (found != glyphs.end()) {
@@ -80,36 +76,24 @@ const GlyphEntry* findGlyph(const std::vector<GlyphEntry>& glyphs,
 int runFind(const FindOptions& options) {
     const auto characters = decodeUtf8(options.text);
     if (!characters) {
-        reportError("TEXT is not UTF-8");
-        return kUsageOrUnreadable;
+        failUsage("TEXT is not UTF-8");
     }
-    bootfont::WholeFont font;
-    try {
-        font = readFontInput(options.file);
-    } catch (const InputError& error) {
-        reportError(error.what());
-        return kUsageOrUnreadable;
-    }
-    if (!font.hasSignature()) {
-        reportError(inputName(options.file) + ": not a boot font (no signature)");
-        return kFileHasErrors;
-    }
-    const auto codePage = fontCodePage(font.header);
+    const bootfont::WholeFont font = readBootFont(options.file);
+    const auto codePage = bootfont::openLanguageCodePage(font.header.LanguageId);
     // The records' own Unicode values: codes are looked up through the code page the other way.
     const auto glyphs = glyphEntries(font, nullptr);
     for (const char32_t character : *characters) {
         const auto code = codePage ? codePage->fromUnicode(character) : std::nullopt;
-        std::cout << encodeUtf8(character) << ' ' << unicodeName(character) << ": ";
+        std::cout << encodeUtf8(character) << ' ' << runtime::codePointText(character) << ": ";
         const GlyphEntry* glyph = findGlyph(glyphs, code, character);
         if (glyph) {
             const bool sbcs = glyph->table == bootfont::GlyphTable::Sbcs;
-            std::cout << "code " << hexCode(glyph->code, glyph->codeDigits()) << ", "
+            std::cout << "code " << runtime::hexCode(glyph->code, glyph->codeDigits()) << ", "
                       << (sbcs ? "single-byte" : "double-byte") << " index " << glyph->index << ", "
                       << placeText(*glyph, font) << '\n';
         } else if (code) {
             std::cout << "code "
-                      << hexCode(code->size() == 1 ? (*code)[0] : (*code)[0] << 8 | (*code)[1],
-                                 int(code->size()) * 2)
+                      << runtime::hexCode(bootfont::codeNumber(*code), int(code->size()) * 2)
                       << ", not in the font\n";
         } else {
             std::cout << "not in the font"

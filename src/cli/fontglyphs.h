@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -11,7 +10,7 @@
 
 namespace cli {
 
-// One glyph of either table, as export and find see it.
+// One glyph of either table, as export, find and render see it.
 struct GlyphEntry {
     bootfont::GlyphTable table = bootfont::GlyphTable::Sbcs;
     std::size_t index = 0;
@@ -20,11 +19,8 @@ struct GlyphEntry {
     int width = 8;                         // of the bitmap: 8 or 16 pixels
     std::span<const std::uint8_t> bitmap;  // 16 rows of width / 8 bytes, into the font
 
-    int codeDigits() const { return table == bootfont::GlyphTable::Sbcs ? 2 : 4; }
+    int codeDigits() const { return bootfont::codeDigits(table); }
 };
-
-// The code page of the font's language, or null when it has none we know or the C library lacks it.
-std::unique_ptr<bootfont::CodePage> fontCodePage(const bootfont::BootFontHeader& header);
 
 // Every glyph read from the file, the single-byte table first; valid while `font` lives.
 std::vector<GlyphEntry> glyphEntries(const bootfont::WholeFont& font,

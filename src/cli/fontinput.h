@@ -1,23 +1,19 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
 
 #include "bootfont/wholefont.h"
 
 namespace cli {
 
-// A file the command cannot read; what() is the file's name, a colon and the reason.
-class InputError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // The name of a FILE argument in messages: "standard input" for "-".
 std::string inputName(const std::string& file);
 
-// Reads FILE (standard input for "-") leniently as a whole boot font. Raises InputError when it
-// cannot be read: missing, not a regular file, a failed read.
+// Reads FILE (standard input for "-") leniently as a whole boot font. Fails with status 2
+// ("FILE: reason") when it cannot be read: missing, not a regular file, a failed read.
 bootfont::WholeFont readFontInput(const std::string& file);
+
+// As readFontInput, and fails with status 1 when the file lacks the boot font signature.
+bootfont::WholeFont readBootFont(const std::string& file);
 
 }  // namespace cli

@@ -5,13 +5,15 @@
 #include <memory>
 #include <optional>
 
-#include "bootfont/codepage.h"
+#include "bootfont/headerfields.h"
+#include "bootfont/languages.h"
+#include "bootfont/leadranges.h"
 #include "cli/commands.h"
 #include "cli/fontinput.h"
 #include "cli/presentation.h"
+#include "glyphview/pagemaths.h"
 #include "runtime/numbertext.h"
 #include "runtime/runtimeerror.h"
-#include "viewer/headertext.h"
 
 namespace cli {
 namespace {
@@ -20,6 +22,8 @@ using bootfont::BootFontHeader;
 using bootfont::TableExtent;
 using bootfont::WholeFont;
 using nlohmann::json;
+using runtime::decimalText;
+using runtime::hexCode;
 
 struct InfoOptions {
     std::string file;
@@ -27,28 +31,34 @@ struct InfoOptions {
 };
 
 // The first and last code a table's records hold, as stored (one byte, or lead and trail).
-std::optional<std::pair<std::string, std::string>> codeSpan(const WholeFont& font,
+template <typename Record>
+std::optional<std::pair<std::string, std::string>> codeSpan(const std::vector<Record>& records,
                                                             bootfont::GlyphTable table) {
-    if (table == bootfont::GlyphTable::Sbcs) {
-        if (font.sbcsGlyphs.empty()) {
-            return std::nullopt;
-        }
-        return std::pair{hexCode(font.sbcsGlyphs.front().Code, 2),
-                         hexCode(font.sbcsGlyphs.back().Code, 2)};
-    }
-    if (font.dbcsGlyphs.empty()) {
+    if (records.empty()) {
         return std::nullopt;
     }
-    const auto code = [](const bootfont::DbcsGlyphRecord& r) {
-        return hexCode(static_cast<unsigned>(r.Code[0] << 8 | r.Code[1]), 4);
-    };
-    return std::pair{code(font.dbcsGlyphs.front()), code(font.dbcsGlyphs.back())};
+    const int digits = bootfont::codeDigits(table);
+    return std::pair{hexCode(records.front().code(), digits),
+                     hexCode(records.back().code(), digits)};
+}
+
+std::optional<std::pair<std::string, std::string>> codeSpan(const WholeFont& font,
+                                                            bootfont::GlyphTable table) {
+    return table == bootfont::GlyphTable::Sbcs ? codeSpan(font.sbcsGlyphs, table)
+                                               : codeSpan(font.dbcsGlyphs, table);
+}
+
+// A header field's JSON key: its name with a lower-case first letter ("numSbcsChars").
+std::string jsonKey(std::string_view name) {
+    std::string key(name);
+    key[0] = static_cast<char>(key[0] - 'A' + 'a');
+    return key;
 }
 
 // The pages the viewer's indicator counts; nullopt where its 16-bit count overflows.
 std::optional<int> viewerPages(const BootFontHeader& header) {
     try {
-        return viewer::dbcsPageCount(header.NumDbcsChars);
+        return glyphview::dbcsPageCount(header.NumDbcsChars);
     } catch (const runtime::RuntimeError&) {
         return std::nullopt;
     }
@@ -73,32 +83,24 @@ json infoJson(const std::string& file, const WholeFont& font,
               const std::vector<bootfont::Finding>& findings) {
     const BootFontHeader& h = font.header;
     json ranges = json::array();
-    for (const auto& [first, last] : bootfont::leadByteRanges(h)) {
-        ranges.push_back({hexCode(first, 2), hexCode(last, 2)});
+    for (const bootfont::LeadRange& range : bootfont::leadByteRanges(h)) {
+        ranges.push_back({hexCode(range.first, 2), hexCode(range.last, 2)});
     }
+    json header = json::object();
+    for (const bootfont::HeaderField& field : bootfont::kHeaderFields) {
+        header[jsonKey(field.name)] = bootfont::isField(field, &BootFontHeader::DbcsLeadTable)
+                                          ? json(h.DbcsLeadTable)
+                                          : json(bootfont::fieldNumber(h, field));
+    }
+    header["signatureHex"] = hexCode(static_cast<std::uint32_t>(h.Signature), 8);
+    header["languageIdHex"] = hexCode(static_cast<std::uint32_t>(h.LanguageId));
     const auto name = bootfont::languageName(h.LanguageId);
     const auto codePage = bootfont::codePageForLanguage(h.LanguageId);
     const auto pages = viewerPages(h);
     return {
         {"file", inputName(file)},
         {"fileSize", font.fileSize},
-        {"header",
-         {{"signature", h.Signature},
-          {"signatureHex", hexCode(static_cast<std::uint32_t>(h.Signature), 8)},
-          {"languageId", h.LanguageId},
-          {"languageIdHex", hexCode(static_cast<std::uint32_t>(h.LanguageId))},
-          {"numSbcsChars", h.NumSbcsChars},
-          {"numDbcsChars", h.NumDbcsChars},
-          {"sbcsOffset", h.SbcsOffset},
-          {"dbcsOffset", h.DbcsOffset},
-          {"sbcsEntriesTotalSize", h.SbcsEntriesTotalSize},
-          {"dbcsEntriesTotalSize", h.DbcsEntriesTotalSize},
-          {"dbcsLeadTable", h.DbcsLeadTable},
-          {"characterImageHeight", h.CharacterImageHeight},
-          {"characterTopPad", h.CharacterTopPad},
-          {"characterBottomPad", h.CharacterBottomPad},
-          {"characterImageSbcsWidth", h.CharacterImageSbcsWidth},
-          {"characterImageDbcsWidth", h.CharacterImageDbcsWidth}}},
+        {"header", header},
         {"language", name ? json(*name) : json(nullptr)},
         {"codePage", codePage ? json(*codePage) : json(nullptr)},
         {"sbcs", tableJson(font, font.sbcs)},
@@ -110,64 +112,67 @@ json infoJson(const std::string& file, const WholeFont& font,
 }
 
 std::string tableText(const WholeFont& font, const TableExtent& t) {
-    using runtime::decimalText;
     if (!t.present) {
         return "none";
     }
     std::string text = "offsets " + decimalText(t.start) + " to " + decimalText(t.end) + ", " +
-                       decimalText(t.count) + " records " +
+                       runtime::countText(t.count, "record", "records") + " " +
                        decimalText(static_cast<std::int64_t>(t.stride)) + " bytes apart, " +
                        (t.carriesUnicode() ? "with" : "without") + " a Unicode field";
     if (const auto codes = codeSpan(font, t.table)) {
         text += ", codes " + codes->first + " to " + codes->second;
     }
     if (t.cut()) {
-        text += "; only " + decimalText(t.recordsInFile) + " whole records in the file";
+        text += "; only " + runtime::countText(t.recordsInFile, "whole record", "whole records") +
+                " in the file";
+    }
+    return text;
+}
+
+// A header field's value as info shows it: the lead table as its bytes' hex digits and the
+// ranges they declare, the signature and language with what they mean, the rest in decimal.
+std::string fieldText(const WholeFont& font, const bootfont::HeaderField& field) {
+    const BootFontHeader& h = font.header;
+    if (bootfont::isField(field, &BootFontHeader::DbcsLeadTable)) {
+        std::string lead;
+        for (const std::uint8_t byte : h.DbcsLeadTable) {
+            lead += (lead.empty() ? "" : " ") + hexCode(byte, 2).substr(2);
+        }
+        const auto ranges = bootfont::leadByteRanges(h);
+        std::string named;
+        for (const bootfont::LeadRange& range : ranges) {
+            named += (named.empty() ? "" : ", ") + hexCode(range.first, 2) + " to " +
+                     hexCode(range.last, 2);
+        }
+        return lead + (named.empty() ? "" : " (" + named + ")");
+    }
+    const std::int64_t value = bootfont::fieldNumber(h, field);
+    std::string text = decimalText(value);
+    if (bootfont::isField(field, &BootFontHeader::Signature)) {
+        text += " " + hexCode(static_cast<std::uint32_t>(h.Signature), 8) +
+                (font.hasSignature() ? " (MdeT)" : " (not a boot font)");
+    } else if (bootfont::isField(field, &BootFontHeader::LanguageId)) {
+        const auto name = bootfont::languageName(h.LanguageId);
+        const auto codePage = bootfont::codePageForLanguage(h.LanguageId);
+        text += " " + hexCode(static_cast<std::uint32_t>(h.LanguageId)) + " " +
+                std::string(name.value_or("(unknown language)")) +
+                (codePage ? ", code page " + decimalText(*codePage) : "");
     }
     return text;
 }
 
 void printInfo(const std::string& file, const WholeFont& font,
                const std::vector<bootfont::Finding>& findings) {
-    using runtime::decimalText;
-    const BootFontHeader& h = font.header;
-    std::string lead;
-    for (const std::uint8_t byte : h.DbcsLeadTable) {
-        lead += (lead.empty() ? "" : " ") + hexCode(byte, 2).substr(2);
+    const auto pages = viewerPages(font.header);
+    std::vector<std::pair<std::string, std::string>> lines;
+    lines.emplace_back("file", inputName(file) + ", " + decimalText(font.fileSize) + " bytes");
+    for (const bootfont::HeaderField& field : bootfont::kHeaderFields) {
+        lines.emplace_back(field.name, fieldText(font, field));
     }
-    std::string ranges;
-    for (const auto& [first, last] : bootfont::leadByteRanges(h)) {
-        ranges += (ranges.empty() ? "" : ", ") + hexCode(first, 2) + " to " + hexCode(last, 2);
-    }
-    const auto name = bootfont::languageName(h.LanguageId);
-    const auto codePage = bootfont::codePageForLanguage(h.LanguageId);
-    const auto pages = viewerPages(h);
-    const std::pair<const char*, std::string> lines[] = {
-        {"file", inputName(file) + ", " + decimalText(font.fileSize) + " bytes"},
-        {"Signature", decimalText(h.Signature) + " " +
-                          hexCode(static_cast<std::uint32_t>(h.Signature), 8) +
-                          (font.hasSignature() ? " (MdeT)" : " (not a boot font)")},
-        {"LanguageId", decimalText(h.LanguageId) + " " +
-                           hexCode(static_cast<std::uint32_t>(h.LanguageId)) + " " +
-                           std::string(name.value_or("(unknown language)")) +
-                           (codePage ? ", code page " + decimalText(*codePage) : "")},
-        {"NumSbcsChars", decimalText(h.NumSbcsChars)},
-        {"NumDbcsChars", decimalText(h.NumDbcsChars)},
-        {"SbcsOffset", decimalText(h.SbcsOffset)},
-        {"DbcsOffset", decimalText(h.DbcsOffset)},
-        {"SbcsEntriesTotalSize", decimalText(h.SbcsEntriesTotalSize)},
-        {"DbcsEntriesTotalSize", decimalText(h.DbcsEntriesTotalSize)},
-        {"DbcsLeadTable", lead + (ranges.empty() ? "" : " (" + ranges + ")")},
-        {"CharacterImageHeight", decimalText(h.CharacterImageHeight)},
-        {"CharacterTopPad", decimalText(h.CharacterTopPad)},
-        {"CharacterBottomPad", decimalText(h.CharacterBottomPad)},
-        {"CharacterImageSbcsWidth", decimalText(h.CharacterImageSbcsWidth)},
-        {"CharacterImageDbcsWidth", decimalText(h.CharacterImageDbcsWidth)},
-        {"single-byte table", tableText(font, font.sbcs)},
-        {"double-byte table", tableText(font, font.dbcs)},
-        {"viewer pages", pages ? decimalText(*pages) : "more than the viewer counts"},
-        {"findings", findings.empty() ? "none" : decimalText(std::ssize(findings))},
-    };
+    lines.emplace_back("single-byte table", tableText(font, font.sbcs));
+    lines.emplace_back("double-byte table", tableText(font, font.dbcs));
+    lines.emplace_back("viewer pages", pages ? decimalText(*pages) : "more than the viewer counts");
+    lines.emplace_back("findings", findings.empty() ? "none" : decimalText(std::ssize(findings)));
     for (const auto& [label, value] : lines) {
         std::cout << std::left << std::setw(25) << label << value << '\n';
     }
@@ -177,13 +182,7 @@ void printInfo(const std::string& file, const WholeFont& font,
 }
 
 int runInfo(const InfoOptions& options) {
-    WholeFont font;
-    try {
-        font = readFontInput(options.file);
-    } catch (const InputError& error) {
-        reportError(error.what());
-        return kUsageOrUnreadable;
-    }
+    const WholeFont font = readFontInput(options.file);
     const auto findings = bootfont::checkFont(font);
     if (options.json) {
         printJson(std::cout, infoJson(options.file, font, findings));

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/failure.h"
 #include "cli/presentation.h"
 
 int main(int argc, char** argv) {
@@ -41,13 +42,7 @@ int main(int argc, char** argv) {
         app.exit(e, std::cout, std::cerr);
         return cli::kUsageOrUnreadable;
     }
-    int status = cli::kUsageOrUnreadable;
-    try {
-        status = action();
-    } catch (const std::exception& e) {
-        cli::reportError(e.what());
-        return cli::kUsageOrUnreadable;
-    }
+    const int status = cli::runReporting(action);
     // Lines that never reached standard output (a full disk) fail the run; a command that already
     // failed has said why.
     if (status != cli::kUsageOrUnreadable && !std::cout.flush()) {

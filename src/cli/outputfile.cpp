@@ -8,13 +8,14 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <stdexcept>
+
+#include "cli/failure.h"
 
 namespace cli {
 namespace {
 
 [[noreturn]] void fail(const std::string& out, const std::string& reason) {
-    throw std::runtime_error(out + ": " + reason);
+    failUsage(out + ": " + reason);
 }
 
 bool writeAll(int fd, std::string_view contents) {

@@ -3,21 +3,8 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "runtime/numbertext.h"
 
 namespace cli {
-
-std::string hexCode(std::uint64_t value, int digits) {
-    const std::string text = runtime::hexDigits(value);
-    const auto padding = static_cast<std::size_t>(digits) > text.size()
-                             ? static_cast<std::size_t>(digits) - text.size()
-                             : 0;
-    return "0x" + std::string(padding, '0') + text;
-}
-
-std::string unicodeName(char32_t value) {
-    return "U+" + hexCode(value, 4).substr(2);
-}
 
 std::optional<std::u32string> decodeUtf8(const std::string& text) {
     std::u32string out;

@@ -13,12 +13,6 @@
 // stable keys for scripts, and errors on standard error.
 namespace cli {
 
-// "0x" and at least `digits` upper-case hex digits: hexCode(0xA5, 2) is "0xA5", (0x41, 4) "0x0041".
-std::string hexCode(std::uint64_t value, int digits = 0);
-
-// "U+4E2D"
-std::string unicodeName(char32_t value);
-
 // The code points of UTF-8 text; nullopt when it is not UTF-8.
 std::optional<std::u32string> decodeUtf8(const std::string& text);
 std::string encodeUtf8(char32_t c);

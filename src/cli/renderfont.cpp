@@ -14,19 +14,19 @@
 #include <cstring>
 #include <iostream>
 #include <span>
-#include <stdexcept>
 #include <vector>
 
+#include "bootfont/codepage.h"
 #include "cli/commands.h"
+#include "cli/failure.h"
 #include "cli/fontglyphs.h"
 #include "cli/fontinput.h"
 #include "cli/outputfile.h"
 #include "cli/presentation.h"
 #include "cli/renderoptions.h"
+#include "glyphview/glyphdrawing.h"
+#include "glyphview/pagemaths.h"
 #include "runtime/numbertext.h"
-#include "viewer/form1layout.h"
-#include "viewer/glyphdrawing.h"
-#include "viewer/headertext.h"
 
 namespace cli {
 namespace {
@@ -42,24 +42,10 @@ constexpr QRgb kBootGrey = 0xFFAAAAAA;
 // Qt's PNG writer turns quality q into zlib level (100 - q) * 9 / 91: 80 is level 1.
 constexpr int kFastestPngQuality = 80;
 
-// The viewer's 16-bit table index.
-constexpr std::int32_t kViewerTableLimit = 32767;
-
-// A failure of the render with its exit status; the message names the file or option.
-class RenderFailure : public std::runtime_error {
-public:
-    RenderFailure(int status, const std::string& message)
-        : std::runtime_error(message), status_(status) {}
-    int status() const { return status_; }
-
-private:
-    int status_;
-};
-
 void checkAllocated(const QImage& image, int width, int height) {
     if (image.isNull()) {
-        throw RenderFailure(kUsageOrUnreadable, "an image of " + decimalText(width) + " x " +
-                                                    decimalText(height) + " pixels is too large");
+        failUsage("an image of " + decimalText(width) + " x " + decimalText(height) +
+                  " pixels is too large");
     }
 }
 
@@ -98,22 +84,21 @@ QImage viewImage(const bootfont::WholeFont& font, const std::string& name, Glyph
     const bootfont::TableExtent& extent = sbcs ? font.sbcs : font.dbcs;
     const char* tableName = sbcs ? "single-byte" : "double-byte";
     if (!extent.present) {
-        throw RenderFailure(kFileHasErrors, name + ": the font has no " + tableName + " table");
+        failFile(name + ": the font has no " + tableName + " table");
     }
-    if (extent.count > kViewerTableLimit) {
-        throw RenderFailure(kFileHasErrors, name + ": the viewer does not show a " + tableName +
-                                                " table of more than 32,767 glyphs");
+    if (extent.count > bootfont::kViewerTableLimit) {
+        failFile(name + ": the viewer does not show a " + tableName +
+                 " table of more than 32,767 glyphs");
     }
     const auto& h = font.header;
-    QImage image(viewer::layout::kPictureInnerWidth, viewer::layout::kPictureInnerHeight,
-                 QImage::Format_RGB32);
-    viewer::GlyphLayout shown;
+    QImage image(glyphview::kViewWidth, glyphview::kViewHeight, QImage::Format_RGB32);
+    glyphview::GlyphLayout shown;
     if (sbcs) {
-        viewer::drawGlyphs(
+        glyphview::drawGlyphs(
             image, kWhite, shown, viewerTable(font.sbcsGlyphs, extent.count),
             {first, extent.count, h.CharacterImageSbcsWidth, h.CharacterImageHeight});
     } else {
-        viewer::drawGlyphs(
+        glyphview::drawGlyphs(
             image, kWhite, shown, viewerTable(font.dbcsGlyphs, extent.count),
             {first, extent.count, h.CharacterImageDbcsWidth, h.CharacterImageHeight});
     }
@@ -131,16 +116,15 @@ QImage viewImage(const bootfont::WholeFont& font, const std::string& name, Glyph
 }
 
 QImage pageImage(const bootfont::WholeFont& font, const std::string& name, int page) {
-    if (font.dbcs.present && font.dbcs.count <= kViewerTableLimit) {
-        const int pages = viewer::dbcsPageCount(font.dbcs.count);
+    if (font.dbcs.present && font.dbcs.count <= bootfont::kViewerTableLimit) {
+        const int pages = glyphview::dbcsPageCount(font.dbcs.count);
         if (page > pages) {
-            throw RenderFailure(kUsageOrUnreadable, name + ": --page " + decimalText(page) +
-                                                        ": the font has " + decimalText(pages) +
-                                                        " pages");
+            failUsage(name + ": --page " + decimalText(page) + ": the font has " +
+                      decimalText(pages) + " pages");
         }
     }
     return viewImage(font, name, GlyphTable::Dbcs,
-                     static_cast<std::int16_t>((page - 1) * viewer::kGlyphsPerPage));
+                     static_cast<std::int16_t>((page - 1) * glyphview::kGlyphsPerPage));
 }
 
 // Sets the ink pixels of a bitmap of 16 rows, `width` pixels each (width / 8 bytes, the most
@@ -231,7 +215,7 @@ struct TextCell {
 };
 
 std::vector<TextCell> textCells(const bootfont::WholeFont& font, const std::u32string& text) {
-    const auto codePage = fontCodePage(font.header);
+    const auto codePage = bootfont::openLanguageCodePage(font.header.LanguageId);
     std::vector<TextCell> cells;
     for (const char32_t character : text) {
         TextCell cell;
@@ -267,7 +251,7 @@ QImage textImage(const bootfont::WholeFont& font, const std::string& name,
                  const std::string& text) {
     const auto characters = decodeUtf8(text);
     if (!characters || characters->empty()) {
-        throw RenderFailure(kUsageOrUnreadable, "--text: TEXT is empty or not UTF-8");
+        failUsage("--text: TEXT is empty or not UTF-8");
     }
     const std::vector<TextCell> cells = textCells(font, *characters);
     int width = 0;
@@ -294,7 +278,8 @@ QImage textImage(const bootfont::WholeFont& font, const std::string& name,
                 ink(image.scanLine(py), right);
             }
             ++missing;
-            lacking += " " + encodeUtf8(cell.character) + " (" + unicodeName(cell.character) + ")";
+            lacking += " " + encodeUtf8(cell.character) + " (" +
+                       runtime::codePointText(cell.character) + ")";
         }
         x += cell.width;
     }
@@ -340,8 +325,7 @@ std::string pngBytes(const QImage& image) {
     // zlib's fastest level: files 4 % larger than its default, made three times as fast.
     writer.setQuality(kFastestPngQuality);
     if (!writer.write(image)) {
-        throw RenderFailure(kUsageOrUnreadable,
-                            "cannot make the PNG: " + writer.errorString().toStdString());
+        failUsage("cannot make the PNG: " + writer.errorString().toStdString());
     }
     return bytes.toStdString();
 }
@@ -350,27 +334,15 @@ std::string pngBytes(const QImage& image) {
 
 int renderFont(const RenderOptions& options) {
     if (isSameFile(options.file, options.out)) {
-        reportError(options.out + ": is the input file; choose another output");
-        return kUsageOrUnreadable;
+        failUsage(options.out + ": is the input file; choose another output");
     }
     const std::string name = inputName(options.file);
-    try {
-        const bootfont::WholeFont font = readFontInput(options.file);
-        if (!font.hasSignature()) {
-            throw RenderFailure(kFileHasErrors, name + ": not a boot font (no signature)");
-        }
-        const QImage image = options.sbcs   ? viewImage(font, name, GlyphTable::Sbcs, 0)
-                             : options.page ? pageImage(font, name, *options.page)
-                             : options.text ? textImage(font, name, *options.text)
-                                            : sheetImage(font);
-        writeOutputFile(options.out, pngBytes(enlarged(image, options.scale)));
-    } catch (const InputError& error) {
-        reportError(error.what());
-        return kUsageOrUnreadable;
-    } catch (const RenderFailure& failure) {
-        reportError(failure.what());
-        return failure.status();
-    }
+    const bootfont::WholeFont font = readBootFont(options.file);
+    const QImage image = options.sbcs   ? viewImage(font, name, GlyphTable::Sbcs, 0)
+                         : options.page ? pageImage(font, name, *options.page)
+                         : options.text ? textImage(font, name, *options.text)
+                                        : sheetImage(font);
+    writeOutputFile(options.out, pngBytes(enlarged(image, options.scale)));
     return kSuccess;
 }
 

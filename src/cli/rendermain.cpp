@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/failure.h"
 #include "cli/presentation.h"
 #include "cli/renderoptions.h"
 
@@ -24,10 +25,5 @@ int main(int argc, char** argv) {
         app.exit(e, std::cout, std::cerr);
         return cli::kUsageOrUnreadable;
     }
-    try {
-        return action();
-    } catch (const std::exception& e) {
-        cli::reportError(e.what());
-        return cli::kUsageOrUnreadable;
-    }
+    return cli::runReporting(action);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "viewer/messageboxservice.h"
+#include "commondialog/messageboxservice.h"
 
 class QWidget;
 
 namespace platform {
 
 // Messages in a QMessageBox with an OK button, modal to the window that reports them.
-class QtMessageBox : public viewer::MessageBoxService {
+class QtMessageBox : public commondialog::MessageBoxService {
 public:
     explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }

@@ -3,9 +3,10 @@
 #include <concepts>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
-// The system's number texts: no padding, grouping or leading space.
+// The system's number texts: no padding, grouping or leading space unless asked for.
 namespace runtime {
 
 std::string decimalText(std::int64_t value);
@@ -18,5 +19,22 @@ template <std::integral T>
 std::string hexText(T value) {
     return hexDigits(static_cast<std::make_unsigned_t<T>>(value));
 }
+
+// "0x" and at least `digits` upper-case hex digits: hexCode(0xA5, 2) is "0xA5", (0x41, 4)
+// "0x0041", (0x415) "0x415". How codes, offsets and ids are written in messages.
+std::string hexCode(std::uint64_t value, int digits = 0);
+
+// A Unicode code point as "U+" and at least four hex digits: "U+4E2D", "U+0041", "U+1F600".
+std::string codePointText(char32_t value);
+
+// Appends the two upper-case hex digits of `value`: bitmaps are written thousands of rows at once.
+inline void appendHexByte(std::string& out, std::uint8_t value) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    out += kDigits[value >> 4];
+    out += kDigits[value & 0xF];
+}
+
+// "1 record", "2 records", "0 records": the count and the noun, in the singular for one.
+std::string countText(std::int64_t count, std::string_view singular, std::string_view plural);
 
 }  // namespace runtime

@@ -23,6 +23,8 @@
 #include "bootfont/codepage.h"
 #include "bootfont/fontloader.h"
 #include "commondialog/ccommondialog.h"
+#include "glyphview/glyphdrawing.h"
+#include "glyphview/pagemaths.h"
 #include "runtime/checkedint.h"
 #include "runtime/numbertext.h"
 #include "runtime/runtimeerror.h"
@@ -30,7 +32,6 @@
 #include "viewer/fontsubstitutions.h"
 #include "viewer/form1layout.h"
 #include "viewer/glyphdescription.h"
-#include "viewer/glyphdrawing.h"
 #include "viewer/headertext.h"
 #include "viewer/linklabel.h"
 #include "viewer/picturebox.h"
@@ -102,12 +103,21 @@ QString linkAddress() {
         .toString();
 }
 
-// Draws a table's glyphs into the picture (see viewer::drawGlyphs), then shows the picture, once.
+glyphview::PicturePoint picturePoint(QPoint point) {
+    return {point.x(), point.y()};
+}
+
+QRect qRect(const glyphview::PictureRect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+// Draws a table's glyphs into the picture (see glyphview::drawGlyphs), then shows the picture,
+// once.
 template <typename Record>
-void drawGlyphs(PictureBox& picture, viewer::GlyphLayout& shown,
-                const runtime::CheckedArray<Record>& glyphs, const viewer::GlyphRange& range) {
-    viewer::drawGlyphs(picture.canvas(), picture.background(), shown,
-                       std::span<const Record>(glyphs.begin(), glyphs.end()), range);
+void drawGlyphs(PictureBox& picture, glyphview::GlyphLayout& shown,
+                const runtime::CheckedArray<Record>& glyphs, const glyphview::GlyphRange& range) {
+    glyphview::drawGlyphs(picture.canvas(), picture.background(), shown,
+                          std::span<const Record>(glyphs.begin(), glyphs.end()), range);
     picture.refresh();
 }
 
@@ -117,7 +127,7 @@ Form1::Form1(Services services, QWidget* parent) : QWidget(parent), services_(se
     viewer::installFontSubstitutions();
     createControls();
     // The load action: a fixed page step of 500 double-byte glyphs.
-    state_.PageSize = viewer::kGlyphsPerPage;
+    state_.PageSize = glyphview::kGlyphsPerPage;
 }
 
 Form1::~Form1() = default;
@@ -308,7 +318,7 @@ void Form1::OpenFontFile(const std::filesystem::path& path) {
         file.close();
         setDisplayButtonsEnabled(false);
         services_.messageBox.showMessage(programTitle().toStdString(), kNotBootFontMessage,
-                                         viewer::MessageBoxService::Icon::None);
+                                         commondialog::MessageBoxService::Icon::None);
         return;
     }
     setDisplayButtonsEnabled(true);
@@ -336,7 +346,7 @@ void Form1::ShowHeader() {
 
 void Form1::ShowSBCS() {
     const auto& header = state_.Header;
-    if (header.NumSbcsChars <= 0 || header.SbcsOffset <= 0) {
+    if (!bootfont::tablePresent(header.NumSbcsChars, header.SbcsOffset)) {
         return;
     }
     hoveredIndex_.reset();
@@ -355,7 +365,7 @@ void Form1::ShowDBCS(std::int16_t start) {
     }
     state_.PageStart = start;
     label2_->setText(QString::fromStdString(viewer::pageIndicatorText(
-        viewer::dbcsPageNumber(start), viewer::dbcsPageCount(header.NumDbcsChars))));
+        glyphview::dbcsPageNumber(start), glyphview::dbcsPageCount(header.NumDbcsChars))));
     if (header.DbcsOffset <= 0) {
         return;
     }
@@ -368,19 +378,14 @@ void Form1::ShowDBCS(std::int16_t start) {
 const bootfont::CodePage* Form1::codePage() {
     if (!codePageLooked_) {
         codePageLooked_ = true;
-        if (const auto number = bootfont::codePageForLanguage(shownLanguage_)) {
-            try {
-                codePage_ = std::make_unique<bootfont::CodePage>(*number);
-            } catch (const RuntimeError&) {
-                // The C library lacks the code page: the glyphs show what their records carry.
-            }
-        }
+        // Null when the language has none known here: the glyphs show what their records carry.
+        codePage_ = bootfont::openLanguageCodePage(shownLanguage_);
     }
     return codePage_.get();
 }
 
 QString Form1::glyphDescriptionAt(QPoint point) {
-    const auto spot = shown_.glyphAt(point);
+    const auto spot = shown_.glyphAt(picturePoint(point));
     if (!spot) {
         return {};
     }
@@ -390,15 +395,12 @@ QString Form1::glyphDescriptionAt(QPoint point) {
         if (spot->index >= state_.SbcsGlyphs.size()) {
             return {};
         }
-        const auto& record = state_.SbcsGlyphs[spot->index];
-        return viewer::glyphDescription(*spot, std::span(&record.Code, 1), record.unicode(),
-                                        codePage());
+        return viewer::glyphDescription(*spot, state_.SbcsGlyphs[spot->index], codePage());
     }
     if (spot->index >= state_.DbcsGlyphs.size()) {
         return {};
     }
-    const auto& record = state_.DbcsGlyphs[spot->index];
-    return viewer::glyphDescription(*spot, record.Code, record.unicode(), codePage());
+    return viewer::glyphDescription(*spot, state_.DbcsGlyphs[spot->index], codePage());
 }
 
 bool Form1::handlePictureEvent(QEvent* event) {
@@ -408,7 +410,7 @@ bool Form1::handlePictureEvent(QEvent* event) {
             // Only a move onto another glyph builds a text; the rest is a few divisions.
             const QPoint point =
                 static_cast<QMouseEvent*>(event)->position().toPoint() - imageOrigin;
-            const auto spot = shown_.glyphAt(point);
+            const auto spot = shown_.glyphAt(picturePoint(point));
             const std::optional<int> index = spot ? std::optional(spot->index) : std::nullopt;
             if (index != hoveredIndex_) {
                 hoveredIndex_ = index;
@@ -429,8 +431,9 @@ bool Form1::handlePictureEvent(QEvent* event) {
                 event->ignore();
             } else {
                 // The tip goes when the pointer leaves the glyph; the next glyph brings its own.
-                QToolTip::showText(help->globalPos(), text, picture1_,
-                                   shown_.glyphAt(point)->box.translated(imageOrigin));
+                QToolTip::showText(
+                    help->globalPos(), text, picture1_,
+                    qRect(shown_.glyphAt(picturePoint(point))->box).translated(imageOrigin));
             }
             return true;
         }
@@ -507,12 +510,12 @@ void Form1::Command5_Click() {
 
 void Form1::URL_Click() {
     services_.shell.execute("open", "iexplore", linkAddress().toStdString(),
-                            viewer::ShellService::kShowMaximized);
+                            commondialog::ShellService::kShowMaximized);
 }
 
 void Form1::reportError(const std::string& text) {
     services_.messageBox.showMessage(programTitle().toStdString(), text,
-                                     viewer::MessageBoxService::Icon::Critical);
+                                     commondialog::MessageBoxService::Icon::Critical);
 }
 
 template <typename Action>

@@ -7,11 +7,11 @@
 #include <memory>
 #include <optional>
 
-#include "bootfont/viewerstate.h"
 #include "commondialog/dialogplatform.h"
-#include "viewer/glyphlayout.h"
-#include "viewer/messageboxservice.h"
-#include "viewer/shellservice.h"
+#include "commondialog/messageboxservice.h"
+#include "commondialog/shellservice.h"
+#include "glyphview/glyphlayout.h"
+#include "viewer/viewerstate.h"
 
 namespace bootfont {
 class CodePage;
@@ -35,8 +35,8 @@ public:
     // Whatever leaves the process or waits for a person, so tests can script it.
     struct Services {
         commondialog::DialogPlatform& dialogs;
-        viewer::MessageBoxService& messageBox;
-        viewer::ShellService& shell;
+        commondialog::MessageBoxService& messageBox;
+        commondialog::ShellService& shell;
     };
 
     explicit Form1(Services services, QWidget* parent = nullptr);
@@ -59,8 +59,8 @@ public:
     // The four display buttons are enabled and disabled only together, in button order.
     void setDisplayButtonsEnabled(bool enabled);
 
-    bootfont::ViewerState& state() { return state_; }
-    const bootfont::ViewerState& state() const { return state_; }
+    viewer::ViewerState& state() { return state_; }
+    const viewer::ViewerState& state() const { return state_; }
 
     QWidget* Text1(int index) const;
     QLabel* Label1(int index) const;
@@ -106,7 +106,7 @@ private:
     void reportError(const std::string& text);
 
     Services services_;
-    bootfont::ViewerState state_;
+    viewer::ViewerState state_;
 
     QPushButton* command1_ = nullptr;
     std::array<QPushButton*, 4> displayButtons_{};  // Command2 .. Command5
@@ -117,7 +117,7 @@ private:
     PictureBox* picture1_ = nullptr;
 
     // What the picture shows, glyph by glyph, and the glyph the pointer is over.
-    viewer::GlyphLayout shown_;
+    glyphview::GlyphLayout shown_;
     std::optional<int> hoveredIndex_;
     // The language of the font last accepted, and its code page once a glyph asked for it.
     std::int32_t shownLanguage_ = 0;

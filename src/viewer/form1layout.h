@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "glyphview/pagemaths.h"
+
 // The window's fixed layout, in logical pixels (the design's twips divided by 15). Controls sit at
 // absolute positions; resizing the window moves and resizes nothing.
 namespace viewer::layout {
@@ -31,6 +33,8 @@ inline constexpr int kUrlTop = 264;
 inline constexpr int kPictureBorder = 2;
 inline constexpr int kPictureInnerWidth = kPicture1.width - 2 * kPictureBorder;
 inline constexpr int kPictureInnerHeight = kPicture1.height - 2 * kPictureBorder;
+static_assert(kPictureInnerWidth == glyphview::kViewWidth &&
+              kPictureInnerHeight == glyphview::kViewHeight);
 
 // The thirteen header rows: boxes 167 wide (2500 twips), 25 high, rows 28 apart; box 7 is 57 high
 // and the rows below it move down by 32.

@@ -1,32 +1,12 @@
 #include "viewer/headertext.h"
 
-#include "runtime/checkedint.h"
+#include "bootfont/languages.h"
+#include "glyphview/pagemaths.h"
 #include "runtime/numbertext.h"
 
 namespace viewer {
 
-std::string languageText(std::int32_t languageId) {
-    switch (languageId) {
-        case 0x404:
-            return "Chinese (Taiwan)";
-        case 0x407:
-            return "German (Standard)";
-        case 0x40C:
-            return "French (Standard)";
-        case 0x411:
-            return "Japanese";
-        case 0x412:
-            return "Korean";
-        case 0x419:
-            return "Russian";
-        case 0x804:
-            return "Chinese (PRC)";
-        default:
-            return "0x" + runtime::hexText(languageId);
-    }
-}
-
-std::string leadByteText(const std::array<std::uint8_t, bootfont::kDbcsLeadTableSize>& table) {
+std::string leadByteText(const bootfont::LeadTable& table) {
     std::string text;
     for (const std::uint8_t byte : table) {
         text += ' ';
@@ -36,34 +16,20 @@ std::string leadByteText(const std::array<std::uint8_t, bootfont::kDbcsLeadTable
 }
 
 std::array<std::string, kHeaderTextCount> headerTexts(const bootfont::BootFontHeader& header) {
-    using runtime::decimalText;
-    return {
-        languageText(header.LanguageId),
-        decimalText(header.NumSbcsChars),
-        decimalText(header.NumDbcsChars),
-        decimalText(header.SbcsOffset),
-        decimalText(header.DbcsOffset),
-        decimalText(header.SbcsEntriesTotalSize),
-        decimalText(header.DbcsEntriesTotalSize),
-        leadByteText(header.DbcsLeadTable),
-        decimalText(header.CharacterImageHeight),
-        decimalText(header.CharacterTopPad),
-        decimalText(header.CharacterBottomPad),
-        decimalText(header.CharacterImageSbcsWidth),
-        decimalText(header.CharacterImageDbcsWidth),
-    };
-}
-
-std::int16_t dbcsPageCount(std::int32_t numDbcsChars) {
-    if (numDbcsChars <= 0) {
-        return 0;
+    // The boxes show the fields after the signature, in the header's order.
+    static_assert(bootfont::kHeaderFields.size() == kHeaderTextCount + 1);
+    std::array<std::string, kHeaderTextCount> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const bootfont::HeaderField& field = bootfont::kHeaderFields[i + 1];
+        if (bootfont::isField(field, &bootfont::BootFontHeader::LanguageId)) {
+            texts[i] = bootfont::windowLanguageText(header.LanguageId);
+        } else if (bootfont::isField(field, &bootfont::BootFontHeader::DbcsLeadTable)) {
+            texts[i] = leadByteText(header.DbcsLeadTable);
+        } else {
+            texts[i] = runtime::decimalText(bootfont::fieldNumber(header, field));
+        }
     }
-    // Rounded up in 64 bits, so the sum cannot wrap before the range check.
-    return runtime::toInt16((std::int64_t{numDbcsChars} + kGlyphsPerPage - 1) / kGlyphsPerPage);
-}
-
-std::int16_t dbcsPageNumber(std::int16_t pageStart) {
-    return runtime::roundToInt16(static_cast<double>(pageStart) / kGlyphsPerPage + 1);
+    return texts;
 }
 
 std::string pageIndicatorText(std::int16_t pageNumber, std::int16_t pageCount) {
@@ -72,8 +38,8 @@ std::string pageIndicatorText(std::int16_t pageNumber, std::int16_t pageCount) {
 }
 
 std::string afterLoadPageIndicatorText(std::int32_t numDbcsChars) {
-    const std::int16_t pageCount = dbcsPageCount(numDbcsChars);
-    return pageIndicatorText(pageCount > 0 ? dbcsPageNumber(0) : 0, pageCount);
+    const std::int16_t pageCount = glyphview::dbcsPageCount(numDbcsChars);
+    return pageIndicatorText(pageCount > 0 ? glyphview::dbcsPageNumber(0) : 0, pageCount);
 }
 
 }  // namespace viewer

@@ -7,6 +7,7 @@
 
 #include "bootfont/codepage.h"
 #include "bootfont/fontloader.h"
+#include "bootfont/languages.h"
 #include "support/bootfontbuilder.h"
 #include "support/raisederror.h"
 #include "support/tempdir.h"
@@ -42,7 +43,7 @@ protected:
 
     testsupport::TempDir dir_;
     int files_ = 0;
-    ViewerState state_;
+    LoadedFont state_;
 };
 
 TEST_F(Loading, HeaderFieldsAreSignedLittleEndianAtTheirOffsetsAndOnlyMdeTIsASignature) {
@@ -101,7 +102,7 @@ template <std::size_t Size, typename Record>
 void expectTable(const runtime::CheckedArray<Record>& table, Table expected,
                  const runtime::CheckedArray<Record>& earlier,
                  const std::vector<std::uint8_t>& file, std::int32_t count, std::int32_t offset,
-                 void (*decode)(std::span<const std::uint8_t, Size>, Record&)) {
+                 Record (*fromBytes)(const std::array<std::uint8_t, Size>&)) {
     if (expected == Table::Kept) {
         EXPECT_EQ(table, earlier) << "the earlier font's table was not kept";
         return;
@@ -113,10 +114,24 @@ void expectTable(const runtime::CheckedArray<Record>& table, Table expected,
             const auto at = static_cast<std::uint64_t>(offset + i * std::int64_t{Size}) + b;
             bytes[b] = at < file.size() ? file[at] : 0;
         }
-        Record record;
-        decode(bytes, record);
-        ASSERT_EQ(table[i], record) << "record " << i;
+        ASSERT_EQ(table[i], fromBytes(bytes)) << "record " << i;
     }
+}
+
+// The records of 17 and 36 bytes, field by field in file order.
+SbcsGlyphRecord sbcsRecord(const std::array<std::uint8_t, 17>& bytes) {
+    SbcsGlyphRecord record;
+    record.Code = bytes[0];
+    std::copy(bytes.begin() + 1, bytes.end(), record.Bitmap.begin());
+    return record;
+}
+
+DbcsGlyphRecord dbcsRecord(const std::array<std::uint8_t, 36>& bytes) {
+    DbcsGlyphRecord record;
+    std::copy(bytes.begin(), bytes.begin() + 2, record.Code.begin());
+    std::copy(bytes.begin() + 2, bytes.begin() + 34, record.Bitmap.begin());
+    std::copy(bytes.begin() + 34, bytes.end(), record.Trailer.begin());
+    return record;
 }
 
 TEST_F(Loading, RecordsAre17And36BytesWithTheirFieldsInFileOrder) {
@@ -138,14 +153,14 @@ TEST_P(TableLoading, EachTableIsReadAtItsPlaceOrKeptAndLoadingEndsAsExpected) {
                        .dbcsTable(200, testsupport::dbcsGlyphs(7, 300))
                        .build()),
               std::nullopt);
-    const ViewerState earlier = state_;
+    const LoadedFont earlier = state_;
     const auto bytes = GetParam().font.build();
     EXPECT_EQ(load(bytes), GetParam().error);
     const BootFontHeader& h = state_.Header;
     expectTable<17>(state_.SbcsGlyphs, GetParam().sbcs, earlier.SbcsGlyphs, bytes, h.NumSbcsChars,
-                    h.SbcsOffset, decodeSbcsRecord);
+                    h.SbcsOffset, sbcsRecord);
     expectTable<36>(state_.DbcsGlyphs, GetParam().dbcs, earlier.DbcsGlyphs, bytes, h.NumDbcsChars,
-                    h.DbcsOffset, decodeDbcsRecord);
+                    h.DbcsOffset, dbcsRecord);
 }
 
 constexpr auto kRead = Table::Read;
@@ -207,7 +222,19 @@ TEST_F(Loading, RecordsLoadUnshiftedAtTheirDeclaredStrideWithTheUnicodeTheyCarry
     EXPECT_EQ(state_.SbcsGlyphs[0xA5].unicode(), 0x0105);
 }
 
-TEST(CodePageForLanguage, MapsEachKnownLanguageAndNoOther) {
+TEST(Languages, TheViewerNamesTheLanguagesOfXpsFontsAndShowsAnyOtherIdInHex) {
+    // clang-format off
+    const std::pair<std::int32_t, const char*> cases[] = {
+        {1028, "Chinese (Taiwan)"}, {1031, "German (Standard)"}, {1036, "French (Standard)"},
+        {1041, "Japanese"}, {1042, "Korean"}, {1049, "Russian"}, {2052, "Chinese (PRC)"},
+        {1045, "0x415"}, {0, "0x0"}, {-1, "0xFFFFFFFF"}, {0x10804, "0x10804"}, {0x807, "0x807"}};
+    // clang-format on
+    for (const auto& [id, text] : cases) {
+        EXPECT_EQ(windowLanguageText(id), text) << id;
+    }
+}
+
+TEST(Languages, MapEachKnownLanguageToItsCodePageAndNoOther) {
     const std::pair<std::int32_t, std::optional<int>> cases[] = {
         {0x804, 936}, {0x1004, 936}, {0x404, 950},  {0xC04, 950}, {0x411, 932}, {0x412, 949},
         {0x415, 852}, {0x405, 852},  {0x40E, 852},  {0x419, 866}, {0x408, 737}, {0x41F, 857},

@@ -31,7 +31,7 @@ std::map<unsigned, Rows> dbcsGlyphs(const std::filesystem::path& file) {
     bootfont::FontFileReader reader(file);
     std::map<unsigned, Rows> glyphs;
     for (const auto& r : bootfont::readWholeFont(reader).dbcsGlyphs) {
-        glyphs[r.Code[0] << 8 | r.Code[1]] = Rows(r.Bitmap.begin(), r.Bitmap.end());
+        glyphs[r.code()] = Rows(r.Bitmap.begin(), r.Bitmap.end());
     }
     return glyphs;
 }

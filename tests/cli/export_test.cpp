@@ -5,6 +5,7 @@
 #include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -20,23 +21,17 @@ using Rows = std::vector<std::uint8_t>;
 
 // The glyphs a boot font should export: bitmap by character (or by code), first record wins.
 std::map<std::uint32_t, Rows> sourceGlyphs(const bootfont::WholeFont& font, bool native) {
-    const auto number = bootfont::codePageForLanguage(font.header.LanguageId);
-    const bootfont::CodePage codePage(number.value_or(437));
+    const auto codePage = bootfont::openLanguageCodePage(font.header.LanguageId);
     std::map<std::uint32_t, Rows> glyphs;
-    const auto add = [&](std::span<const std::uint8_t> code, std::uint16_t unicode,
-                         std::span<const std::uint8_t> bitmap) {
-        const auto character = unicode != 0 ? char32_t{unicode} : codePage.toUnicode(code);
-        const std::uint32_t nativeCode = code.size() == 1 ? code[0] : code[0] << 8 | code[1];
+    const auto add = [&](const auto& record) {
+        const auto character = bootfont::glyphUnicode(record, codePage.get());
         if (native || character) {
-            glyphs.try_emplace(native ? nativeCode : *character, bitmap.begin(), bitmap.end());
+            glyphs.try_emplace(native ? record.code() : character->value, record.Bitmap.begin(),
+                               record.Bitmap.end());
         }
     };
-    for (const auto& r : font.sbcsGlyphs) {
-        add({&r.Code, 1}, r.unicode(), r.Bitmap);
-    }
-    for (const auto& r : font.dbcsGlyphs) {
-        add(r.Code, r.unicode(), r.Bitmap);
-    }
+    std::ranges::for_each(font.sbcsGlyphs, add);
+    std::ranges::for_each(font.dbcsGlyphs, add);
     return glyphs;
 }
 

@@ -110,9 +110,19 @@ TEST(RuntimeError, NamesItsNumberInChineseForTheUserAndItsDetailOnlyInWhat) {
 TEST(NumberText, DecimalAndUpperCaseHexInTheValuesOwnWidth) {
     EXPECT_EQ(decimalText(kMin32), "-2147483648");
     const std::pair<std::string, std::string> hex[] = {
-        {hexText(std::uint8_t{0}), "0"}, {hexText(std::uint8_t{0xFE}), "FE"},
-        {hexText(I32{1045}), "415"},     {hexText(I32{-1}), "FFFFFFFF"},
-        {hexText(kMin32), "80000000"},   {hexText(I16{-1}), "FFFF"}};
+        {hexText(std::uint8_t{0}), "0"},
+        {hexText(std::uint8_t{0xFE}), "FE"},
+        {hexText(I32{1045}), "415"},
+        {hexText(I32{-1}), "FFFFFFFF"},
+        {hexText(kMin32), "80000000"},
+        {hexText(I16{-1}), "FFFF"},
+        {hexCode(0xA5, 2), "0xA5"},
+        {hexCode(0x41, 4), "0x0041"},
+        {hexCode(0x415), "0x415"},
+        {codePointText(0x41), "U+0041"},
+        {codePointText(0x1F600), "U+1F600"},
+        {countText(1, "glyph", "glyphs"), "1 glyph"},
+        {countText(0, "glyph", "glyphs"), "0 glyphs"}};
     for (const auto& [actual, expected] : hex) {
         EXPECT_EQ(actual, expected);
     }

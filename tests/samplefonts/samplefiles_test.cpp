@@ -12,8 +12,8 @@
 namespace {
 
 // A sample read as the open command reads it: the header, and both tables of a signed file.
-bootfont::ViewerState loadSample(const std::string& name) {
-    bootfont::ViewerState state;
+bootfont::LoadedFont loadSample(const std::string& name) {
+    bootfont::LoadedFont state;
     bootfont::FontFileReader file(std::filesystem::path(SAMPLE_FONT_DIR) /
                                   ("bootfont-" + name + ".bin"));
     bootfont::readHeader(state, file);
@@ -82,7 +82,7 @@ TEST(SampleFiles, HoldUnifontsGlyphsAtTheirCodes) {
             }
         }
         for (const auto& r : state.DbcsGlyphs) {
-            if ((r.Code[0] << 8 | r.Code[1]) == static_cast<int>(code)) {
+            if (r.code() == code) {
                 found.assign(r.Bitmap.begin(), r.Bitmap.end());
             }
         }

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "viewer/messageboxservice.h"
-#include "viewer/shellservice.h"
+#include "commondialog/messageboxservice.h"
+#include "commondialog/shellservice.h"
 
 namespace testsupport {
 
 // Records each message instead of waiting for a person to press OK.
-class RecordingMessageBox : public viewer::MessageBoxService {
+class RecordingMessageBox : public commondialog::MessageBoxService {
 public:
     struct Message {
         std::string caption;
@@ -24,7 +24,7 @@ public:
     std::vector<Message> messages;
 };
 
-class RecordingShell : public viewer::ShellService {
+class RecordingShell : public commondialog::ShellService {
 public:
     struct Request {
         std::string operation;

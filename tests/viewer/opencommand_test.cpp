@@ -71,7 +71,7 @@ TEST_F(OpenCommand, AFailedDialogIsReportedWithItsExtendedError) {
     button(1)->click();
     ASSERT_EQ(messageBox.messages.size(), 1U);
     EXPECT_NE(messageBox.messages[0].text.find("0x3003"), std::string::npos);
-    EXPECT_EQ(messageBox.messages[0].icon, viewer::MessageBoxService::Icon::Critical);
+    EXPECT_EQ(messageBox.messages[0].icon, commondialog::MessageBoxService::Icon::Critical);
 }
 
 // A file opened over an earlier font, the messages it ends in, and what the window shows then.

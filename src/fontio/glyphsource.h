@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace cli {
+namespace fontio {
 
 // One glyph as a source font draws it: rows of pixels (most significant bit leftmost) placed
 // against the pen position on the baseline.
@@ -35,7 +35,7 @@ public:
 
 // The source a SOURCE argument names: a Unifont .hex file, a font file FreeType reads (BDF, PCF,
 // gzipped PCF, Windows FNT/FON, TrueType/OpenType), or the name of an installed font that
-// fontconfig finds. Raises InputError ("SOURCE: reason") when it is none of them.
+// fontconfig finds. Raises FontIoError ("SOURCE: reason") when it is none of them.
 std::unique_ptr<GlyphSource> openGlyphSource(const std::string& source);
 
-}  // namespace cli
+}  // namespace fontio

@@ -1,11 +1,13 @@
-#include "cli/glyphfitting.h"
+#include "fontio/glyphfitting.h"
 
 #include <algorithm>
 
-namespace cli {
+#include "bootfont/bootfontrecords.h"
+
+namespace fontio {
 namespace {
 
-constexpr int kCellRows = 16;
+constexpr int kCellRows = static_cast<int>(bootfont::kGlyphRows);
 
 }  // namespace
 
@@ -41,4 +43,4 @@ FittedGlyph fitGlyph(const SourceGlyph& glyph, int width) {
     return out;
 }
 
-}  // namespace cli
+}  // namespace fontio

@@ -1,17 +1,17 @@
 #pragma once
 
 #include <QImage>
-#include <QPoint>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 
+#include "glyphview/glyphbitmap.h"
+#include "glyphview/glyphcells.h"
+#include "glyphview/glyphlayout.h"
 #include "runtime/checkedint.h"
-#include "viewer/glyphbitmap.h"
-#include "viewer/glyphcells.h"
 
-namespace viewer {
+namespace glyphview {
 
 // Draws glyphs into a 32-bit image, one per cell of GlyphCells over the image's size. The bitmap
 // is drawn 8 or 16 pixels wide and 16 high whatever the header's width and height say, so small
@@ -48,7 +48,7 @@ public:
     }
 
     // The corner of the cell the next glyph is drawn in.
-    QPoint position() const { return {cells_.x(), cells_.y()}; }
+    PicturePoint position() const { return {cells_.x(), cells_.y()}; }
 
     bool belowPicture() const { return cells_.belowPicture(); }
 
@@ -88,4 +88,4 @@ private:
     qsizetype stride_;  // pixels per image line
 };
 
-}  // namespace viewer
+}  // namespace glyphview

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "cli/glyphsource.h"
+#include "fontio/glyphsource.h"
 
-namespace cli {
+namespace fontio {
 
 // A glyph in a boot font's cell: 16 rows of `width` / 8 bytes.
 struct FittedGlyph {
@@ -18,4 +18,4 @@ struct FittedGlyph {
 // cell's, its advance centred when it is not the cell's width, and whatever falls outside cut.
 FittedGlyph fitGlyph(const SourceGlyph& glyph, int width);
 
-}  // namespace cli
+}  // namespace fontio

@@ -5,11 +5,11 @@
 #include <span>
 
 #include "bootfont/bootfontrecords.h"
-#include "viewer/glyphlayout.h"
+#include "glyphview/glyphlayout.h"
 
 // The drawing of the glyph picture, on any 32-bit image: the window draws into its picture box's
 // image, the bootfont command into an image it saves. Needs Qt Gui only.
-namespace viewer {
+namespace glyphview {
 
 // Which glyphs one drawing shows and how the header sizes their cells.
 struct GlyphRange {
@@ -29,4 +29,4 @@ void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
 void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
                 std::span<const bootfont::DbcsGlyphRecord> glyphs, const GlyphRange& range);
 
-}  // namespace viewer
+}  // namespace glyphview

@@ -4,7 +4,7 @@
 
 #include "runtime/checkedint.h"
 
-namespace viewer {
+namespace glyphview {
 
 // The cells the picture lays glyphs out in: (W + 5) x (H + 5) pixels, left to right and row by
 // row, the first cell's corner at (5, 5); a row wraps when the next cell would pass the right
@@ -55,4 +55,4 @@ private:
     int column_ = 0;
 };
 
-}  // namespace viewer
+}  // namespace glyphview

@@ -3,13 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "cli/glyphsource.h"
+#include "fontio/glyphsource.h"
 
 namespace bootfont {
 class CodePage;
 }
 
-namespace cli {
+namespace fontio {
 
 // A font file FreeType reads. Bitmap fonts give their strike of 16 pixels per em (or the nearest);
 // outline fonts their bitmap strike of 16 pixels per em if they have one, otherwise their outlines
@@ -19,7 +19,7 @@ namespace cli {
 // character set of Windows FNT fonts, converted with iconv.
 class FreeTypeSource : public GlyphSource {
 public:
-    // Raises InputError ("NAME: reason") when FreeType cannot read `path` or its charset is not
+    // Raises FontIoError ("NAME: reason") when FreeType cannot read `path` or its charset is not
     // one known here; `name` is how messages call the source, `faceIndex` the font in a collection.
     FreeTypeSource(const std::string& name, const std::string& path, int faceIndex = 0);
     ~FreeTypeSource() override;
@@ -36,4 +36,4 @@ private:
     int baselineRow_ = 0;
 };
 
-}  // namespace cli
+}  // namespace fontio

@@ -1,11 +1,11 @@
-#include "viewer/glyphdrawing.h"
+#include "glyphview/glyphdrawing.h"
 
+#include "glyphview/glyphbitmap.h"
+#include "glyphview/glyphcellpen.h"
 #include "runtime/checkedarray.h"
 #include "runtime/checkedint.h"
-#include "viewer/glyphbitmap.h"
-#include "viewer/glyphcellpen.h"
 
-namespace viewer {
+namespace glyphview {
 namespace {
 
 constexpr QRgb kInk = 0xFF000000;
@@ -21,7 +21,7 @@ void draw(QImage& image, QRgb background, GlyphLayout& shown, bootfont::GlyphTab
     PixelString pixels;
     for (std::int16_t k = range.first; k <= last; runtime::checkedIncrement(k)) {
         decode(pixels, runtime::checkedAt(glyphs, k).Bitmap);
-        const QPoint corner = pen.position();
+        const PicturePoint corner = pen.position();
         pen.draw(pixels);
         shown.add(corner);
         if (pen.belowPicture()) {
@@ -44,4 +44,4 @@ void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
                           GetPixelFromByteArrayDBCS);
 }
 
-}  // namespace viewer
+}  // namespace glyphview

@@ -1,4 +1,4 @@
-#include "cli/unifontsource.h"
+#include "fontio/unifontsource.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -12,13 +12,14 @@
 #include <cstring>
 #include <limits>
 
-#include "cli/fontinput.h"
+#include "bootfont/bootfontrecords.h"
+#include "fontio/fontioerror.h"
 
-namespace cli {
+namespace fontio {
 namespace {
 
-constexpr int kRows = 16;
-constexpr int kRowsBelowBaseline = 2;
+constexpr int kRows = static_cast<int>(bootfont::kGlyphRows);
+constexpr int kRowsBelowBaseline = bootfont::kRowsBelowBaseline;
 constexpr std::size_t kNarrowDigits = 32;
 constexpr std::size_t kWideDigits = 64;
 constexpr std::size_t kMaxKeyDigits = 6;
@@ -43,9 +44,9 @@ int hexValue(char c) {
 
 }  // namespace
 
-InputError UnifontSource::badLine(std::size_t line) const {
-    return InputError(file_ + ": line " + std::to_string(line) +
-                      " is not a Unifont .hex glyph (code point:32 or 64 hex digits)");
+FontIoError UnifontSource::badLine(std::size_t line) const {
+    return FontIoError(file_ + ": line " + std::to_string(line) +
+                       " is not a Unifont .hex glyph (code point:32 or 64 hex digits)");
 }
 
 bool UnifontSource::looksLikeHex(std::string_view start) {
@@ -67,18 +68,18 @@ UnifontSource::UnifontSource(const std::string& file) : file_(file) {
         if (fd >= 0) {
             ::close(fd);
         }
-        throw InputError(file + ": " + std::strerror(error));
+        throw FontIoError(file + ": " + std::strerror(error));
     }
     // Offsets are 32-bit: the whole of Unifont is 2.6 MB.
     if (status.st_size > std::numeric_limits<std::int32_t>::max()) {
         ::close(fd);
-        throw InputError(file + ": too large for a .hex file");
+        throw FontIoError(file + ": too large for a .hex file");
     }
     const auto size = static_cast<std::size_t>(status.st_size);
     void* map = size == 0 ? MAP_FAILED : ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
     ::close(fd);
     if (map == MAP_FAILED) {
-        throw InputError(file_ + ": no glyph in this .hex file");
+        throw FontIoError(file_ + ": no glyph in this .hex file");
     }
     text_ = std::string_view(static_cast<const char*>(map), size);
     try {
@@ -125,7 +126,7 @@ void UnifontSource::index() {
         start = end + 1;
     }
     if (entries_.empty()) {
-        throw InputError(file_ + ": no glyph in this .hex file");
+        throw FontIoError(file_ + ": no glyph in this .hex file");
     }
     // Unifont's files are in code point order; others need not be. The first of a repeated code
     // point counts.
@@ -156,4 +157,4 @@ std::optional<SourceGlyph> UnifontSource::glyph(char32_t character) {
     return glyph;
 }
 
-}  // namespace cli
+}  // namespace fontio

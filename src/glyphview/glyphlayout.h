@@ -1,21 +1,34 @@
 #pragma once
 
-#include <QPoint>
-#include <QRect>
 #include <optional>
 
 #include "bootfont/bootfontrecords.h"
 
-namespace viewer {
+namespace glyphview {
+
+// A point of the picture and a rectangle in it, in picture pixels from its top left.
+struct PicturePoint {
+    int x = 0;
+    int y = 0;
+};
+
+struct PictureRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const PictureRect&, const PictureRect&) = default;
+};
 
 // One glyph of the picture: which it is and where it lies.
 struct GlyphSpot {
     bootfont::GlyphTable table = bootfont::GlyphTable::Sbcs;
-    int index = 0;   // in its table
-    int page = 0;    // the double-byte page from 1; 0 in the single-byte view, which has none
-    int row = 0;     // from 0, top row first
-    int column = 0;  // from 0, left column first
-    QRect box;       // the glyph's bitmap in picture pixels, cut short where the next cell begins
+    int index = 0;    // in its table
+    int page = 0;     // the double-byte page from 1; 0 in the single-byte view, which has none
+    int row = 0;      // from 0, top row first
+    int column = 0;   // from 0, left column first
+    PictureRect box;  // the glyph's bitmap in picture pixels, cut short where the next cell begins
 };
 
 // Which glyphs the picture's last drawing put where. The drawing reports each glyph's corner as
@@ -29,11 +42,11 @@ public:
     // The picture shows nothing this layout can name.
     void clear();
     // The next glyph was drawn with its corner at (x, y).
-    void add(QPoint corner);
+    void add(PicturePoint corner);
 
     // The drawn glyph whose bitmap covers `point` (picture pixels); none in the margin, the gaps
     // between cells, a cell's blank part or past the last glyph.
-    std::optional<GlyphSpot> glyphAt(QPoint point) const;
+    std::optional<GlyphSpot> glyphAt(PicturePoint point) const;
 
     int count() const { return count_; }
 
@@ -48,4 +61,4 @@ private:
     int boxHeight_ = 0;
 };
 
-}  // namespace viewer
+}  // namespace glyphview

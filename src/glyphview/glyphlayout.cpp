@@ -1,11 +1,11 @@
-#include "viewer/glyphlayout.h"
+#include "glyphview/glyphlayout.h"
 
 #include <algorithm>
 
-#include "viewer/glyphcells.h"
-#include "viewer/headertext.h"
+#include "glyphview/glyphcells.h"
+#include "glyphview/pagemaths.h"
 
-namespace viewer {
+namespace glyphview {
 namespace {
 
 constexpr int kGap = GlyphCells::kGap;
@@ -13,7 +13,8 @@ constexpr int kGap = GlyphCells::kGap;
 }  // namespace
 
 void GlyphLayout::start(bootfont::GlyphTable table, int first, int glyphWidth, int glyphHeight) {
-    const int columns = table == bootfont::GlyphTable::Sbcs ? 8 : 16;
+    const int columns =
+        table == bootfont::GlyphTable::Sbcs ? bootfont::kSbcsGlyphWidth : bootfont::kDbcsGlyphWidth;
     table_ = table;
     first_ = first;
     count_ = 0;
@@ -29,16 +30,16 @@ void GlyphLayout::clear() {
     count_ = 0;
 }
 
-void GlyphLayout::add(QPoint corner) {
-    if (perRow_ == 0 && count_ > 0 && corner.y() != kGap) {
+void GlyphLayout::add(PicturePoint corner) {
+    if (perRow_ == 0 && count_ > 0 && corner.y != kGap) {
         perRow_ = count_;
     }
     ++count_;
 }
 
-std::optional<GlyphSpot> GlyphLayout::glyphAt(QPoint point) const {
-    const int x = point.x() - kGap;
-    const int y = point.y() - kGap;
+std::optional<GlyphSpot> GlyphLayout::glyphAt(PicturePoint point) const {
+    const int x = point.x - kGap;
+    const int y = point.y - kGap;
     if (count_ == 0 || x < 0 || y < 0 || x % pitchX_ >= boxWidth_ || y % pitchY_ >= boxHeight_) {
         return std::nullopt;
     }
@@ -54,8 +55,8 @@ std::optional<GlyphSpot> GlyphLayout::glyphAt(QPoint point) const {
     spot.page = table_ == bootfont::GlyphTable::Dbcs ? first_ / kGlyphsPerPage + 1 : 0;
     spot.row = row;
     spot.column = column;
-    spot.box = QRect(kGap + column * pitchX_, kGap + row * pitchY_, boxWidth_, boxHeight_);
+    spot.box = {kGap + column * pitchX_, kGap + row * pitchY_, boxWidth_, boxHeight_};
     return spot;
 }
 
-}  // namespace viewer
+}  // namespace glyphview

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace viewer {
+namespace commondialog {
 
 // Starts another program for a document, as a desktop shell does. The window never waits for it
 // and ignores whether it started.
@@ -16,4 +16,4 @@ public:
                          const std::string& parameters, int showCommand) = 0;
 };
 
-}  // namespace viewer
+}  // namespace commondialog

@@ -1,8 +1,8 @@
-#include "viewer/glyphbitmap.h"
+#include "glyphview/glyphbitmap.h"
 
 #include <span>
 
-namespace viewer {
+namespace glyphview {
 namespace {
 
 // Both decoders write byte j's bits into entries 8j to 8j + 7. Bits are tested directly rather
@@ -37,4 +37,4 @@ void GetPixelFromByteArrayDBCS(DbcsPixelString& pixels,
     decodeBits(pixels, bitmap);
 }
 
-}  // namespace viewer
+}  // namespace glyphview

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace viewer {
+namespace commondialog {
 
 // Shows a message with an OK button and waits for it. Behind an interface so tests can read what
 // the window reports without a person to press OK.
@@ -14,4 +14,4 @@ public:
     virtual void showMessage(const std::string& caption, const std::string& text, Icon icon) = 0;
 };
 
-}  // namespace viewer
+}  // namespace commondialog

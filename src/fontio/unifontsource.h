@@ -6,17 +6,17 @@
 #include <utility>
 #include <vector>
 
-#include "cli/fontinput.h"
-#include "cli/glyphsource.h"
+#include "fontio/fontioerror.h"
+#include "fontio/glyphsource.h"
 
-namespace cli {
+namespace fontio {
 
 // GNU Unifont's .hex format: a line per glyph, the code point in hex digits, a colon and the
 // 16 rows as 32 (8 pixels wide) or 64 (16 pixels wide) hex digits. The rows stand on a baseline
 // with two rows below it.
 class UnifontSource : public GlyphSource {
 public:
-    // Maps `file` into memory and indexes its lines. A line that is no glyph raises InputError
+    // Maps `file` into memory and indexes its lines. A line that is no glyph raises FontIoError
     // naming the file and the line: when it is indexed, or for bad digits when its glyph is asked
     // for.
     explicit UnifontSource(const std::string& file);
@@ -43,9 +43,9 @@ private:
     };
 
     void index();
-    InputError badLine(std::size_t line) const;
+    FontIoError badLine(std::size_t line) const;
 
     std::vector<Entry> entries_;
 };
 
-}  // namespace cli
+}  // namespace fontio

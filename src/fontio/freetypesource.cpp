@@ -1,4 +1,4 @@
-#include "cli/freetypesource.h"
+#include "fontio/freetypesource.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -14,14 +14,15 @@
 #include <optional>
 #include <vector>
 
+#include "bootfont/bootfontrecords.h"
 #include "bootfont/codepage.h"
-#include "cli/fontinput.h"
+#include "fontio/fontioerror.h"
 
-namespace cli {
+namespace fontio {
 namespace {
 
-constexpr int kCellRows = 16;
-constexpr int kRowsBelowBaseline = 2;
+constexpr int kCellRows = static_cast<int>(bootfont::kGlyphRows);
+constexpr int kRowsBelowBaseline = bootfont::kRowsBelowBaseline;
 
 // An X charset (CHARSET_REGISTRY, CHARSET_ENCODING) in iconv's terms.
 struct XCharset {
@@ -93,7 +94,7 @@ std::optional<std::vector<FT_Byte>> inflatedGzip(const std::string& name, const 
     }
     const gzFile file = ::gzopen(path.c_str(), "rb");
     if (!file) {
-        throw InputError(name + ": cannot be opened");
+        throw FontIoError(name + ": cannot be opened");
     }
     std::vector<FT_Byte> bytes;
     int count = 0;
@@ -105,7 +106,7 @@ std::optional<std::vector<FT_Byte>> inflatedGzip(const std::string& name, const 
     } while (count > 0);
     ::gzclose(file);
     if (count < 0) {
-        throw InputError(name + ": its gzip data is damaged");
+        throw FontIoError(name + ": its gzip data is damaged");
     }
     return bytes;
 }
@@ -129,7 +130,7 @@ struct FreeTypeSource::Handles {
 FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path, int faceIndex)
     : handles_(std::make_unique<Handles>()) {
     if (FT_Init_FreeType(&handles_->library) != 0) {
-        throw InputError(name + ": FreeType cannot start");
+        throw FontIoError(name + ": FreeType cannot start");
     }
     // FreeType reads a gzipped font through a stream that inflates from the start again on every
     // backward seek, and the PCF reader seeks for each glyph: a whole font takes seconds that way.
@@ -143,8 +144,8 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path,
             : FT_New_Face(handles_->library, path.c_str(), faceIndex, &handles_->face);
     if (error) {
         const char* reason = FT_Error_String(error);
-        throw InputError(name + ": not a font that FreeType reads" +
-                         (reason ? std::string(" (") + reason + ")" : std::string()));
+        throw FontIoError(name + ": not a font that FreeType reads" +
+                          (reason ? std::string(" (") + reason + ")" : std::string()));
     }
     FT_Face face = handles_->face;
 
@@ -164,7 +165,7 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path,
     }
     if (strike >= 0) {
         if (FT_Select_Size(face, strike) != 0) {
-            throw InputError(name + ": FreeType cannot select its bitmap size");
+            throw FontIoError(name + ": FreeType cannot select its bitmap size");
         }
         const int ascent = static_cast<int>(face->size->metrics.ascender / 64);
         const int descent = static_cast<int>(-face->size->metrics.descender / 64);
@@ -181,7 +182,7 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path,
         }
         baselineRow_ = static_cast<int>(face->size->metrics.ascender / 64);
     } else {
-        throw InputError(name + ": has neither outlines nor bitmaps");
+        throw FontIoError(name + ": has neither outlines nor bitmaps");
     }
 
     if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) == 0) {
@@ -194,8 +195,8 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path,
     if (FT_Get_BDF_Charset_ID(face, &encoding, &registry) == 0 && registry && encoding) {
         const auto known = xCharset(registry, encoding);
         if (!known) {
-            throw InputError(name + ": its charset " + registry + "-" + encoding +
-                             " is not one that can be mapped to Unicode here");
+            throw FontIoError(name + ": its charset " + registry + "-" + encoding +
+                              " is not one that can be mapped to Unicode here");
         }
         charset = known->first;
         sevenBit_ = known->second;
@@ -207,12 +208,12 @@ FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path,
         }
     }
     if (charset.empty()) {
-        throw InputError(name + ": has no Unicode character map and no charset known here");
+        throw FontIoError(name + ": has no Unicode character map and no charset known here");
     }
     try {
         charset_ = std::make_unique<bootfont::CodePage>(0, charset);
     } catch (const std::exception&) {
-        throw InputError(name + ": iconv lacks its charset " + charset);
+        throw FontIoError(name + ": iconv lacks its charset " + charset);
     }
     if (face->num_charmaps > 0) {
         FT_Set_Charmap(face, face->charmaps[0]);
@@ -271,4 +272,4 @@ std::optional<SourceGlyph> FreeTypeSource::glyph(char32_t character) {
     return glyph;
 }
 
-}  // namespace cli
+}  // namespace fontio

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "bootfont/bootfontrecords.h"
+
+// The header's lead-byte table: up to kMaxDbcsRange (first, last) ranges of the lead bytes of
+// double-byte codes, ended by a 00 00 pair. The boot loader reads no further than five ranges.
+namespace bootfont {
+
+struct LeadRange {
+    std::uint8_t first = 0;
+    std::uint8_t last = 0;
+
+    friend bool operator==(const LeadRange&, const LeadRange&) = default;
+};
+
+// The ranges the header declares, as the loader reads them: pairs up to the first 00 00 pair, at
+// most kMaxDbcsRange.
+std::vector<LeadRange> leadByteRanges(const BootFontHeader& header);
+
+// Whether the table ends its ranges with a 00 00 pair within the five the loader reads.
+bool leadTableTerminated(const BootFontHeader& header);
+
+// The runs of consecutive lead bytes of `dbcs` (codes ascending): the ranges a font needs.
+std::vector<LeadRange> leadRangesOf(std::span<const DbcsGlyphRecord> dbcs);
+
+// "0xA1-0xA9, 0xB0-0xF7": ranges as messages name them.
+std::string leadRangesText(std::span<const LeadRange> ranges);
+
+}  // namespace bootfont
