@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testsupport::RecordingMessageBox messageBox;
     testsupport::RecordingShell shell;
     Form1 form({dialogs, messageBox, shell});
-    const bootfont::ViewerState& state = form.state();
+    const viewer::ViewerState& state = form.state();
     const bootfont::BootFontHeader& header = state.Header;
     const auto click = [&form](const char* name) {
         if (auto* button = form.findChild<QPushButton*>(QString::fromLatin1(name))) {

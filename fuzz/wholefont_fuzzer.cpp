@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary bytes through the bootfont command's lenient reader and its checks.
 // Neither may fail on any content; a sanitizer report, a crash, a hang, runaway memory, a table
-// read past what the file holds or a finding without an id or a sentence is a finding.
+// read past what the file holds, a file read otherwise than the same bytes in memory or a finding
+// without an id or a sentence is a finding.
 #include <sys/mman.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <span>
 #include <string>
 
 #include "bootfont/fontcheck.h"
@@ -32,6 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     bootfont::FontFileReader file(path);
     const bootfont::WholeFont font = bootfont::readWholeFont(file);
+    const bootfont::WholeFont fromBytes = bootfont::readWholeFont(std::span(data, size));
+    expect(fromBytes.header == font.header && fromBytes.sbcsGlyphs == font.sbcsGlyphs &&
+               fromBytes.dbcsGlyphs == font.dbcsGlyphs,
+           "the file and its bytes read differently");
     for (const bootfont::TableExtent* table : {&font.sbcs, &font.dbcs}) {
         expect(table->recordsInFile * static_cast<std::int64_t>(table->stride) <=
                    std::max<std::int64_t>(font.fileSize - table->start, 0),
