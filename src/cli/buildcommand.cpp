@@ -15,6 +15,7 @@
 #include "fontio/glyphfitting.h"
 #include "fontio/glyphsource.h"
 #include "runtime/numbertext.h"
+#include "runtime/runtimeerror.h"
 
 namespace cli {
 namespace {
@@ -165,7 +166,12 @@ int runBuild(const BuildOptions& options) {
     glyphs.contents.languageId = request.languageId;
     glyphs.contents.topPad = static_cast<std::uint8_t>(options.topPad);
     glyphs.contents.bottomPad = static_cast<std::uint8_t>(options.bottomPad);
-    const std::vector<std::uint8_t> bytes = bootfont::writeBootFont(glyphs.contents);
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = bootfont::writeBootFont(glyphs.contents);
+    } catch (const runtime::RuntimeError& refusal) {
+        failUsage(options.out + ": not written: " + refusal.detail());
+    }
 
     // Warnings and notes are told; errors keep the font from being written.
     const auto findings = bootfont::checkFont(bootfont::readWholeFont(bytes));
