@@ -77,7 +77,7 @@ std::string windowLanguageText(std::int32_t languageId) {
     if (found && found->id == languageId && !found->windowName.empty()) {
         return std::string(found->windowName);
     }
-    return "0x" + runtime::hexText(languageId);
+    return runtime::hexCode(static_cast<std::uint32_t>(languageId));
 }
 
 }  // namespace bootfont
