@@ -17,6 +17,7 @@
 #include "bootfont/bootfontrecords.h"
 #include "bootfont/codepage.h"
 #include "fontio/fontioerror.h"
+#include "runtime/numbertext.h"
 
 namespace fontio {
 namespace {
@@ -128,7 +129,7 @@ struct FreeTypeSource::Handles {
 };
 
 FreeTypeSource::FreeTypeSource(const std::string& name, const std::string& path, int faceIndex)
-    : handles_(std::make_unique<Handles>()) {
+    : name_(name), handles_(std::make_unique<Handles>()) {
     if (FT_Init_FreeType(&handles_->library) != 0) {
         throw FontIoError(name + ": FreeType cannot start");
     }
@@ -256,11 +257,25 @@ std::optional<SourceGlyph> FreeTypeSource::glyph(char32_t character) {
     glyph.advance = static_cast<int>((slot->advance.x + 32) / 64);
     glyph.baselineRow = baselineRow_;
     glyph.bits.assign(static_cast<std::size_t>(glyph.pitch * glyph.rows), 0);
+    if (glyph.rows == 0 || glyph.width == 0) {
+        return glyph;
+    }
+    // A damaged file (a glyph's BBX and BITMAP lines run together) can give a size without the
+    // pixels, or rows shorter than the width: the glyph is refused rather than read from nowhere
+    // or drawn blank.
+    const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
+    const auto rowBytes = static_cast<unsigned>(mono ? glyph.pitch : glyph.width);
+    const auto pitch = static_cast<unsigned>(bitmap.pitch < 0 ? -bitmap.pitch : bitmap.pitch);
+    if (bitmap.buffer == nullptr || pitch < rowBytes) {
+        throw FontIoError(name_ + ": the glyph of " + runtime::codePointText(character) +
+                          " has a size but no bitmap data; the font is damaged");
+    }
     for (int y = 0; y < glyph.rows; ++y) {
-        const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
+        // A negative pitch stores the rows bottom up.
+        const int line = bitmap.pitch < 0 ? glyph.rows - 1 - y : y;
+        const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(line) * pitch;
         for (int x = 0; x < glyph.width; ++x) {
-            const bool ink = bitmap.pixel_mode == FT_PIXEL_MODE_MONO
-                                 ? (row[x / 8] >> (7 - x % 8) & 1)
+            const bool ink = mono ? (row[x / 8] >> (7 - x % 8) & 1)
                              : bitmap.pixel_mode == FT_PIXEL_MODE_GRAY ? row[x] >= 128
                                                                        : false;
             if (ink) {

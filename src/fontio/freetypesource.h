@@ -27,6 +27,7 @@ public:
     std::optional<SourceGlyph> glyph(char32_t character) override;
 
 private:
+    std::string name_;
     struct Handles;
     std::unique_ptr<Handles> handles_;
     // When the font is keyed by its own codes: the charset, and whether the codes are the GL form
