@@ -12,7 +12,7 @@
 #include "cli/failure.h"
 #include "cli/outputfile.h"
 #include "cli/presentation.h"
-#include "fontio/glyphfitting.h"
+#include "fontio/bootfontassembly.h"
 #include "fontio/glyphsource.h"
 #include "runtime/numbertext.h"
 #include "runtime/runtimeerror.h"
@@ -68,61 +68,6 @@ std::vector<bootfont::CodeRange> codeRanges(const std::vector<std::string>& text
     return ranges;
 }
 
-struct Collected {
-    bootfont::BootFontContents contents;
-    std::int64_t missing = 0;
-    std::int64_t fitted = 0;
-    std::string firstFitted;
-};
-
-Collected collectGlyphs(const bootfont::CharacterSet& set,
-                        std::vector<std::unique_ptr<fontio::GlyphSource>>& sources) {
-    Collected result;
-    for (const bootfont::CharacterCode& code : set.codes) {
-        // The character the set means first: the code page may give the code another one (JIS X
-        // 0208's yen sign at 0x5C is code page 932's backslash).
-        std::optional<fontio::SourceGlyph> glyph;
-        for (auto& source : sources) {
-            glyph = source->glyph(code.character);
-            if (!glyph && code.unicode != code.character) {
-                glyph = source->glyph(code.unicode);
-            }
-            if (glyph) {
-                break;
-            }
-        }
-        if (!glyph) {
-            ++result.missing;
-            continue;
-        }
-        const auto table =
-            code.doubleByte ? bootfont::GlyphTable::Dbcs : bootfont::GlyphTable::Sbcs;
-        const fontio::FittedGlyph fitted = fontio::fitGlyph(
-            *glyph, code.doubleByte ? bootfont::kDbcsGlyphWidth : bootfont::kSbcsGlyphWidth);
-        if (fitted.fitted && result.fitted++ == 0) {
-            result.firstFitted = runtime::hexCode(code.code, bootfont::codeDigits(table)) + " (" +
-                                 runtime::codePointText(code.character) + ")";
-        }
-        // A record holds 16 bits: a character beyond them is stored without its value.
-        const std::uint16_t unicode =
-            code.unicode <= 0xFFFF ? static_cast<std::uint16_t>(code.unicode) : 0;
-        if (code.doubleByte) {
-            bootfont::DbcsGlyphRecord record;
-            record.setCode(code.code);
-            record.Bitmap = fitted.bitmap;
-            record.setUnicode(unicode);
-            result.contents.dbcs.push_back(record);
-        } else {
-            bootfont::SbcsGlyphRecord record;
-            record.Code = static_cast<std::uint8_t>(code.code);
-            std::copy_n(fitted.bitmap.begin(), record.Bitmap.size(), record.Bitmap.begin());
-            record.setUnicode(unicode);
-            result.contents.sbcs.push_back(record);
-        }
-    }
-    return result;
-}
-
 int runBuild(const BuildOptions& options) {
     bootfont::CharacterSetRequest request;
     request.languageId = static_cast<std::int32_t>(number(options.language, "--lang", 0xFFFF));
@@ -140,7 +85,7 @@ int runBuild(const BuildOptions& options) {
         sources.push_back(fontio::openGlyphSource(source));
     }
 
-    Collected glyphs = collectGlyphs(set, sources);
+    fontio::AssembledFont glyphs = fontio::assembleBootFont(set, sources);
     const std::string charset = set.charset + " (code page " + decimalText(set.codePage) + ")";
     if (glyphs.contents.sbcs.empty() && glyphs.contents.dbcs.empty()) {
         failUsage("no source has a glyph for any code of " + charset);
@@ -150,7 +95,12 @@ int runBuild(const BuildOptions& options) {
         const std::string count =
             runtime::countText(glyphs.fitted, "glyph is not the size of its cell",
                                "glyphs are not the size of their cell") +
-            " (the first: " + glyphs.firstFitted + ")";
+            " (the first: " +
+            runtime::hexCode(
+                glyphs.firstFitted.code,
+                bootfont::codeDigits(glyphs.firstFitted.doubleByte ? bootfont::GlyphTable::Dbcs
+                                                                   : bootfont::GlyphTable::Sbcs)) +
+            " (" + runtime::codePointText(glyphs.firstFitted.character) + "))";
         if (options.strict) {
             failUsage(count + "; --strict refuses to centre or cut " + (one ? "it" : "them"));
         }

@@ -1,0 +1,54 @@
+#include "fontio/bootfontassembly.h"
+
+#include <algorithm>
+
+#include "fontio/glyphfitting.h"
+
+namespace fontio {
+
+AssembledFont assembleBootFont(const bootfont::CharacterSet& set,
+                               std::span<const std::unique_ptr<GlyphSource>> sources) {
+    AssembledFont result;
+    for (const bootfont::CharacterCode& code : set.codes) {
+        // The character the set means first: the code page may give the code another one (JIS X
+        // 0208's yen sign at 0x5C is code page 932's backslash).
+        std::optional<SourceGlyph> glyph;
+        for (auto& source : sources) {
+            glyph = source->glyph(code.character);
+            if (!glyph && code.unicode != code.character) {
+                glyph = source->glyph(code.unicode);
+            }
+            if (glyph) {
+                break;
+            }
+        }
+        if (!glyph) {
+            ++result.missing;
+            continue;
+        }
+        const FittedGlyph fitted = fitGlyph(
+            *glyph, code.doubleByte ? bootfont::kDbcsGlyphWidth : bootfont::kSbcsGlyphWidth);
+        if (fitted.fitted && result.fitted++ == 0) {
+            result.firstFitted = code;
+        }
+        // A record holds 16 bits: a character beyond them is stored without its value.
+        const std::uint16_t unicode =
+            code.unicode <= 0xFFFF ? static_cast<std::uint16_t>(code.unicode) : 0;
+        if (code.doubleByte) {
+            bootfont::DbcsGlyphRecord record;
+            record.setCode(code.code);
+            record.Bitmap = fitted.bitmap;
+            record.setUnicode(unicode);
+            result.contents.dbcs.push_back(record);
+        } else {
+            bootfont::SbcsGlyphRecord record;
+            record.Code = static_cast<std::uint8_t>(code.code);
+            std::copy_n(fitted.bitmap.begin(), record.Bitmap.size(), record.Bitmap.begin());
+            record.setUnicode(unicode);
+            result.contents.sbcs.push_back(record);
+        }
+    }
+    return result;
+}
+
+}  // namespace fontio
