@@ -8,12 +8,26 @@
 #include "cli/failure.h"
 #include "cli/presentation.h"
 
+namespace {
+
+// Lines that never reached standard output (a full disk) fail the run; a command that already
+// failed has said why.
+int withOutputWritten(int status) {
+    if (status != cli::kUsageOrUnreadable && !std::cout.flush()) {
+        cli::reportError("standard output: write failed");
+        return cli::kUsageOrUnreadable;
+    }
+    return status;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     CLI::App app(
         "Inspect, check, convert and build Windows XP boot font files (BOOTFONT.BIN).\n"
-        "Exit status: 0 success, 1 a file with errors, 2 bad usage or an unreadable "
-        "file.",
+        "Exit status: 0 success, 1 a file with errors, 2 bad usage, an unreadable "
+        "file or output that cannot be written.",
         "bootfont");
     app.set_version_flag("--version", "bootfont " BOOTFONT_VERSION);
     app.require_subcommand(1);
@@ -32,22 +46,12 @@ int main(int argc, char** argv) {
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::CallForAllHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
+    } catch (const CLI::Success& e) {
+        // --help and --version: their text is output like any command's.
+        return withOutputWritten(app.exit(e));
     } catch (const CLI::ParseError& e) {
         app.exit(e, std::cout, std::cerr);
         return cli::kUsageOrUnreadable;
     }
-    const int status = cli::runReporting(action);
-    // Lines that never reached standard output (a full disk) fail the run; a command that already
-    // failed has said why.
-    if (status != cli::kUsageOrUnreadable && !std::cout.flush()) {
-        cli::reportError("standard output: write failed");
-        return cli::kUsageOrUnreadable;
-    }
-    return status;
+    return withOutputWritten(cli::runReporting(action));
 }
