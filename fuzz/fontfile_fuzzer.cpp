@@ -6,47 +6,20 @@
 // start, and the previous and next buttons. The system's runtime errors are expected outcomes; a
 // sanitizer report, a crash, a hang or runaway memory is a finding, and so is a table whose size
 // disagrees with its header after an open that reported nothing.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QPushButton>
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 
 #include "commondialog/fakedialogplatform.h"
+#include "fuzzinput.h"
 #include "runtime/runtimeerror.h"
 #include "support/fakeservices.h"
 #include "viewer/form1.h"
-
-namespace {
-
-// The file the bytes go through: an anonymous in-memory file of the process, opened by its
-// /proc/self/fd path like any regular file. Nothing is left on disk, not even after a crash.
-std::filesystem::path writeInput(const std::uint8_t* data, std::size_t size) {
-    static const int fd = ::memfd_create("BOOTFONT.BIN", MFD_CLOEXEC);
-    const std::filesystem::path path = "/proc/self/fd/" + std::to_string(fd);
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    return path;
-}
-
-// A finding that no sanitizer would see: report it and stop, so libFuzzer keeps the input.
-void expect(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "fontfile_fuzzer: %s\n", what);
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -64,7 +37,7 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::filesystem::path path = writeInput(data, size);
+    const std::filesystem::path path = fuzzing::writeInput(data, size);
 
     testsupport::FakeDialogPlatform dialogs;
     dialogs.open.answer = [&path](commondialog::OPENFILENAME& record) {
@@ -85,16 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The open command reports a rejected file and any runtime error that ends it.
     click("Command1");
     if (messageBox.messages.empty()) {
-        expect(header.NumSbcsChars < 1 || header.SbcsOffset < 1 ||
-                   state.SbcsGlyphs.size() == header.NumSbcsChars,
-               "single-byte table size differs from its count");
-        expect(header.NumDbcsChars < 1 || header.DbcsOffset < 1 ||
-                   state.DbcsGlyphs.size() == header.NumDbcsChars,
-               "double-byte table size differs from its count");
+        fuzzing::expect(header.NumSbcsChars < 1 || header.SbcsOffset < 1 ||
+                            state.SbcsGlyphs.size() == header.NumSbcsChars,
+                        "single-byte table size differs from its count");
+        fuzzing::expect(header.NumDbcsChars < 1 || header.DbcsOffset < 1 ||
+                            state.DbcsGlyphs.size() == header.NumDbcsChars,
+                        "double-byte table size differs from its count");
     }
     // A hostile count is refused before its table is allocated.
-    expect(state.SbcsGlyphs.size() <= 32768 && state.DbcsGlyphs.size() <= 32768,
-           "a glyph table larger than a 16-bit index can reach");
+    fuzzing::expect(state.SbcsGlyphs.size() <= 32768 && state.DbcsGlyphs.size() <= 32768,
+                    "a glyph table larger than a 16-bit index can reach");
 
     // What the display buttons do next, whatever the open left; called directly, so they run even
     // where a rejected file disabled the buttons.

@@ -84,6 +84,10 @@ std::optional<std::pair<std::string, bool>> xCharset(const std::string& registry
     return std::nullopt;
 }
 
+// The largest font unpacked from gzip: the largest bitmap fonts Debian ships are a few MB, and a
+// small file that unpacks without end must not take the machine's memory.
+constexpr std::size_t kMaxInflatedSize = std::size_t{64} << 20;
+
 // The unpacked bytes of a gzipped file; nullopt for any other file.
 std::optional<std::vector<FT_Byte>> inflatedGzip(const std::string& name, const std::string& path) {
     {
@@ -101,6 +105,11 @@ std::optional<std::vector<FT_Byte>> inflatedGzip(const std::string& name, const 
     int count = 0;
     do {
         constexpr std::size_t kBlock = 256 * 1024;
+        if (bytes.size() >= kMaxInflatedSize) {
+            ::gzclose(file);
+            throw FontIoError(name + ": unpacks to more than " +
+                              std::to_string(kMaxInflatedSize >> 20) + " MB, too large for a font");
+        }
         bytes.resize(bytes.size() + kBlock);
         count = ::gzread(file, bytes.data() + bytes.size() - kBlock, kBlock);
         bytes.resize(bytes.size() - kBlock + static_cast<std::size_t>(std::max(count, 0)));
