@@ -96,42 +96,28 @@ BootFontBuilder counts(std::int32_t numSbcs, std::int32_t sbcsOffset, std::int32
     return font;
 }
 
-// The table is the earlier font's when it was kept, else the file's records `Size` bytes apart
+// The table is the earlier font's when it was kept, else the file's records `size` bytes apart
 // from the header's offset, decoded from the file's bytes with zeros past its end.
-template <std::size_t Size, typename Record>
+template <typename Record>
 void expectTable(const runtime::CheckedArray<Record>& table, Table expected,
                  const runtime::CheckedArray<Record>& earlier,
                  const std::vector<std::uint8_t>& file, std::int32_t count, std::int32_t offset,
-                 Record (*fromBytes)(const std::array<std::uint8_t, Size>&)) {
+                 std::size_t size) {
     if (expected == Table::Kept) {
         EXPECT_EQ(table, earlier) << "the earlier font's table was not kept";
         return;
     }
     ASSERT_EQ(table.size(), count);
     for (std::int64_t i = 0; i < count; ++i) {
-        std::array<std::uint8_t, Size> bytes{};
-        for (std::size_t b = 0; b < Size; ++b) {
-            const auto at = static_cast<std::uint64_t>(offset + i * std::int64_t{Size}) + b;
+        std::vector<std::uint8_t> bytes(size);
+        for (std::size_t b = 0; b < size; ++b) {
+            const auto at = static_cast<std::uint64_t>(offset + i * std::int64_t(size)) + b;
             bytes[b] = at < file.size() ? file[at] : 0;
         }
-        ASSERT_EQ(table[i], fromBytes(bytes)) << "record " << i;
+        Record record;
+        decodeRecord(bytes, size, record);
+        ASSERT_EQ(table[i], record) << "record " << i;
     }
-}
-
-// The records of 17 and 36 bytes, field by field in file order.
-SbcsGlyphRecord sbcsRecord(const std::array<std::uint8_t, 17>& bytes) {
-    SbcsGlyphRecord record;
-    record.Code = bytes[0];
-    std::copy(bytes.begin() + 1, bytes.end(), record.Bitmap.begin());
-    return record;
-}
-
-DbcsGlyphRecord dbcsRecord(const std::array<std::uint8_t, 36>& bytes) {
-    DbcsGlyphRecord record;
-    std::copy(bytes.begin(), bytes.begin() + 2, record.Code.begin());
-    std::copy(bytes.begin() + 2, bytes.begin() + 34, record.Bitmap.begin());
-    std::copy(bytes.begin() + 34, bytes.end(), record.Trailer.begin());
-    return record;
 }
 
 TEST_F(Loading, RecordsAre17And36BytesWithTheirFieldsInFileOrder) {
@@ -157,10 +143,10 @@ TEST_P(TableLoading, EachTableIsReadAtItsPlaceOrKeptAndLoadingEndsAsExpected) {
     const auto bytes = GetParam().font.build();
     EXPECT_EQ(load(bytes), GetParam().error);
     const BootFontHeader& h = state_.Header;
-    expectTable<17>(state_.SbcsGlyphs, GetParam().sbcs, earlier.SbcsGlyphs, bytes, h.NumSbcsChars,
-                    h.SbcsOffset, sbcsRecord);
-    expectTable<36>(state_.DbcsGlyphs, GetParam().dbcs, earlier.DbcsGlyphs, bytes, h.NumDbcsChars,
-                    h.DbcsOffset, dbcsRecord);
+    expectTable(state_.SbcsGlyphs, GetParam().sbcs, earlier.SbcsGlyphs, bytes, h.NumSbcsChars,
+                h.SbcsOffset, kSbcsRecordSize);
+    expectTable(state_.DbcsGlyphs, GetParam().dbcs, earlier.DbcsGlyphs, bytes, h.NumDbcsChars,
+                h.DbcsOffset, kDbcsRecordSize);
 }
 
 constexpr auto kRead = Table::Read;
@@ -209,11 +195,11 @@ TEST(RecordStride, IsTheDeclaredWholeStrideWithinItsBoundsOtherwiseTheFixedSize)
 // records, whose two bytes after the bitmap are the next record's code, not a Unicode value.
 TEST_F(Loading, RecordsLoadUnshiftedAtTheirDeclaredStrideWithTheUnicodeTheyCarry) {
     auto sbcs = testsupport::sbcsGlyphs(256);
-    sbcs[0xA5].Trailer = {0x05, 0x01};  // ą
-    sbcs[0xFF].Trailer = {0x02, 0x25};  // │, the last record's value just before the DBCS table
+    sbcs[0xA5].setUnicode(0x0105);  // ą
+    sbcs[0xFF].setUnicode(0x2502);  // │, the last record's value just before the DBCS table
     auto dbcs = testsupport::dbcsGlyphs(40);
     for (auto& record : dbcs) {
-        record.Trailer = {};
+        record.setUnicode(0);
     }
     ASSERT_EQ(load(BootFontBuilder().sbcsTable(52, sbcs, 19).dbcsTable(4916, dbcs, 34).build()),
               std::nullopt);

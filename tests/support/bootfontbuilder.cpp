@@ -4,6 +4,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "bootfont/headerfields.h"
+
 namespace testsupport {
 namespace {
 
@@ -14,17 +16,15 @@ void put(std::vector<std::uint8_t>& image, std::size_t offset, std::span<const s
 
 // Places the records `stride` bytes apart: code, bitmap, and the Trailer where there is room.
 template <typename Record>
-void putTable(std::vector<std::uint8_t>& image, std::int32_t offset,
+void putTable(std::vector<std::uint8_t>& image, bootfont::GlyphTable table, std::int32_t offset,
               const std::vector<Record>& records, std::size_t stride) {
     for (std::size_t i = 0; i < records.size(); ++i) {
         const Record& r = records[i];
-        auto at = static_cast<std::size_t>(offset) + stride * i;
-        const std::span<const std::uint8_t> code(reinterpret_cast<const std::uint8_t*>(&r.Code),
-                                                 sizeof r.Code);
-        put(image, at, code);
-        put(image, at += code.size(), r.Bitmap);
-        if (stride >= code.size() + r.Bitmap.size() + r.Trailer.size()) {
-            put(image, at + r.Bitmap.size(), r.Trailer);
+        const auto at = static_cast<std::size_t>(offset) + stride * i;
+        put(image, at, r.codeBytes());
+        put(image, at + r.codeBytes().size(), r.Bitmap);
+        if (bootfont::recordCarriesUnicode(table, stride)) {
+            put(image, at + r.codeBytes().size() + r.Bitmap.size(), r.Trailer);
         }
     }
 }
@@ -84,23 +84,9 @@ BootFontBuilder& BootFontBuilder::truncateTo(std::size_t size) {
 
 std::vector<std::uint8_t> BootFontBuilder::build() const {
     std::vector<std::uint8_t> image;
-    const auto& h = header_;
-    // The eight 32-bit fields from offset 0, little-endian, the lead table at 0x20, the five
-    // metric bytes at 0x2C.
-    const std::int32_t fields[] = {
-        h.Signature,  h.LanguageId, h.NumSbcsChars,         h.NumDbcsChars,
-        h.SbcsOffset, h.DbcsOffset, h.SbcsEntriesTotalSize, h.DbcsEntriesTotalSize};
-    for (const std::int32_t field : fields) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            image.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(field) >> shift));
-        }
-    }
-    put(image, 0x20, h.DbcsLeadTable);
-    const std::uint8_t metrics[] = {h.CharacterImageHeight, h.CharacterTopPad, h.CharacterBottomPad,
-                                    h.CharacterImageSbcsWidth, h.CharacterImageDbcsWidth};
-    put(image, 0x2C, metrics);
-    putTable(image, h.SbcsOffset, sbcs_, sbcsStride_);
-    putTable(image, h.DbcsOffset, dbcs_, dbcsStride_);
+    put(image, 0, bootfont::encodeHeader(header_));
+    putTable(image, bootfont::GlyphTable::Sbcs, header_.SbcsOffset, sbcs_, sbcsStride_);
+    putTable(image, bootfont::GlyphTable::Dbcs, header_.DbcsOffset, dbcs_, dbcsStride_);
     for (const auto& [offset, bytes] : patches_) {
         put(image, offset, bytes);
     }
@@ -123,7 +109,7 @@ bootfont::SbcsGlyphRecord sbcsGlyph(std::uint32_t seed) {
 
 bootfont::DbcsGlyphRecord dbcsGlyph(std::uint32_t seed) {
     bootfont::DbcsGlyphRecord record;
-    record.Code = {static_cast<std::uint8_t>(seed >> 8), static_cast<std::uint8_t>(seed)};
+    record.setCode(static_cast<std::uint16_t>(seed));
     for (std::size_t i = 0; i < record.Bitmap.size(); ++i) {
         record.Bitmap[i] = static_cast<std::uint8_t>(seed * 13 + i + 1);
     }

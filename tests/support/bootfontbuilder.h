@@ -10,9 +10,9 @@
 
 namespace testsupport {
 
-// Builds boot font file bytes for tests, byte by byte: the header's fields at their offsets, each
-// table's records back to back at the offset the header names, then any raw patches. The file is
-// as long as the furthest byte written, so a test states exactly the file it needs.
+// Builds boot font file bytes for tests: the header as the library encodes it, each table's
+// records at the offset the header names, then any raw patches, byte by byte. The file is as long
+// as the furthest byte written, so a test states exactly the file it needs.
 class BootFontBuilder {
 public:
     BootFontBuilder();  // a header with the right signature and everything else zero
