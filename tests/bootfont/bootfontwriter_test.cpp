@@ -1,0 +1,68 @@
+// Writing a boot font: the file read back holds the header, places and records written, checks
+// clean, and contents the header cannot describe are refused with the reason.
+#include "bootfont/bootfontwriter.h"
+
+#include <gtest/gtest.h>
+
+#include "bootfont/fontcheck.h"
+#include "support/bootfontbuilder.h"
+#include "support/raisederror.h"
+
+namespace bootfont {
+namespace {
+
+// Records of the codes, each carrying its code as its Unicode value.
+BootFontContents contents(std::vector<std::uint8_t> sbcsCodes,
+                          std::vector<std::uint16_t> dbcsCodes) {
+    BootFontContents font{0x409, 1, 2, {}, {}};
+    for (const std::uint8_t code : sbcsCodes) {
+        font.sbcs.push_back(testsupport::sbcsGlyph(code));
+        font.sbcs.back().setUnicode(code);
+    }
+    for (const std::uint16_t code : dbcsCodes) {
+        font.dbcs.push_back(testsupport::dbcsGlyph(code));
+        font.dbcs.back().setUnicode(0);
+    }
+    return font;
+}
+
+// Five lead ranges, one of them two lead bytes wide, and the ending pair.
+TEST(BootFontWriter, WritesTheHeaderThePlacesAndTheRecordsItIsGiven) {
+    const auto written = contents({0x41, 0x42}, {0xA1A1, 0xA3A1, 0xA5A1, 0xA7A1, 0xB0A1, 0xB1FE});
+    const WholeFont font = readWholeFont(writeBootFont(written));
+    BootFontHeader expected{kBootFontSignature, 0x409, 2, 6, 49, 49 + 2 * 19, 2 * 19, 6 * 36};
+    expected.DbcsLeadTable = {0xA1, 0xA1, 0xA3, 0xA3, 0xA5, 0xA5, 0xA7, 0xA7, 0xB0, 0xB1};
+    expected.CharacterImageHeight = 16;
+    expected.CharacterTopPad = 1;
+    expected.CharacterBottomPad = 2;
+    expected.CharacterImageSbcsWidth = 8;
+    expected.CharacterImageDbcsWidth = 16;
+    EXPECT_EQ(font.header, expected);
+    EXPECT_EQ(font.fileSize, 49 + 2 * 19 + 6 * 36);
+    EXPECT_EQ(font.sbcsGlyphs, written.sbcs);
+    EXPECT_EQ(font.dbcsGlyphs, written.dbcs);
+}
+
+TEST(BootFontWriter, RefusesWhatTheHeaderCannotDescribeOrTheBootLoaderCannotSearch) {
+    const struct {
+        BootFontContents contents;
+        const char* refusal;
+    } cases[] = {
+        {contents({0x42, 0x41}, {}), "single-byte code 0x41 is out of order"},
+        {contents({0x41, 0x41}, {}), "single-byte code 0x41 repeats"},
+        {contents({}, {0xB0A2, 0xB0A1}), "double-byte code 0xB0A1 is out of order"},
+        {contents({}, {0xB0A1, 0xB0A1}), "double-byte code 0xB0A1 repeats"},
+        {contents({}, {0xA1A1, 0xA3A1, 0xA5A1, 0xA7A1, 0xB0A1, 0xB2A1}),
+         "the double-byte codes need 6 lead-byte ranges (0xA1, 0xA3, 0xA5, 0xA7, 0xB0, 0xB2); "
+         "the header holds at most 5"},
+    };
+    for (const auto& c : cases) {
+        const auto error = testsupport::raised([&] { writeBootFont(c.contents); });
+        ASSERT_TRUE(error) << c.refusal;
+        EXPECT_EQ(error->number(), runtime::ErrorNumber::InvalidProcedureCall);
+        EXPECT_EQ(error->detail(), c.refusal);
+    }
+}
+
+}  // namespace
+}  // namespace bootfont
