@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <string>
 
-#include "viewer/messageboxservice.h"
+#include "commondialog/messageboxservice.h"
 
 namespace screenshot {
 
 // Writes each message of the window to stderr instead of waiting for OK; a message means the
 // window did not get where the screenshot needs it.
-class ReportingMessageBox : public viewer::MessageBoxService {
+class ReportingMessageBox : public commondialog::MessageBoxService {
 public:
     void showMessage(const std::string& caption, const std::string& text, Icon) override {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
