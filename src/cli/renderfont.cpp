@@ -226,7 +226,8 @@ std::vector<TextCell> textCells(const bootfont::WholeFont& font, const std::u32s
         if (!codePage && character < 0x80) {
             code = std::vector<std::uint8_t>{static_cast<std::uint8_t>(character)};
         }
-        cell.width = code ? 8 * static_cast<int>(code->size()) : (character < 0x100 ? 8 : 16);
+        const bool wide = code ? code->size() == 2 : character >= 0x100;
+        cell.width = wide ? bootfont::kDbcsGlyphWidth : bootfont::kSbcsGlyphWidth;
         // The boot loader looks glyphs up by their code alone.
         if (code && code->size() == 1) {
             const auto found =
