@@ -6,24 +6,22 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QHelpEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolTip>
 #include <QUrl>
 #include <new>
+#include <optional>
+#include <span>
 
 #include "bootfont/codepage.h"
 #include "bootfont/fontloader.h"
 #include "commondialog/ccommondialog.h"
-#include "glyphview/glyphdrawing.h"
 #include "glyphview/pagemaths.h"
 #include "runtime/checkedint.h"
 #include "runtime/numbertext.h"
@@ -32,9 +30,9 @@
 #include "viewer/fontsubstitutions.h"
 #include "viewer/form1layout.h"
 #include "viewer/glyphdescription.h"
+#include "viewer/glyphpicture.h"
 #include "viewer/headertext.h"
 #include "viewer/linklabel.h"
-#include "viewer/picturebox.h"
 
 namespace {
 
@@ -103,22 +101,10 @@ QString linkAddress() {
         .toString();
 }
 
-glyphview::PicturePoint picturePoint(QPoint point) {
-    return {point.x(), point.y()};
-}
-
-QRect qRect(const glyphview::PictureRect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
-// Draws a table's glyphs into the picture (see glyphview::drawGlyphs), then shows the picture,
-// once.
+// A table as the picture draws it.
 template <typename Record>
-void drawGlyphs(PictureBox& picture, glyphview::GlyphLayout& shown,
-                const runtime::CheckedArray<Record>& glyphs, const glyphview::GlyphRange& range) {
-    glyphview::drawGlyphs(picture.canvas(), picture.background(), shown,
-                          std::span<const Record>(glyphs.begin(), glyphs.end()), range);
-    picture.refresh();
+std::span<const Record> records(const runtime::CheckedArray<Record>& glyphs) {
+    return {glyphs.begin(), glyphs.end()};
 }
 
 }  // namespace
@@ -226,13 +212,11 @@ void Form1::createControls() {
     place(label2_, layout::kLabel2);
 
     picture1_ =
-        new PictureBox(QSize(layout::kPictureInnerWidth, layout::kPictureInnerHeight), this);
+        new GlyphPicture(QSize(layout::kPictureInnerWidth, layout::kPictureInnerHeight), this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setAccessibleName(QStringLiteral("字形"));
     picture1_->move(layout::kPicture1.left, layout::kPicture1.top);
-    // Pointer moves without a button pressed name the glyph under the pointer.
-    picture1_->setMouseTracking(true);
-    picture1_->installEventFilter(this);
+    picture1_->setDescriber(
+        [this](const glyphview::GlyphSpot& spot) { return describeGlyph(spot); });
     setAcceptDrops(true);
 
     // Focus order: open, the thirteen boxes, single-byte, the picture, the page buttons.
@@ -323,8 +307,7 @@ void Form1::OpenFontFile(const std::filesystem::path& path) {
     }
     setDisplayButtonsEnabled(true);
     // The glyphs on show belong to an earlier font now; they name themselves again once drawn.
-    shown_.clear();
-    hoveredIndex_.reset();
+    picture1_->forgetGlyphs();
     shownLanguage_ = state_.Header.LanguageId;
     codePage_.reset();
     codePageLooked_ = false;
@@ -349,9 +332,8 @@ void Form1::ShowSBCS() {
     if (!bootfont::tablePresent(header.NumSbcsChars, header.SbcsOffset)) {
         return;
     }
-    hoveredIndex_.reset();
-    drawGlyphs(
-        *picture1_, shown_, state_.SbcsGlyphs,
+    picture1_->showGlyphs(
+        records(state_.SbcsGlyphs),
         {0, header.NumSbcsChars, header.CharacterImageSbcsWidth, header.CharacterImageHeight});
 }
 
@@ -369,9 +351,8 @@ void Form1::ShowDBCS(std::int16_t start) {
     if (header.DbcsOffset <= 0) {
         return;
     }
-    hoveredIndex_.reset();
-    drawGlyphs(
-        *picture1_, shown_, state_.DbcsGlyphs,
+    picture1_->showGlyphs(
+        records(state_.DbcsGlyphs),
         {start, header.NumDbcsChars, header.CharacterImageDbcsWidth, header.CharacterImageHeight});
 }
 
@@ -384,62 +365,23 @@ const bootfont::CodePage* Form1::codePage() {
     return codePage_.get();
 }
 
-QString Form1::glyphDescriptionAt(QPoint point) {
-    const auto spot = shown_.glyphAt(picturePoint(point));
-    if (!spot) {
-        return {};
-    }
+QString Form1::describeGlyph(const glyphview::GlyphSpot& spot) {
     // The tables are checked against the index: the picture may show glyphs of a table that an
     // open command stopped by an error has replaced since.
-    if (spot->table == bootfont::GlyphTable::Sbcs) {
-        if (spot->index >= state_.SbcsGlyphs.size()) {
+    if (spot.table == bootfont::GlyphTable::Sbcs) {
+        if (spot.index >= state_.SbcsGlyphs.size()) {
             return {};
         }
-        return viewer::glyphDescription(*spot, state_.SbcsGlyphs[spot->index], codePage());
+        return viewer::glyphDescription(spot, state_.SbcsGlyphs[spot.index], codePage());
     }
-    if (spot->index >= state_.DbcsGlyphs.size()) {
+    if (spot.index >= state_.DbcsGlyphs.size()) {
         return {};
     }
-    return viewer::glyphDescription(*spot, state_.DbcsGlyphs[spot->index], codePage());
+    return viewer::glyphDescription(spot, state_.DbcsGlyphs[spot.index], codePage());
 }
 
-bool Form1::handlePictureEvent(QEvent* event) {
-    const QPoint imageOrigin(layout::kPictureBorder, layout::kPictureBorder);
-    switch (event->type()) {
-        case QEvent::MouseMove: {
-            // Only a move onto another glyph builds a text; the rest is a few divisions.
-            const QPoint point =
-                static_cast<QMouseEvent*>(event)->position().toPoint() - imageOrigin;
-            const auto spot = shown_.glyphAt(picturePoint(point));
-            const std::optional<int> index = spot ? std::optional(spot->index) : std::nullopt;
-            if (index != hoveredIndex_) {
-                hoveredIndex_ = index;
-                picture1_->setAccessibleDescription(glyphDescriptionAt(point));
-            }
-            return false;
-        }
-        case QEvent::Leave:
-            hoveredIndex_.reset();
-            picture1_->setAccessibleDescription({});
-            return false;
-        case QEvent::ToolTip: {
-            const auto* help = static_cast<QHelpEvent*>(event);
-            const QPoint point = help->pos() - imageOrigin;
-            const QString text = glyphDescriptionAt(point);
-            if (text.isEmpty()) {
-                QToolTip::hideText();
-                event->ignore();
-            } else {
-                // The tip goes when the pointer leaves the glyph; the next glyph brings its own.
-                QToolTip::showText(
-                    help->globalPos(), text, picture1_,
-                    qRect(shown_.glyphAt(picturePoint(point))->box).translated(imageOrigin));
-            }
-            return true;
-        }
-        default:
-            return false;
-    }
+QString Form1::glyphDescriptionAt(QPoint point) const {
+    return picture1_->glyphDescriptionAt(point);
 }
 
 bool Form1::handleFileDrag(QEvent* event) {
@@ -475,9 +417,6 @@ void Form1::dropEvent(QDropEvent* event) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == picture1_) {
-        return handlePictureEvent(event);
-    }
     switch (event->type()) {
         case QEvent::DragEnter:
         case QEvent::DragMove:

@@ -5,22 +5,23 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <optional>
 
 #include "commondialog/dialogplatform.h"
 #include "commondialog/messageboxservice.h"
 #include "commondialog/shellservice.h"
-#include "glyphview/glyphlayout.h"
 #include "viewer/viewerstate.h"
 
 namespace bootfont {
 class CodePage;
 }
+namespace glyphview {
+struct GlyphSpot;
+}
 
 class QLabel;
 class QPushButton;
 class LinkLabel;
-class PictureBox;
+class GlyphPicture;
 
 // The viewer's one window: the open button, four display buttons, thirteen labelled boxes for a
 // boot font's header, a page indicator, the glyph picture and a link to the user guide. It owns
@@ -69,9 +70,8 @@ public:
 
     static QString programTitle();
 
-    // The tooltip text of the glyph drawn at `point` of the picture's image (inside its border);
-    // empty where no glyph is.
-    QString glyphDescriptionAt(QPoint point);
+    // The picture's text for the glyph at `point` of its image (GlyphPicture::glyphDescriptionAt).
+    QString glyphDescriptionAt(QPoint point) const;
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -88,8 +88,9 @@ private:
     // A drag or drop over the window or a header box: true when it was a drag of files, which the
     // window takes or refuses whole, so a box never receives a path as text.
     bool handleFileDrag(QEvent* event);
-    // The picture's pointer: the glyph under it describes itself to screen readers and tooltips.
-    bool handlePictureEvent(QEvent* event);
+    // What the picture says of a glyph it shows: its record in the state's tables, its code and
+    // character through the language's code page.
+    QString describeGlyph(const glyphview::GlyphSpot& spot);
     const bootfont::CodePage* codePage();
 
     void Command1_Click();
@@ -114,11 +115,8 @@ private:
     std::array<QLabel*, 13> label1_{};
     LinkLabel* url_ = nullptr;
     QLabel* label2_ = nullptr;
-    PictureBox* picture1_ = nullptr;
+    GlyphPicture* picture1_ = nullptr;
 
-    // What the picture shows, glyph by glyph, and the glyph the pointer is over.
-    glyphview::GlyphLayout shown_;
-    std::optional<int> hoveredIndex_;
     // The language of the font last accepted, and its code page once a glyph asked for it.
     std::int32_t shownLanguage_ = 0;
     std::unique_ptr<bootfont::CodePage> codePage_;

@@ -38,7 +38,6 @@ static_assert(kPictureInnerWidth == glyphview::kViewWidth &&
 
 // The thirteen header rows: boxes 167 wide (2500 twips), 25 high, rows 28 apart; box 7 is 57 high
 // and the rows below it move down by 32.
-inline constexpr int kHeaderRows = 13;
 inline constexpr int kTextLeft = 164;
 inline constexpr int kTextWidth = 167;
 inline constexpr int kTextHeight = 25;

@@ -11,7 +11,7 @@
 #include "support/fakeservices.h"
 #include "support/tempdir.h"
 #include "viewer/form1.h"
-#include "viewer/picturebox.h"
+#include "viewer/glyphpicture.h"
 
 namespace testsupport {
 
@@ -28,7 +28,7 @@ public:
     QPushButton* button(int number) {
         return control<QPushButton>(QString("Command%1").arg(number));
     }
-    PictureBox* picture() { return control<PictureBox>("Picture1"); }
+    GlyphPicture* picture() { return control<GlyphPicture>("Picture1"); }
     QString indicator() { return control<QLabel>("Label2")->text(); }
     QStringList boxes() {
         QStringList texts;

@@ -23,8 +23,8 @@ protected:
     // The description's first line at each point of the picture's image; "" for none.
     void expectPlaces(std::initializer_list<std::pair<QPoint, const char*>> cases) {
         for (const auto& [point, place] : cases) {
-            EXPECT_EQ(form.glyphDescriptionAt(point).section(QLatin1Char('\n'), 0, 0).toStdString(),
-                      place)
+            const QString text = picture()->glyphDescriptionAt(point);
+            EXPECT_EQ(text.section(QLatin1Char('\n'), 0, 0).toStdString(), place)
                 << point.x() << ", " << point.y();
         }
     }
@@ -81,8 +81,8 @@ TEST_F(GlyphToolTip, TheCharacterComesFromTheRecordElseFromTheLanguagesCodePage)
         if (c.dbcs) {
             button(3)->click();
         }
-        EXPECT_EQ(form.glyphDescriptionAt(c.point).section(QLatin1Char('\n'), 1).toStdString(),
-                  c.expected);
+        const QString text = picture()->glyphDescriptionAt(c.point);
+        EXPECT_EQ(text.section(QLatin1Char('\n'), 1).toStdString(), c.expected);
     }
 }
 
@@ -104,7 +104,7 @@ TEST_F(GlyphToolTip, ThePointerGivesScreenReadersAndTheTooltipTheGlyphUnderIt) {
     EXPECT_FALSE(outside.isAccepted() || QToolTip::isVisible()) << "a tooltip outside the glyphs";
     QHelpEvent over(QEvent::ToolTip, QPoint(30, 10) + border, QPoint(400, 300));
     QCoreApplication::sendEvent(picture(), &over);
-    EXPECT_EQ(QToolTip::text(), form.glyphDescriptionAt({30, 10}));
+    EXPECT_EQ(QToolTip::text(), picture()->glyphDescriptionAt({30, 10}));
     QToolTip::hideText();
 }
 

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <span>
+
+#include "bootfont/bootfontrecords.h"
+#include "glyphview/glyphdrawing.h"
+#include "glyphview/glyphlayout.h"
+#include "viewer/picturebox.h"
+
+// The window's glyph picture: a PictureBox that keeps which glyph its last drawing put where, so
+// the glyph under the pointer names itself to screen readers (the accessible description) and in
+// a tooltip that lasts while the pointer stays on that glyph. What a glyph says comes from a
+// describer its owner sets; the picture knows only places.
+class GlyphPicture : public PictureBox {
+    Q_OBJECT
+
+public:
+    // The text of one glyph on show; empty when nothing is to be said of it.
+    using Describer = std::function<QString(const glyphview::GlyphSpot&)>;
+
+    explicit GlyphPicture(QSize innerSize, QWidget* parent = nullptr);
+
+    void setDescriber(Describer describer) { describer_ = std::move(describer); }
+
+    // Draws a table's glyphs into the image (see glyphview::drawGlyphs) and repaints once; the
+    // glyphs drawn name themselves from then on, also when an error ends the drawing.
+    void showGlyphs(std::span<const bootfont::SbcsGlyphRecord> glyphs,
+                    const glyphview::GlyphRange& range);
+    void showGlyphs(std::span<const bootfont::DbcsGlyphRecord> glyphs,
+                    const glyphview::GlyphRange& range);
+    // The glyphs on show no longer name themselves (they belong to a font replaced since) until
+    // the next drawing.
+    void forgetGlyphs();
+
+    // The text of the glyph drawn at `point` of the image (inside the border); empty where no
+    // glyph is.
+    QString glyphDescriptionAt(QPoint point) const;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    template <typename Record>
+    void draw(std::span<const Record> glyphs, const glyphview::GlyphRange& range);
+    std::optional<glyphview::GlyphSpot> glyphAt(QPoint point) const;
+    QString describe(const std::optional<glyphview::GlyphSpot>& spot) const;
+
+    glyphview::GlyphLayout shown_;
+    // The glyph the pointer is over, so only a move onto another glyph builds a text.
+    std::optional<int> hoveredIndex_;
+    Describer describer_;
+};
