@@ -13,6 +13,7 @@ namespace bootfont {
 namespace {
 
 using testsupport::BootFontBuilder;
+using testsupport::polishFont;
 
 SbcsGlyphRecord sbcs(std::uint8_t code, std::uint16_t unicode = 0) {
     auto record = testsupport::sbcsGlyph(code);
@@ -35,22 +36,6 @@ BootFontBuilder chinese() {
     font.standardMetrics()
         .sbcsTable(49, {sbcs(0x41), sbcs(0x42)}, 17)
         .dbcsTable(83, {dbcs(0xB0A1, 0x554A), dbcs(0xB0A2, 0x963F)}, 36);
-    return font;
-}
-
-// A font for a Polish system: 256 single-byte records of 19 bytes at offset 52 carrying code page
-// 852's characters (A5 ą, B3 │) and the control codes' text-screen symbols (01 ☺), then the
-// double-byte placeholder: one all-zero record, and no lead ranges.
-BootFontBuilder polish() {
-    auto records = testsupport::sbcsGlyphs(256);
-    records[0x01].setUnicode(0x263A);
-    records[0xA5].setUnicode(0x0105);
-    records[0xB3].setUnicode(0x2502);
-    BootFontBuilder font;
-    font.header().LanguageId = 0x415;
-    font.header().CharacterTopPad = 1;
-    font.header().CharacterBottomPad = 2;
-    font.standardMetrics().sbcsTable(52, records, 19).dbcsTable(52 + 256 * 19, {{}}, 36);
     return font;
 }
 
@@ -100,10 +85,11 @@ void leadRanges(BootFontBuilder& f, int count) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, FontCheck, testing::Values(
     CheckCase{"Clean17", [](BootFontBuilder&) {}, {}},
-    CheckCase{"Placeholder", [](BootFontBuilder& f) { f = polish(); }, {"note: dbcs-placeholder"}},
+    // 19-byte records carrying code page 852's characters, and the double-byte placeholder.
+    CheckCase{"Polish", [](BootFontBuilder& f) { f = polishFont(); }, {"note: dbcs-placeholder"}},
     // A placeholder's width draws nothing; a record with ink is no placeholder.
-    CheckCase{"PlaceholderAnyWidth", [](BootFontBuilder& f) { f = polish(); f.header().CharacterImageDbcsWidth = 0; }, {"note: dbcs-placeholder"}},
-    CheckCase{"PlaceholderWithInk", [](BootFontBuilder& f) { f = polish(); f.bytesAt(52 + 256 * 19 + 20, {1}); }, {"error: lead-byte-outside-ranges"}},
+    CheckCase{"PlaceholderAnyWidth", [](BootFontBuilder& f) { f = polishFont(); f.header().CharacterImageDbcsWidth = 0; }, {"note: dbcs-placeholder"}},
+    CheckCase{"PlaceholderWithInk", [](BootFontBuilder& f) { f = polishFont(); f.bytesAt(52 + 256 * 19 + 20, {1}); }, {"error: lead-byte-outside-ranges"}},
     CheckCase{"Signature", [](BootFontBuilder& f) { f.bytesAt(0, {'T', 'e', 'd', 'M'}); }, {"error: bad-signature"}},
     CheckCase{"Short", [](BootFontBuilder& f) { f = BootFontBuilder(); f.truncateTo(40); }, {"error: file-too-short"}},
     CheckCase{"SbcsPastEnd", [](BootFontBuilder& f) {

@@ -39,6 +39,7 @@ TEST_P(Program, ExitsWithItsStatusAndWritesWhereItShould) {
     testsupport::BootFontBuilder()
         .sbcsTable(49, testsupport::sbcsGlyphs(2))
         .writeTo(dir / "font.bin");
+    testsupport::polishFont().writeTo(dir / "pl.bin");
     const auto before = std::filesystem::file_size(dir / "font.bin");
     std::string args = GetParam().args;
     for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) {
@@ -56,7 +57,7 @@ TEST_P(Program, ExitsWithItsStatusAndWritesWhereItShould) {
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
         files.insert(entry.path().filename());
     }
-    std::set<std::string> expected{"cut.bin", "empty.bin", "font.bin", "text.txt"};
+    std::set<std::string> expected{"cut.bin", "empty.bin", "font.bin", "pl.bin", "text.txt"};
     if (*GetParam().creates) {
         expected.insert(GetParam().creates);
     }
@@ -67,6 +68,8 @@ TEST_P(Program, ExitsWithItsStatusAndWritesWhereItShould) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"SamplesCheckClean", "check " + kSamples + "/bootfont-*.bin", 0, "", ""},
+    ProgramCase{"Placeholder", "check DIR/pl.bin", 0, "pl.bin: note: dbcs-placeholder", ""},
+    ProgramCase{"InfoOneRecord", "info DIR/pl.bin", 0, "4916 to 4952, 1 record 36 bytes apart", ""},
     ProgramCase{"Missing", "check DIR/missing.bin", 2, "", "missing.bin: No such file"},
     ProgramCase{"Directory", "info DIR", 2, "", ": not a regular file"},
     ProgramCase{"Empty", "check DIR/empty.bin", 1, "empty.bin: error: bad-signature", ""},
@@ -81,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"NoCommand", "", 2, "", "subcommand"},
     ProgramCase{"NoFile", "info", 2, "", "FILE"},
     ProgramCase{"Export", "export " + kSample + " -o DIR/font.hex", 0, "", "repeat a character", "font.hex"},
+    ProgramCase{"ExportOneWithoutUnicode", "export DIR/pl.bin -o DIR/x.hex", 0, "", "pl.bin: 1 glyph has no Unicode value and is left out", "x.hex"},
     ProgramCase{"ExportCut", "export DIR/cut.bin -o DIR/x.bdf", 1, "", "past the end"},
     ProgramCase{"ExportText", "export - -o DIR/x.bdf <DIR/text.txt", 1, "", "standard input: not a boot font"},
     ProgramCase{"ExportOverInput", "export DIR/font.bin -o DIR/./font.bin --format bdf", 2, "", "is the input"},

@@ -99,6 +99,19 @@ std::filesystem::path BootFontBuilder::writeTo(const std::filesystem::path& path
     return path;
 }
 
+BootFontBuilder polishFont() {
+    auto records = sbcsGlyphs(256);
+    records[0x01].setUnicode(0x263A);
+    records[0xA5].setUnicode(0x0105);
+    records[0xB3].setUnicode(0x2502);
+    BootFontBuilder font;
+    font.header().LanguageId = 0x415;
+    font.header().CharacterTopPad = 1;
+    font.header().CharacterBottomPad = 2;
+    font.standardMetrics().sbcsTable(52, records, 19).dbcsTable(52 + 256 * 19, {{}}, 36);
+    return font;
+}
+
 bootfont::SbcsGlyphRecord sbcsGlyph(std::uint32_t seed) {
     bootfont::SbcsGlyphRecord record{static_cast<std::uint8_t>(seed)};
     for (std::size_t i = 0; i < record.Bitmap.size(); ++i) {

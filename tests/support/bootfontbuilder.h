@@ -51,6 +51,12 @@ private:
     std::size_t truncateTo_ = SIZE_MAX;
 };
 
+// A font made for a Polish system, as Windows XP has them: 256 single-byte records of 19 bytes at
+// offset 52, a few carrying their characters (A5 ą and B3 │ of code page 852, and 01 ☺ of the text
+// screen), height 16, top pad 1, bottom pad 2; then the double-byte placeholder: one all-zero
+// record, and no lead ranges.
+BootFontBuilder polishFont();
+
 // Glyphs whose every byte derives from `seed`, so two glyphs with different seeds differ in
 // code, bitmap and trailer.
 bootfont::SbcsGlyphRecord sbcsGlyph(std::uint32_t seed);
