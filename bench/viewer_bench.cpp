@@ -11,7 +11,7 @@
 #include "support/fakeservices.h"
 #include "support/tempdir.h"
 #include "viewer/form1.h"
-#include "viewer/picturebox.h"
+#include "viewer/glyphpicture.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ void BM_PointerMoveOverPage(benchmark::State& run) {
     Viewer viewer;
     viewer.form.GetAllFonts();
     viewer.form.ShowDBCS(0);
-    auto* picture = viewer.form.findChild<PictureBox*>(QStringLiteral("Picture1"));
+    auto* picture = viewer.form.findChild<GlyphPicture*>(QStringLiteral("Picture1"));
     std::vector<QPointF> points;
     for (int y = 2; y < picture->height(); y += 7) {
         for (int x = 2; x < picture->width(); x += 2) {
@@ -109,7 +109,7 @@ void BM_PointerMoveOverPage(benchmark::State& run) {
         QCoreApplication::sendEvent(picture, &move);
     }
     if (picture->accessibleDescription().isEmpty() &&
-        viewer.form.glyphDescriptionAt({5, 5}).isEmpty()) {
+        picture->glyphDescriptionAt({5, 5}).isEmpty()) {
         run.SkipWithError("no glyph named itself");
     }
 }

@@ -380,10 +380,6 @@ QString Form1::describeGlyph(const glyphview::GlyphSpot& spot) {
     return viewer::glyphDescription(spot, state_.DbcsGlyphs[spot.index], codePage());
 }
 
-QString Form1::glyphDescriptionAt(QPoint point) const {
-    return picture1_->glyphDescriptionAt(point);
-}
-
 bool Form1::handleFileDrag(QEvent* event) {
     auto* drop = static_cast<QDropEvent*>(event);  // a drag enter or move event is a drop event too
     if (!drop->mimeData()->hasUrls()) {

@@ -70,9 +70,6 @@ public:
 
     static QString programTitle();
 
-    // The picture's text for the glyph at `point` of its image (GlyphPicture::glyphDescriptionAt).
-    QString glyphDescriptionAt(QPoint point) const;
-
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
