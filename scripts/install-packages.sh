@@ -14,6 +14,7 @@ packages=(
     libfreetype-dev xfonts-utils              # the tests read its exported fonts back, bdftopcf
     libfontconfig-dev zlib1g-dev xfonts-wqy   # build: font names, gzipped fonts; a real 16-dot PCF
     build-essential dpkg-dev debhelper lintian  # building and checking the Debian package
+    groff-base                                # the manual page test runs groff
 )
 
 missing=()
