@@ -1,5 +1,6 @@
-// bootfont build: the samples survive export and build byte for byte, a Debian PCF and fonts of
-// the X charsets give their glyphs at the right codes, every font written checks clean, and bad
+// bootfont export and build: the samples survive export (BDF by character or code, .hex) and
+// build byte for byte, a Debian PCF and fonts of the X charsets give their glyphs at the right
+// codes, every font written checks clean, and bad
 // input writes nothing and leaves an earlier file as it was.
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -9,7 +10,7 @@
 
 #include "bootfont/fontcheck.h"
 #include "cli/bootfontrun.h"
-#include "support/tempdir.h"
+#include "support/bootfontbuilder.h"
 
 namespace {
 
@@ -46,23 +47,48 @@ std::map<unsigned, Rows> dbcsGlyphs(const std::filesystem::path& file) {
     return glyphs;
 }
 
-class RoundTrip : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+// {sample, its language, what export writes}
+using RoundTripCase = std::tuple<std::pair<const char*, const char*>, const char*>;
+class RoundTrip : public testing::TestWithParam<RoundTripCase> {};
 
-TEST_P(RoundTrip, ExportToBdfThenBuildGivesTheSampleByteForByte) {
+// FreeType reads the BDF fonts back (by character or, with --native, by code) and the .hex
+// reader the Unifont file; bdftopcf accepts the BDF.
+TEST_P(RoundTrip, ExportThenBuildGivesTheSampleByteForByte) {
+    const auto [sample, format] = GetParam();
     testsupport::TempDir dir;
-    const std::string sample =
-        std::string(SAMPLE_FONT_DIR) + "/bootfont-" + GetParam().first + ".bin";
-    ASSERT_EQ(bootfont("export " + sample + " -o DIR/font.bdf", dir).first, 0);
-    const auto [status, err] = bootfont(
-        std::string("build -o DIR/font.bin --lang ") + GetParam().second + " DIR/font.bdf", dir);
+    const std::string file = std::string(SAMPLE_FONT_DIR) + "/bootfont-" + sample.first + ".bin";
+    const std::string source = std::string("DIR/font.") + std::string(format).substr(0, 3);
+    ASSERT_EQ(bootfont("export " + file + " -o DIR/font." + format, dir).first, 0);
+    const auto [status, err] =
+        bootfont(std::string("build -o DIR/font.bin --lang ") + sample.second + " " + source, dir);
     ASSERT_EQ(status, 0) << err;
-    EXPECT_TRUE(contents(dir / "font.bin") == contents(sample));
+    EXPECT_TRUE(contents(dir / "font.bin") == contents(file));
     built(dir / "font.bin");
+    if (source.ends_with("bdf")) {
+        const std::string pcf = "bdftopcf -o /dev/null " + (dir / "font.bdf").string();
+        EXPECT_EQ(std::system(pcf.c_str()), 0);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, RoundTrip,
-                         testing::Values(std::pair{"zh-cn", "0x804"}, std::pair{"zh-tw", "0x404"},
-                                         std::pair{"ja", "0x411"}, std::pair{"ko", "0x412"}));
+INSTANTIATE_TEST_SUITE_P(
+    Samples, RoundTrip,
+    testing::Combine(testing::Values(std::pair{"zh-cn", "0x804"}, std::pair{"zh-tw", "0x404"},
+                                     std::pair{"ja", "0x411"}, std::pair{"ko", "0x412"}),
+                     testing::Values("bdf", "bdf --native", "hex")));
+
+// A Polish font's glyphs come back at their codes, through code page 852 where a record carries
+// no character; the double-byte placeholder is no glyph.
+TEST(RoundTrip, GivesThePolishGlyphsAtTheirCodes) {
+    testsupport::TempDir dir;
+    testsupport::polishFont().writeTo(dir / "pl.bin");
+    ASSERT_EQ(bootfont("export DIR/pl.bin -o DIR/pl.bdf", dir).first, 0);
+    ASSERT_EQ(bootfont("build -o DIR/f.bin --lang 0x415 DIR/pl.bdf", dir).first, 0);
+    const auto font = built(dir / "f.bin");
+    EXPECT_EQ(font.sbcsGlyphs.size(), 223U);  // the printable codes 0x20 to 0xFF but 0x7F
+    for (const auto& record : font.sbcsGlyphs) {
+        EXPECT_EQ(record.Bitmap, testsupport::sbcsGlyph(record.Code).Bitmap) << +record.Code;
+    }
+}
 
 // WenQuanYi's 16-pixel PCF (Debian's xfonts-wqy): its glyphs stand 14 rows above the baseline.
 TEST(Build, TakesTheGlyphsOfADebianPcf) {

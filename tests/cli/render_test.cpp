@@ -17,27 +17,27 @@ using testsupport::bootfont;
 // at a row that starts below the picture. Every bitmap is drawn 8 or 16 pixels wide and 16 high,
 // the most significant bit leftmost, whatever W and H say.
 template <typename Record>
-std::vector<bool> viewInk(const std::vector<Record>& glyphs, std::size_t first, int w, int h) {
-    constexpr int kWidth = 540, kHeight = 421;
-    std::vector<bool> ink(kWidth * kHeight);
+QImage view(const std::vector<Record>& glyphs, std::size_t first, int w, int h) {
+    QImage image(540, 421, QImage::Format_RGB32);
+    image.fill(Qt::white);
     int x = 5, y = 5;
-    for (std::size_t i = first; i < glyphs.size() && y <= kHeight; ++i) {
-        const int bytesPerRow = static_cast<int>(glyphs[i].Bitmap.size()) / 16;
+    for (std::size_t i = first; i < glyphs.size() && y <= image.height(); ++i) {
+        const int width = 8 * static_cast<int>(glyphs[i].Bitmap.size()) / 16;
         for (int row = 0; row < 16; ++row) {
-            for (int column = 0; column < 8 * bytesPerRow; ++column) {
-                if ((glyphs[i].Bitmap[row * bytesPerRow + column / 8] & 0x80 >> column % 8) &&
-                    x + column < kWidth && y + row < kHeight) {
-                    ink[(y + row) * kWidth + x + column] = true;
+            for (int column = 0; column < width; ++column) {
+                if (glyphs[i].Bitmap[(row * width + column) / 8] & 0x80 >> column % 8 &&
+                    image.rect().contains(x + column, y + row)) {
+                    image.setPixel(x + column, y + row, qRgb(0, 0, 0));
                 }
             }
         }
         x += w + 5;
-        if (x + w + 5 > kWidth) {
+        if (x + w + 5 > image.width()) {
             x = 5;
             y += h + 5;
         }
     }
-    return ink;
+    return image;
 }
 
 struct ViewCase {
@@ -68,24 +68,14 @@ TEST_P(RenderedView, InksThePixelsOfTheGlyphsInTheirCells) {
     bootfont::FontFileReader reader(file);
     const auto font = bootfont::readWholeFont(reader);
     const auto& h = font.header;
-    const auto expected =
+    const QImage expected =
         GetParam().sbcs
-            ? viewInk(font.sbcsGlyphs, 0, h.CharacterImageSbcsWidth, h.CharacterImageHeight)
-            : viewInk(font.dbcsGlyphs, GetParam().first, h.CharacterImageDbcsWidth,
-                      h.CharacterImageHeight);
-    const QImage image(QString::fromStdString(dir / "view.png"));
-    ASSERT_EQ(image.size(), QSize(540, 421));
-    int wrong = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            if (pixel != (expected[y * 540 + x] ? qRgb(0, 0, 0) : qRgb(255, 255, 255)) &&
-                wrong++ == 0) {
-                ADD_FAILURE() << "first wrong pixel at (" << x << ", " << y << ")";
-            }
-        }
-    }
-    EXPECT_EQ(wrong, 0);
+            ? view(font.sbcsGlyphs, 0, h.CharacterImageSbcsWidth, h.CharacterImageHeight)
+            : view(font.dbcsGlyphs, GetParam().first, h.CharacterImageDbcsWidth,
+                   h.CharacterImageHeight);
+    EXPECT_TRUE(
+        QImage(QString::fromStdString(dir / "view.png")).convertToFormat(QImage::Format_RGB32) ==
+        expected);
 }
 
 // clang-format off
