@@ -20,16 +20,12 @@ using testsupport::BootFontBuilder;
 
 class Loading : public ::testing::Test {
 protected:
-    std::filesystem::path write(const std::vector<std::uint8_t>& bytes) {
-        const auto path = dir_ / ("font" + std::to_string(files_++) + ".bin");
-        testsupport::writeBytes(path, bytes);
-        return path;
-    }
-
     // Reads the file as the open command does: the header, and both tables when it is signed.
     std::optional<ErrorNumber> load(const std::vector<std::uint8_t>& bytes) {
         try {
-            FontFileReader file(write(bytes));
+            const auto path = dir_ / ("font" + std::to_string(files_++) + ".bin");
+            testsupport::writeBytes(path, bytes);
+            FontFileReader file(path);
             readHeader(state_, file);
             if (hasBootFontSignature(state_.Header)) {
                 GetSbcs(state_, file);

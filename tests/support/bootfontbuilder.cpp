@@ -29,6 +29,16 @@ void putTable(std::vector<std::uint8_t>& image, bootfont::GlyphTable table, std:
     }
 }
 
+// A table's count and offset in the header, and, given a stride, the data length that declares it.
+void declare(std::int32_t& count, std::int32_t& at, std::int32_t& length, std::int32_t offset,
+             std::size_t records, std::size_t stride) {
+    count = static_cast<std::int32_t>(records);
+    at = offset;
+    if (stride != 0) {
+        length = count * static_cast<std::int32_t>(stride);
+    }
+}
+
 template <typename Record>
 std::vector<Record> glyphs(std::uint32_t count, std::uint32_t firstSeed,
                            Record (*glyph)(std::uint32_t)) {
@@ -48,26 +58,20 @@ BootFontBuilder::BootFontBuilder() {
 BootFontBuilder& BootFontBuilder::sbcsTable(std::int32_t offset,
                                             std::vector<bootfont::SbcsGlyphRecord> records,
                                             std::size_t stride) {
-    header_.SbcsOffset = offset;
-    header_.NumSbcsChars = static_cast<std::int32_t>(records.size());
+    declare(header_.NumSbcsChars, header_.SbcsOffset, header_.SbcsEntriesTotalSize, offset,
+            records.size(), stride);
     sbcs_ = std::move(records);
-    if (stride != 0) {
-        sbcsStride_ = stride;
-        header_.SbcsEntriesTotalSize = header_.NumSbcsChars * static_cast<std::int32_t>(stride);
-    }
+    sbcsStride_ = stride != 0 ? stride : sbcsStride_;
     return *this;
 }
 
 BootFontBuilder& BootFontBuilder::dbcsTable(std::int32_t offset,
                                             std::vector<bootfont::DbcsGlyphRecord> records,
                                             std::size_t stride) {
-    header_.DbcsOffset = offset;
-    header_.NumDbcsChars = static_cast<std::int32_t>(records.size());
+    declare(header_.NumDbcsChars, header_.DbcsOffset, header_.DbcsEntriesTotalSize, offset,
+            records.size(), stride);
     dbcs_ = std::move(records);
-    if (stride != 0) {
-        dbcsStride_ = stride;
-        header_.DbcsEntriesTotalSize = header_.NumDbcsChars * static_cast<std::int32_t>(stride);
-    }
+    dbcsStride_ = stride != 0 ? stride : dbcsStride_;
     return *this;
 }
 
