@@ -44,6 +44,7 @@ struct CheckCase {
     std::function<void(BootFontBuilder&)> change;  // of chinese()
     std::vector<std::string> findings;             // "severity: id", sorted
     const char* inMessages = "";
+    std::int64_t offset = -1;  // the file offset the first finding names
 };
 
 class FontCheck : public testing::TestWithParam<CheckCase> {};
@@ -53,7 +54,12 @@ TEST_P(FontCheck, FindsExactlyTheExpectedIdsAtTheirSeverity) {
     GetParam().change(font);
     std::vector<std::string> findings;
     std::string messages;
-    for (const Finding& finding : checkFont(readWholeFont(font.build()))) {
+    const auto found = checkFont(readWholeFont(font.build()));
+    if (GetParam().offset >= 0) {
+        ASSERT_FALSE(found.empty());
+        EXPECT_EQ(found[0].offset, GetParam().offset);
+    }
+    for (const Finding& finding : found) {
         EXPECT_FALSE(finding.message.empty());
         findings.push_back(std::string(severityName(finding.severity)) + ": " + finding.id);
         messages += finding.message + '\n';
@@ -86,44 +92,46 @@ void leadRanges(BootFontBuilder& f, int count) {
 INSTANTIATE_TEST_SUITE_P(Cases, FontCheck, testing::Values(
     CheckCase{"Clean17", [](BootFontBuilder&) {}, {}},
     // 19-byte records carrying code page 852's characters, and the double-byte placeholder.
-    CheckCase{"Polish", [](BootFontBuilder& f) { f = polishFont(); }, {"note: dbcs-placeholder"}},
+    CheckCase{"Polish", [](BootFontBuilder& f) { f = polishFont(); }, {"note: dbcs-placeholder"}, "", 52 + 256 * 19},
     // A placeholder's width draws nothing; a record with ink is no placeholder.
     CheckCase{"PlaceholderAnyWidth", [](BootFontBuilder& f) { f = polishFont(); f.header().CharacterImageDbcsWidth = 0; }, {"note: dbcs-placeholder"}},
-    CheckCase{"PlaceholderWithInk", [](BootFontBuilder& f) { f = polishFont(); f.bytesAt(52 + 256 * 19 + 20, {1}); }, {"error: lead-byte-outside-ranges"}},
-    CheckCase{"Signature", [](BootFontBuilder& f) { f.bytesAt(0, {'T', 'e', 'd', 'M'}); }, {"error: bad-signature"}},
+    CheckCase{"PlaceholderWithInk", [](BootFontBuilder& f) { f = polishFont(); f.bytesAt(52 + 256 * 19 + 20, {1}); }, {"error: lead-byte-outside-ranges"}, "", 52 + 256 * 19},
+    CheckCase{"Signature", [](BootFontBuilder& f) { f.bytesAt(0, {'T', 'e', 'd', 'M'}); }, {"error: bad-signature"}, "", 0},
     CheckCase{"Short", [](BootFontBuilder& f) { f = BootFontBuilder(); f.truncateTo(40); }, {"error: file-too-short"}},
     CheckCase{"SbcsPastEnd", [](BootFontBuilder& f) {
-        f.sbcsTable(200, {sbcs(0x41), sbcs(0x42)}, 17).truncateTo(233); }, {"error: sbcs-past-end"}, "1 of its 2 records is whole"},
+        f.sbcsTable(200, {sbcs(0x41), sbcs(0x42)}, 17).truncateTo(233); }, {"error: sbcs-past-end"}, "1 of its 2 records is whole", 233},
     CheckCase{"DbcsPastEnd", [](BootFontBuilder& f) { f.truncateTo(154); }, {"error: dbcs-past-end"}},
     // The single record's code lands on the double-byte width byte (48), which stays 16.
     CheckCase{"SbcsOverHeader", [](BootFontBuilder& f) {
-        f.sbcsTable(48, {sbcs(16)}, 17).dbcsTable(65, {dbcs(0xB0A1)}, 36); }, {"error: sbcs-overlaps-header"}},
+        f.sbcsTable(48, {sbcs(16)}, 17).dbcsTable(65, {dbcs(0xB0A1)}, 36); }, {"error: sbcs-overlaps-header"}, "", 48},
     // The code lands on the two width bytes (47, 48): 08 10.
     CheckCase{"DbcsOverHeader", [](BootFontBuilder& f) {
         f.header().DbcsLeadTable = {0x08, 0x08};
         f.dbcsTable(47, {dbcs(0x0810)}, 36).sbcsTable(100, {sbcs(0x41)}, 17); }, {"error: dbcs-overlaps-header"}},
-    CheckCase{"Overlap", [](BootFontBuilder& f) { f.dbcsTable(66, {dbcs(0xB0A1)}, 36); }, {"error: tables-overlap"}},
+    CheckCase{"Overlap", [](BootFontBuilder& f) { f.dbcsTable(66, {dbcs(0xB0A1)}, 36); }, {"error: tables-overlap"}, "", 66},
     CheckCase{"SbcsLength", [](BootFontBuilder& f) { f.header().SbcsEntriesTotalSize = 35; }, {"error: sbcs-length-not-whole"}},
     CheckCase{"DbcsLength", [](BootFontBuilder& f) { f.header().DbcsEntriesTotalSize = 0; }, {"error: dbcs-length-not-whole"}},
-    CheckCase{"SbcsUnsorted", [](BootFontBuilder& f) { f.sbcsTable(49, {sbcs(0x42), sbcs(0x41)}, 17); }, {"error: sbcs-codes-unsorted"}},
+    CheckCase{"SbcsUnsorted", [](BootFontBuilder& f) { f.sbcsTable(49, {sbcs(0x42), sbcs(0x41)}, 17); }, {"error: sbcs-codes-unsorted"}, "", 49 + 17},
     CheckCase{"SbcsRepeated", [](BootFontBuilder& f) { f.sbcsTable(49, {sbcs(0x41), sbcs(0x41)}, 17); }, {"error: sbcs-code-repeated"}},
     CheckCase{"DbcsUnsorted", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A2), dbcs(0xB0A1)}, 36); }, {"error: dbcs-codes-unsorted"}},
     CheckCase{"DbcsRepeated", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1), dbcs(0xB0A1)}, 36); }, {"error: dbcs-code-repeated"},
-              "1 double-byte record repeats an earlier code; the first is 0xB0A1 at index 1"},
-    CheckCase{"LeadOutside", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1), dbcs(0xB1A1)}, 36); }, {"error: lead-byte-outside-ranges"}},
-    CheckCase{"RangeUnused", [](BootFontBuilder& f) { f.header().DbcsLeadTable = {0xB0, 0xB0, 0xC0, 0xC0}; }, {"warning: lead-range-unused"}},
+              "1 double-byte record repeats an earlier code; the first is 0xB0A1 at index 1", 83 + 36},
+    CheckCase{"LeadOutside", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1), dbcs(0xB1A1)}, 36); }, {"error: lead-byte-outside-ranges"}, "", 83 + 36},
+    CheckCase{"RangeUnused", [](BootFontBuilder& f) { f.header().DbcsLeadTable = {0xB0, 0xB0, 0xC0, 0xC0}; }, {"warning: lead-range-unused"}, "", 0x20 + 2},
     // Five ranges and the ending pair fill the table; a sixth range leaves no room for the end.
     CheckCase{"FiveLeadRanges", [](BootFontBuilder& f) { leadRanges(f, 5); }, {}},
     CheckCase{"SixLeadRanges", [](BootFontBuilder& f) { leadRanges(f, 6); },
-              {"error: bad-lead-table", "error: lead-byte-outside-ranges"}},
-    CheckCase{"BytesAfterTheEnd", [](BootFontBuilder& f) { f.header().DbcsLeadTable = {0xB0, 0xB0, 0, 0, 0xC0}; }, {"warning: bad-lead-table"}},
+              {"error: bad-lead-table", "error: lead-byte-outside-ranges"}, "", 0x20},
+    // A stray byte after the ending pair, or a range whose first byte follows its last: warnings.
+    CheckCase{"BytesAfterTheEnd", [](BootFontBuilder& f) { leadRanges(f, 3); f.bytesAt(0x20 + 8, {0xC0}); }, {"warning: bad-lead-table"}},
     CheckCase{"ReversedRange", [](BootFontBuilder& f) { f.header().DbcsLeadTable = {0xB0, 0xB0, 0xC1, 0xC0}; },
               {"warning: bad-lead-table", "warning: lead-range-unused"}},
-    CheckCase{"Unicode", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1, 0x554A), dbcs(0xB0A2, 0x554A)}, 36); }, {"warning: unicode-mismatch"}},
+    CheckCase{"Unicode", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1, 0x554A), dbcs(0xB0A2, 0x554A)}, 36); }, {"warning: unicode-mismatch"},
+              "the first, 0xB0A2 at index 1, carries U+554A where the code page gives U+963F", 83 + 36},
     CheckCase{"NoCodePage", [](BootFontBuilder& f) { f.header().LanguageId = 0x401; }, {"note: unknown-code-page"}},
-    CheckCase{"Height", [](BootFontBuilder& f) { f.header().CharacterImageHeight = 0; }, {"error: bad-height"}},
-    CheckCase{"Pad", [](BootFontBuilder& f) { f.header().CharacterTopPad = 9; f.header().CharacterBottomPad = 8; }, {"warning: bad-pad"}},
-    CheckCase{"Width", [](BootFontBuilder& f) { f.header().CharacterImageSbcsWidth = 9; }, {"warning: bad-width"}},
+    CheckCase{"Height", [](BootFontBuilder& f) { f.header().CharacterImageHeight = 0; }, {"error: bad-height"}, "", 0x2C},
+    CheckCase{"Pad", [](BootFontBuilder& f) { f.header().CharacterTopPad = 9; f.header().CharacterBottomPad = 8; }, {"warning: bad-pad"}, "", 0x2D},
+    CheckCase{"Width", [](BootFontBuilder& f) { f.header().CharacterImageSbcsWidth = 9; }, {"warning: bad-width"}, "", 0x2F},
     CheckCase{"NegativeCount", [](BootFontBuilder& f) { f.header().NumSbcsChars = -1; }, {"error: sbcs-count-negative"}},
     CheckCase{"NoOffset", [](BootFontBuilder& f) { f.bytesAt(0x14, {0, 0, 0, 0}); }, {"error: dbcs-offset-missing", "warning: lead-range-unused"}},
     CheckCase{"ViewerLimit", [](BootFontBuilder& f) {

@@ -38,10 +38,14 @@ bootfont::WholeFont built(const std::filesystem::path& file) {
     return font;
 }
 
-// The double-byte glyphs of a font that build wrote, by code.
-std::map<unsigned, Rows> dbcsGlyphs(const std::filesystem::path& file) {
+// The glyphs of a font that build wrote, by code: single bytes and lead << 8 | trail.
+std::map<unsigned, Rows> glyphs(const std::filesystem::path& file) {
+    const auto font = built(file);
     std::map<unsigned, Rows> glyphs;
-    for (const auto& r : built(file).dbcsGlyphs) {
+    for (const auto& r : font.sbcsGlyphs) {
+        glyphs[r.code()] = Rows(r.Bitmap.begin(), r.Bitmap.end());
+    }
+    for (const auto& r : font.dbcsGlyphs) {
         glyphs[r.code()] = Rows(r.Bitmap.begin(), r.Bitmap.end());
     }
     return glyphs;
@@ -98,7 +102,7 @@ TEST(Build, TakesTheGlyphsOfADebianPcf) {
                                         "--dbcs-range 0xC1FA",
                                         dir);
     ASSERT_EQ(status, 0) << err;
-    const auto glyphs = dbcsGlyphs(dir / "f.bin");
+    const auto found = glyphs(dir / "f.bin");
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     ASSERT_EQ(FT_Init_FreeType(&library), 0);
@@ -117,46 +121,57 @@ TEST(Build, TakesTheGlyphsOfADebianPcf) {
                 }
             }
         }
-        EXPECT_EQ(glyphs.at(code), expected) << std::hex << code;
+        EXPECT_EQ(found.at(code), expected) << std::hex << code;
     }
     FT_Done_Face(face);
     FT_Done_FreeType(library);
 }
 
-// {X charset registry, its code of the glyph, language, the boot font's code}
-using XCharsetCase = std::tuple<const char*, unsigned, const char*, unsigned>;
+// {X charset registry and encoding, its code of the glyph, language, the boot font's code}
+using XCharsetCase = std::tuple<std::string, unsigned, const char*, unsigned>;
 class XCharset : public testing::TestWithParam<XCharsetCase> {};
 
 TEST_P(XCharset, MapsTheFontsCodesThroughUnicode) {
-    const auto [registry, xCode, language, code] = GetParam();
+    const auto [charset, xCode, language, code] = GetParam();
+    const auto dash = charset.rfind('-');
+    const unsigned width = code > 0xFF ? 16 : 8;
     testsupport::TempDir dir;
     std::ofstream bdf(dir / "x.bdf");
-    bdf << "STARTFONT 2.1\nFONT -x-x-medium-r-normal--16-160-75-75-c-160-" << registry
-        << "-0\nSIZE 16 75 75\nFONTBOUNDINGBOX 16 16 0 -2\nSTARTPROPERTIES 4\nCHARSET_REGISTRY \""
-        << registry << "\"\nCHARSET_ENCODING \"0\"\nFONT_ASCENT 14\nFONT_DESCENT 2\n"
-        << "ENDPROPERTIES\nCHARS 1\nSTARTCHAR x\nENCODING " << xCode
-        << "\nSWIDTH 1000 0\nDWIDTH 16 0\nBBX 17 16 0 -2\nBITMAP\n";
+    bdf << "STARTFONT 2.1\nFONT -x-x-medium-r-normal--16-160-75-75-c-160-" << charset
+        << "\nSIZE 16 75 75\nFONTBOUNDINGBOX 16 16 0 -2\nSTARTPROPERTIES 4\nCHARSET_REGISTRY \""
+        << charset.substr(0, dash) << "\"\nCHARSET_ENCODING \"" << charset.substr(dash + 1)
+        << "\"\nFONT_ASCENT 14\nFONT_DESCENT 2\nENDPROPERTIES\nCHARS 1\nSTARTCHAR x\nENCODING "
+        << xCode << "\nSWIDTH 1000 0\nDWIDTH " << width << " 0\nBBX " << width + 1
+        << " 16 0 -2\nBITMAP\n";
     Rows rows;
     for (unsigned r = 0; r < 16; ++r) {  // a diagonal, the right edge, and a column past it
-        const unsigned row = 0x8000U >> r | 1U;
-        bdf << std::hex << std::setw(6) << std::setfill('0') << (row << 8 | 0x80) << '\n';
-        rows.insert(rows.end(),
-                    {static_cast<std::uint8_t>(row >> 8), static_cast<std::uint8_t>(row)});
+        const unsigned row = (1U << (width - 1)) >> r | 1U;
+        bdf << std::hex << std::setw(width / 4 + 2) << std::setfill('0') << (row << 8 | 0x80)
+            << '\n';
+        if (width == 16) {
+            rows.push_back(static_cast<std::uint8_t>(row >> 8));
+        }
+        rows.push_back(static_cast<std::uint8_t>(row));
     }
     bdf << "ENDCHAR\nENDFONT\n";
     bdf.close();
     const auto [status, err] =
         bootfont(std::string("build -o DIR/f.bin --lang ") + language + " DIR/x.bdf", dir);
     ASSERT_EQ(status, 0) << err;
-    EXPECT_EQ(dbcsGlyphs(dir / "f.bin"), (std::map<unsigned, Rows>{{code, rows}}));
+    EXPECT_EQ(glyphs(dir / "f.bin"), (std::map<unsigned, Rows>{{code, rows}}));
 }
 
-// 中 in GB 2312, Big5 and JIS X 0208; 한 in KS X 1001
-INSTANTIATE_TEST_SUITE_P(Registries, XCharset,
-                         testing::Values(XCharsetCase{"GB2312.1980", 0x5650, "0x804", 0xD6D0},
-                                         XCharsetCase{"BIG5.ETEN", 0xA4A4, "0x404", 0xA4A4},
-                                         XCharsetCase{"JISX0208.1983", 0x4366, "0x411", 0x9286},
-                                         XCharsetCase{"KSC5601.1987", 0x4751, "0x412", 0xC7D1}));
+// 中 in GB 2312, Big5 and JIS X 0208; 한 in KS X 1001; Cyrillic А in ISO 8859-5 and KOI8-R,
+// 0x80 in code page 866.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Registries, XCharset, testing::Values(
+    XCharsetCase{"GB2312.1980-0", 0x5650, "0x804", 0xD6D0},
+    XCharsetCase{"BIG5.ETEN-0", 0xA4A4, "0x404", 0xA4A4},
+    XCharsetCase{"JISX0208.1983-0", 0x4366, "0x411", 0x9286},
+    XCharsetCase{"KSC5601.1987-0", 0x4751, "0x412", 0xC7D1},
+    XCharsetCase{"ISO8859-5", 0xB0, "0x419", 0x80},
+    XCharsetCase{"KOI8-R", 0xE1, "0x419", 0x80}));
+// clang-format on
 
 struct BuildCase {
     const char* name;

@@ -132,6 +132,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, RenderedImage, testing::Values(
     ImageCase{"TextDoubleByte", "--text A中文", 40, 16, 8 + 15, 15, 170},
     ImageCase{"TextLackingBoxEdge", "--text A中文", 40, 16, 24 + 1, 14, 170},
     ImageCase{"TextLackingBoxInside", "--text A中文", 40, 16, 24 + 2, 13, 0},
+    // A character the code page lacks is as wide as a double-byte one from U+0100 on.
+    ImageCase{"TextLackingWide", "--text ĀÿĀ", 16 + 8 + 16, 16, 16 + 8 + 1, 14, 170, "lacks 3 of the 3"},
     ImageCase{"TextScaled", "--text A --scale 3", 24, 48, 2, 47, 170},
     ImageCase{"TextScaledBeside", "--text A --scale 3", 24, 48, 3, 47, 0},
     ImageCase{"SheetSingleByte", "--sheet", 4 + 36 + 16 * 18 + 4, 4 + 3 * 18 + 4, 4 + 36 + 1, 4 + 1 + 15, 0},
