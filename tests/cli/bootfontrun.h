@@ -22,13 +22,17 @@ inline std::string contents(const std::filesystem::path& path) {
 }
 
 // Runs `bootfont ARGS` through the shell, which also does any redirection in ARGS (before the
-// captures of standard output and error, which ARGS may override).
-inline ProgramRun bootfont(const std::string& args) {
-    TempDir dir;
+// captures of standard output and error, which ARGS may override); DIR in ARGS stands for `dir`.
+inline ProgramRun bootfont(std::string args, const TempDir* dir = nullptr) {
+    for (std::size_t at; dir && (at = args.find("DIR")) != std::string::npos;) {
+        args.replace(at, 3, dir->path().string());
+    }
+    TempDir captures;
     const std::string command = "{ " + std::string(BOOTFONT_CLI) + " " + args + "; } >" +
-                                (dir / "out").string() + " 2>" + (dir / "err").string();
+                                (captures / "out").string() + " 2>" + (captures / "err").string();
     const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contents(dir / "out"), contents(dir / "err")};
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contents(captures / "out"),
+            contents(captures / "err")};
 }
 
 }  // namespace testsupport

@@ -16,16 +16,8 @@ namespace {
 
 using Rows = std::vector<std::uint8_t>;
 
+using testsupport::bootfont;
 using testsupport::contents;
-
-// Runs `bootfont ARGS` with DIR standing for `dir`; the exit status and standard error.
-std::pair<int, std::string> bootfont(std::string args, const testsupport::TempDir& dir) {
-    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) {
-        args.replace(at, 3, dir.path().string());
-    }
-    const auto run = testsupport::bootfont(args);
-    return {run.status, run.err};
-}
 
 // A font that build wrote, read whole; it checks without errors or warnings.
 bootfont::WholeFont built(const std::filesystem::path& file) {
@@ -62,9 +54,9 @@ TEST_P(RoundTrip, ExportThenBuildGivesTheSampleByteForByte) {
     testsupport::TempDir dir;
     const std::string file = std::string(SAMPLE_FONT_DIR) + "/bootfont-" + sample.first + ".bin";
     const std::string source = std::string("DIR/font.") + std::string(format).substr(0, 3);
-    ASSERT_EQ(bootfont("export " + file + " -o DIR/font." + format, dir).first, 0);
-    const auto [status, err] =
-        bootfont(std::string("build -o DIR/font.bin --lang ") + sample.second + " " + source, dir);
+    ASSERT_EQ(bootfont("export " + file + " -o DIR/font." + format, &dir).status, 0);
+    const auto [status, out, err] =
+        bootfont(std::string("build -o DIR/font.bin --lang ") + sample.second + " " + source, &dir);
     ASSERT_EQ(status, 0) << err;
     EXPECT_TRUE(contents(dir / "font.bin") == contents(file));
     built(dir / "font.bin");
@@ -85,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RoundTrip, GivesThePolishGlyphsAtTheirCodes) {
     testsupport::TempDir dir;
     testsupport::polishFont().writeTo(dir / "pl.bin");
-    ASSERT_EQ(bootfont("export DIR/pl.bin -o DIR/pl.bdf", dir).first, 0);
-    ASSERT_EQ(bootfont("build -o DIR/f.bin --lang 0x415 DIR/pl.bdf", dir).first, 0);
+    ASSERT_EQ(bootfont("export DIR/pl.bin -o DIR/pl.bdf", &dir).status, 0);
+    ASSERT_EQ(bootfont("build -o DIR/f.bin --lang 0x415 DIR/pl.bdf", &dir).status, 0);
     const auto font = built(dir / "f.bin");
     EXPECT_EQ(font.sbcsGlyphs.size(), 223U);  // the printable codes 0x20 to 0xFF but 0x7F
     for (const auto& record : font.sbcsGlyphs) {
@@ -97,10 +89,10 @@ TEST(RoundTrip, GivesThePolishGlyphsAtTheirCodes) {
 // WenQuanYi's 16-pixel PCF (Debian's xfonts-wqy): its glyphs stand 14 rows above the baseline.
 TEST(Build, TakesTheGlyphsOfADebianPcf) {
     testsupport::TempDir dir;
-    const auto [status, err] = bootfont("build -o DIR/f.bin --lang 0x804 " WQY_PCF
-                                        " --dbcs-range 0xD6D0 --dbcs-range 0xCEC4 "
-                                        "--dbcs-range 0xC1FA",
-                                        dir);
+    const auto [status, out, err] = bootfont("build -o DIR/f.bin --lang 0x804 " WQY_PCF
+                                             " --dbcs-range 0xD6D0 --dbcs-range 0xCEC4 "
+                                             "--dbcs-range 0xC1FA",
+                                             &dir);
     ASSERT_EQ(status, 0) << err;
     const auto found = glyphs(dir / "f.bin");
     FT_Library library = nullptr;
@@ -155,8 +147,8 @@ TEST_P(XCharset, MapsTheFontsCodesThroughUnicode) {
     }
     bdf << "ENDCHAR\nENDFONT\n";
     bdf.close();
-    const auto [status, err] =
-        bootfont(std::string("build -o DIR/f.bin --lang ") + language + " DIR/x.bdf", dir);
+    const auto [status, out, err] =
+        bootfont(std::string("build -o DIR/f.bin --lang ") + language + " DIR/x.bdf", &dir);
     ASSERT_EQ(status, 0) << err;
     EXPECT_EQ(glyphs(dir / "f.bin"), (std::map<unsigned, Rows>{{code, rows}}));
 }
@@ -192,7 +184,7 @@ TEST_P(BuildRun, WritesACleanFontOnlyWhenItSucceeds) {
     if (GetParam().overAFile) {
         std::ofstream(dir / "f.bin") << "earlier";
     }
-    const auto [status, err] = bootfont("build -o DIR/f.bin " + GetParam().args, dir);
+    const auto [status, out, err] = bootfont("build -o DIR/f.bin " + GetParam().args, &dir);
     EXPECT_EQ(status, GetParam().status);
     EXPECT_NE(err.find(GetParam().inErr), std::string::npos) << err;
     if (status == 0) {

@@ -41,11 +41,7 @@ TEST_P(Program, ExitsWithItsStatusAndWritesWhereItShould) {
         .writeTo(dir / "font.bin");
     testsupport::polishFont().writeTo(dir / "pl.bin");
     const auto before = std::filesystem::file_size(dir / "font.bin");
-    std::string args = GetParam().args;
-    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) {
-        args.replace(at, 3, dir.path().string());
-    }
-    const ProgramRun run = bootfont(args);
+    const ProgramRun run = bootfont(GetParam().args, &dir);
     EXPECT_EQ(run.status, GetParam().status) << run.err;
     const auto expect = [](const std::string& text, const std::string& part) {
         EXPECT_TRUE(part.empty() ? text.empty() : text.find(part) != std::string::npos) << text;
