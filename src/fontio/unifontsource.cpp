@@ -50,11 +50,11 @@ FontIoError UnifontSource::badLine(std::size_t line) const {
 }
 
 bool UnifontSource::looksLikeHex(std::string_view start) {
-    const std::size_t colon = start.find(':');
+    const std::string_view line = start.substr(0, start.find('\n'));
+    const std::size_t colon = line.find(':');
     if (colon == 0 || colon > kMaxKeyDigits || colon == std::string_view::npos) {
         return false;
     }
-    const std::string_view line = start.substr(0, start.find('\n'));
     return std::ranges::all_of(line.substr(0, colon), [](char c) { return hexValue(c) >= 0; }) &&
            std::ranges::all_of(line.substr(colon + 1),
                                [](char c) { return hexValue(c) >= 0 || c == '\r'; });
