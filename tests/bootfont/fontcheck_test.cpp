@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "bootfont/headerfields.h"
 #include "support/bootfontbuilder.h"
 
 namespace bootfont {
@@ -95,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FontCheck, testing::Values(
     CheckCase{"Polish", [](BootFontBuilder& f) { f = polishFont(); }, {"note: dbcs-placeholder"}, "", 52 + 256 * 19},
     // A placeholder's width draws nothing; a record with ink is no placeholder.
     CheckCase{"PlaceholderAnyWidth", [](BootFontBuilder& f) { f = polishFont(); f.header().CharacterImageDbcsWidth = 0; }, {"note: dbcs-placeholder"}},
-    CheckCase{"PlaceholderWithInk", [](BootFontBuilder& f) { f = polishFont(); f.bytesAt(52 + 256 * 19 + 20, {1}); }, {"error: lead-byte-outside-ranges"}, "", 52 + 256 * 19},
+    CheckCase{"PlaceholderWithInk", [](BootFontBuilder& f) { f = polishFont(); f.dbcsTable(52 + 256 * 19, {dbcs(0, 0)}, 36); }, {"error: lead-byte-outside-ranges"}, "", 52 + 256 * 19},
     CheckCase{"Signature", [](BootFontBuilder& f) { f.bytesAt(0, {'T', 'e', 'd', 'M'}); }, {"error: bad-signature"}, "", 0},
     CheckCase{"Short", [](BootFontBuilder& f) { f = BootFontBuilder(); f.truncateTo(40); }, {"error: file-too-short"}},
     CheckCase{"SbcsPastEnd", [](BootFontBuilder& f) {
@@ -123,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FontCheck, testing::Values(
     CheckCase{"SixLeadRanges", [](BootFontBuilder& f) { leadRanges(f, 6); },
               {"error: bad-lead-table", "error: lead-byte-outside-ranges"}, "", 0x20},
     // A stray byte after the ending pair, or a range whose first byte follows its last: warnings.
-    CheckCase{"BytesAfterTheEnd", [](BootFontBuilder& f) { leadRanges(f, 3); f.bytesAt(0x20 + 8, {0xC0}); }, {"warning: bad-lead-table"}},
+    CheckCase{"BytesAfterTheEnd", [](BootFontBuilder& f) { leadRanges(f, 3); f.header().DbcsLeadTable[8] = 0xC0; }, {"warning: bad-lead-table"}},
     CheckCase{"ReversedRange", [](BootFontBuilder& f) { f.header().DbcsLeadTable = {0xB0, 0xB0, 0xC1, 0xC0}; },
               {"warning: bad-lead-table", "warning: lead-range-unused"}},
     CheckCase{"Unicode", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1, 0x554A), dbcs(0xB0A2, 0x554A)}, 36); }, {"warning: unicode-mismatch"},
@@ -133,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FontCheck, testing::Values(
     CheckCase{"Pad", [](BootFontBuilder& f) { f.header().CharacterTopPad = 9; f.header().CharacterBottomPad = 8; }, {"warning: bad-pad"}, "", 0x2D},
     CheckCase{"Width", [](BootFontBuilder& f) { f.header().CharacterImageSbcsWidth = 9; }, {"warning: bad-width"}, "", 0x2F},
     CheckCase{"NegativeCount", [](BootFontBuilder& f) { f.header().NumSbcsChars = -1; }, {"error: sbcs-count-negative"}},
-    CheckCase{"NoOffset", [](BootFontBuilder& f) { f.bytesAt(0x14, {0, 0, 0, 0}); }, {"error: dbcs-offset-missing", "warning: lead-range-unused"}},
+    CheckCase{"NoOffset", [](BootFontBuilder& f) { f.bytesAt(fieldOffset(&BootFontHeader::DbcsOffset), {0, 0, 0, 0}); }, {"error: dbcs-offset-missing", "warning: lead-range-unused"}},
     CheckCase{"ViewerLimit", [](BootFontBuilder& f) {
         f.header().DbcsLeadTable = {0x80, 0xFF}; f.dbcsTable(83, manyDbcs(32768), 36); }, {"warning: viewer-count-limit"}}),
     [](const auto& info) { return std::string(info.param.name); });
