@@ -25,17 +25,18 @@ BootFontContents contents(std::vector<std::uint8_t> sbcsCodes,
     return font;
 }
 
-// Five lead ranges, one of them two lead bytes wide, and the ending pair.
+// Five lead ranges, the last of them two lead bytes wide, and the ending pair.
 TEST(BootFontWriter, WritesTheHeaderThePlacesAndTheRecordsItIsGiven) {
-    const auto written = contents({0x41, 0x42}, {0xA1A1, 0xA3A1, 0xA5A1, 0xA7A1, 0xB0A1, 0xB1FE});
+    const auto written =
+        contents({0x41, 0x42}, {0xA1A1, 0xA3A1, 0xA5A1, 0xA7A1, 0xB0A1, 0xB0A2, 0xB1FE});
     const WholeFont font = readWholeFont(writeBootFont(written));
     // clang-format off
-    const BootFontHeader expected{kBootFontSignature, 0x409, 2, 6, 49, 49 + 2 * 19, 2 * 19, 6 * 36,
+    const BootFontHeader expected{kBootFontSignature, 0x409, 2, 7, 49, 49 + 2 * 19, 2 * 19, 7 * 36,
                                   {0xA1, 0xA1, 0xA3, 0xA3, 0xA5, 0xA5, 0xA7, 0xA7, 0xB0, 0xB1},
                                   16, 1, 2, 8, 16};
     // clang-format on
     EXPECT_EQ(font.header, expected);
-    EXPECT_EQ(font.fileSize, 49 + 2 * 19 + 6 * 36);
+    EXPECT_EQ(font.fileSize, 49 + 2 * 19 + 7 * 36);
     EXPECT_EQ(font.sbcsGlyphs, written.sbcs);
     EXPECT_EQ(font.dbcsGlyphs, written.dbcs);
 }
