@@ -42,7 +42,11 @@ samples=(bootfont-ja.bin bootfont-ko.bin bootfont-zh-cn.bin bootfont-zh-tw.bin)
 # Exactly these files and links, so a test, a tool or a benchmark that gets installed is caught.
 expected=("$link" "$program_file" "$prefix/$bindir/bootfont" "$prefix/$programdir/bootfont-render"
           "$prefix/$programdir/userguide.html" "$desktop_file"
-          "$metainfo_file" "$prefix/$datadir/mime/packages/$app_id.xml")
+          "$metainfo_file" "$prefix/$datadir/mime/packages/$app_id.xml"
+          "$prefix/$datadir/man/man1/bootfont.1.gz" "$prefix/$datadir/man/man1/bootfont-viewer.1.gz"
+          "$prefix/$datadir/bash-completion/completions/bootfont"
+          "$prefix/$datadir/zsh/vendor-completions/_bootfont"
+          "$prefix/$datadir/fish/vendor_completions.d/bootfont.fish")
 for sample in "${samples[@]}"; do
     expected+=("$prefix/$programdir/bootfont/$sample")
 done
