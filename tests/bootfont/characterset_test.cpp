@@ -50,8 +50,8 @@ TEST_P(CharacterSets, HoldTheStandardsCodesAscendingWithTheirCharacters) {
 // Printable ASCII beside the national sets: GB 2312's 7445 characters, Big5's 13,461 with the
 // euro, the ETEN additions and the 408 ETEN signs at 0xC6A1-0xC8FE (code page 950's private-use
 // characters), JIS X 0208's 6879 and JIS X 0201's 63 katakana, KS X 1001's 8224 and two signs of
-// its later editions; for other languages every printable byte of the OEM code
-// page. JIS X 0208's 0x5C is the yen sign, stored as code page 932's backslash.
+// its later editions; for other languages every printable byte of the OEM code page. JIS X 0208's
+// 0x5C is the yen sign, stored as code page 932's backslash.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Languages, CharacterSets, testing::Values(
     SetCase{request(0x804), 936, "EUC-CN", 95, 7445, 0x20, 0xF7FE, {0xD6D0, true, U'中', U'中'}},
