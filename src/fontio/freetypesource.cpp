@@ -84,6 +84,10 @@ std::optional<std::pair<std::string, bool>> xCharset(const std::string& registry
     return std::nullopt;
 }
 
+// The largest glyph taken from a source, in pixels each way: a font for 16-pixel cells draws
+// nothing near it, and a damaged bounding box of thousands of pixels would cost memory and time.
+constexpr int kMaxGlyphSide = 256;
+
 // The largest font unpacked from gzip: the largest bitmap fonts Debian ships are a few MB, and a
 // small file that unpacks without end must not take the machine's memory.
 constexpr std::size_t kMaxInflatedSize = std::size_t{64} << 20;
@@ -265,6 +269,11 @@ std::optional<SourceGlyph> FreeTypeSource::glyph(char32_t character) {
     glyph.top = slot->bitmap_top;
     glyph.advance = static_cast<int>((slot->advance.x + 32) / 64);
     glyph.baselineRow = baselineRow_;
+    if (glyph.width > kMaxGlyphSide || glyph.rows > kMaxGlyphSide) {
+        throw FontIoError(name_ + ": the glyph of " + runtime::codePointText(character) + " is " +
+                          std::to_string(glyph.width) + " x " + std::to_string(glyph.rows) +
+                          " pixels, far too large for a 16-pixel cell; the font is damaged");
+    }
     glyph.bits.assign(static_cast<std::size_t>(glyph.pitch * glyph.rows), 0);
     if (glyph.rows == 0 || glyph.width == 0) {
         return glyph;
