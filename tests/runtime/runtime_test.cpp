@@ -38,7 +38,6 @@ TEST(CheckedIntegers, ReachTheEndsOfTheirWidthAndOverflowPastThem) {
     } cases[] = {
         {"32766 + 1", [] { return checkedAdd<I16>(32766, 1); }, 32767},
         {"32767 + 1", [] { return checkedAdd<I16>(32767, 1); }, kOverflows},
-        {"32500 + 500", [] { return checkedAdd<I16>(32500, 500); }, kOverflows},
         {"-32768 + -1", [] { return checkedAdd<I16>(-32768, -1); }, kOverflows},
         {"-32767 - 1", [] { return checkedSub<I16>(-32767, 1); }, -32768},
         {"0 - -32768", [] { return checkedSub<I16>(0, -32768); }, kOverflows},
@@ -63,7 +62,7 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourAndTheRangeIsCheckedAfterwards) {
     // clang-format off
     const std::pair<double, std::int64_t> to16[] = {
         {14.5, 14}, {15.5, 16}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {14.2, 14}, {14.51, 15},
-        {-0.4, 0}, {7750.0 / 500, 16}, {32767.4, 32767}, {-32768.5, -32768},
+        {-0.4, 0}, {32767.4, 32767}, {-32768.5, -32768},
         {32767.5, kOverflows}, {-32769.0, kOverflows},
         {std::numeric_limits<double>::infinity(), kOverflows}};
     // clang-format on
@@ -91,14 +90,11 @@ TEST(CheckedArray, AccessOutsideTheBoundsAndImpossibleSizesAreRuntimeErrors) {
 }
 
 TEST(RuntimeError, NamesItsNumberInChineseForTheUserAndItsDetailOnlyInWhat) {
+    // The viewer's tests compare the texts of 6, 9, 53 and 75, which its window shows, in full.
     const std::pair<ErrorNumber, const char*> cases[] = {
         {ErrorNumber::InvalidProcedureCall, "运行时错误 '5':\n\n无效的过程调用或参数"},
-        {ErrorNumber::Overflow, "运行时错误 '6':\n\n溢出"},
         {ErrorNumber::OutOfMemory, "运行时错误 '7':\n\n内存溢出"},
-        {ErrorNumber::SubscriptOutOfRange, "运行时错误 '9':\n\n下标越界"},
-        {ErrorNumber::FileNotFound, "运行时错误 '53':\n\n文件未找到"},
         {ErrorNumber::DeviceIoError, "运行时错误 '57':\n\n设备 I/O 错误"},
-        {ErrorNumber::PathFileAccessError, "运行时错误 '75':\n\n路径/文件访问错误"},
     };
     for (const auto& [number, message] : cases) {
         EXPECT_EQ(RuntimeError(number, "detail").userMessage(), message);
@@ -108,22 +104,16 @@ TEST(RuntimeError, NamesItsNumberInChineseForTheUserAndItsDetailOnlyInWhat) {
 }
 
 TEST(NumberText, DecimalAndUpperCaseHexInTheValuesOwnWidth) {
-    EXPECT_EQ(decimalText(kMin32), "-2147483648");
-    const std::pair<std::string, std::string> hex[] = {
-        {hexText(std::uint8_t{0}), "0"},
-        {hexText(std::uint8_t{0xFE}), "FE"},
-        {hexText(I32{1045}), "415"},
-        {hexText(I32{-1}), "FFFFFFFF"},
-        {hexText(kMin32), "80000000"},
-        {hexText(I16{-1}), "FFFF"},
-        {hexCode(0xA5, 2), "0xA5"},
-        {hexCode(0x41, 4), "0x0041"},
-        {hexCode(0x415), "0x415"},
-        {codePointText(0x41), "U+0041"},
-        {codePointText(0x1F600), "U+1F600"},
-        {countText(1, "glyph", "glyphs"), "1 glyph"},
-        {countText(0, "glyph", "glyphs"), "0 glyphs"}};
-    for (const auto& [actual, expected] : hex) {
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {decimalText(kMin32), "-2147483648"}, {hexText(std::uint8_t{0}), "0"},
+        {hexText(std::uint8_t{0xFE}), "FE"}, {hexText(I16{-1}), "FFFF"},
+        {hexText(I32{1045}), "415"}, {hexText(I32{-1}), "FFFFFFFF"}, {hexText(kMin32), "80000000"},
+        {hexCode(0xA5, 2), "0xA5"}, {hexCode(0x41, 4), "0x0041"}, {hexCode(0x415), "0x415"},
+        {codePointText(0x41), "U+0041"}, {codePointText(0x1F600), "U+1F600"},
+        {countText(1, "glyph", "glyphs"), "1 glyph"}, {countText(0, "mouse", "mice"), "0 mice"}};
+    // clang-format on
+    for (const auto& [actual, expected] : cases) {
         EXPECT_EQ(actual, expected);
     }
 }
