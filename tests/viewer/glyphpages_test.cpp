@@ -1,6 +1,6 @@
 #include <QTest>
+#include <algorithm>
 #include <bit>
-#include <numeric>
 
 #include "support/raisederror.h"
 #include "viewer/formfixture.h"
@@ -12,22 +12,6 @@ using bootfont::SbcsGlyphRecord;
 
 constexpr QRgb kInk = 0xFF000000;
 
-// Glyphs that spell their own index in their top rows and ink their bottom-right pixel, so a
-// drawing shows which glyph landed in which cell and how far it reaches.
-template <typename Record>
-Record markedGlyph(int index) {
-    Record glyph;
-    glyph.Bitmap[0] = static_cast<std::uint8_t>(index >> 8);
-    glyph.Bitmap[1] = static_cast<std::uint8_t>(index);
-    glyph.Bitmap.back() = 0x01;
-    return glyph;
-}
-
-int inkOf(const auto& bitmap) {
-    return std::transform_reduce(bitmap.begin(), bitmap.end(), 0, std::plus<>(),
-                                 [](std::uint8_t byte) { return std::popcount(byte); });
-}
-
 class GlyphPages : public testsupport::FormTest {
 protected:
     template <typename Record>
@@ -36,8 +20,11 @@ protected:
         numChars = count;
         tableOffset = offset;
         table = runtime::CheckedArray<Record>::zeroed(std::min(count, 32767));
+        // Glyphs that spell their own index in their top rows and ink their bottom-right pixel,
+        // so a drawing shows which glyph landed in which cell and how far it reaches.
         for (int k = 0; k < table.size(); ++k) {
-            table[k] = markedGlyph<Record>(k);
+            std::tie(table[k].Bitmap[0], table[k].Bitmap[1], table[k].Bitmap.back()) =
+                std::tuple(k >> 8, k & 0xFF, 0x01);
         }
         auto& header = form.state().Header;
         header.CharacterImageHeight = header.CharacterImageDbcsWidth = 16;
@@ -62,14 +49,10 @@ protected:
         return value;
     }
     int totalInk() {
-        shown_ = picture()->image();
-        int count = 0;
-        for (int y = 0; y < shown_.height(); ++y) {
-            for (int x = 0; x < shown_.width(); ++x) {
-                count += inkAt(x, y) ? 1 : 0;
-            }
-        }
-        return count;
+        shown_ = picture()->image();  // 32 bits a pixel: its lines have no padding
+        const auto* pixels = reinterpret_cast<const QRgb*>(shown_.constBits());
+        return static_cast<int>(
+            std::count(pixels, pixels + shown_.width() * shown_.height(), kInk));
     }
 
     // Cells 0.. of the grid, `perRow` a row and `pitch` pixels apart, hold the marked glyphs
@@ -77,12 +60,10 @@ protected:
     template <typename Record>
     void expectCells(int first, int last, int perRow, int pitch) {
         constexpr int width = std::tuple_size_v<decltype(Record::Bitmap)> / 2;
+        const int drawn = totalInk();
         int ink = 0;
         for (int k = first; k <= last; ++k) {
-            ink += inkOf(markedGlyph<Record>(k).Bitmap);
-        }
-        EXPECT_EQ(totalInk(), ink);
-        for (int k = first; k <= last; ++k) {
+            ink += std::popcount(static_cast<unsigned>(k)) + 1;  // the index and the corner
             const int x = 5 + (k - first) % perRow * pitch;
             const int y = 5 + (k - first) / perRow * 21;
             const int mark =
@@ -90,6 +71,7 @@ protected:
             ASSERT_EQ(mark, k) << "cell " << k - first;
             ASSERT_TRUE(inkAt(x + width - 1, y + 15)) << "cell " << k - first;
         }
+        EXPECT_EQ(drawn, ink) << "ink outside the cells";
     }
 
     QImage shown_;
@@ -162,7 +144,6 @@ TEST_F(GlyphPages, AHeaderCountBeyondTheLoadedGlyphsIsReportedNotRead) {
     form.state().Header.NumSbcsChars = 50;
     EXPECT_EQ(messagesOf([&] { button(2)->click(); }),
               std::vector<std::string>{"运行时错误 '9':\n\n下标越界"});
-    EXPECT_EQ(messageBox.messages.back().caption, Form1::programTitle().toStdString());
 }
 
 }  // namespace
