@@ -53,13 +53,26 @@ public:
     }
     std::filesystem::path write(const BootFontBuilder& font) { return write(font.build()); }
 
+    // A Chinese font in the XP fonts' metrics: 95 single-byte glyphs at 49 and `numDbcs`
+    // double-byte ones at `dbcsOffset`, which the header counts even where no table is written.
+    static BootFontBuilder xpFont(std::int32_t numDbcs = 700,
+                                  std::int32_t dbcsOffset = 49 + 95 * 17) {
+        BootFontBuilder font;
+        font.sbcsTable(49, sbcsGlyphs(95));
+        if (dbcsOffset > 0) {
+            font.dbcsTable(dbcsOffset, dbcsGlyphs(numDbcs));
+        }
+        font.header().NumDbcsChars = numDbcs;
+        font.header().DbcsOffset = dbcsOffset;
+        font.header().LanguageId = 0x804;
+        return font.standardMetrics();
+    }
+
     // Chooses `path` in the open dialog (after `whileDialogIsUp` ran) and returns the texts of the
     // messages the open command showed. Checks that the command left no file open.
     std::vector<std::string> open(const std::filesystem::path& path) {
         dialogs.open.answer = [&](commondialog::OPENFILENAME& record) {
-            if (whileDialogIsUp) {
-                whileDialogIsUp();
-            }
+            whileDialogIsUp();
             writeBuffer(record.lpstrFile, path.string());
             return commondialog::kDialogAccepted;
         };
@@ -68,20 +81,18 @@ public:
 
     // The texts of the messages that `action` showed; checks it left no file open.
     std::vector<std::string> messagesOf(const std::function<void()>& action) {
-        const auto descriptors = openDescriptors();
+        const auto openFiles = [] {
+            return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+        };
+        const auto descriptors = openFiles();
         const std::size_t before = messageBox.messages.size();
         action();
-        EXPECT_EQ(openDescriptors(), descriptors) << "a file descriptor stayed open";
+        EXPECT_EQ(openFiles(), descriptors) << "a file descriptor stayed open";
         std::vector<std::string> texts;
         for (std::size_t i = before; i < messageBox.messages.size(); ++i) {
             texts.push_back(messageBox.messages[i].text);
         }
         return texts;
-    }
-
-    static std::ptrdiff_t openDescriptors() {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                             std::filesystem::directory_iterator{});
     }
 
     FakeDialogPlatform dialogs;
@@ -90,7 +101,7 @@ public:
     Form1 form{{dialogs, messageBox, shell}};
     TempDir dir;
     int files = 0;
-    std::function<void()> whileDialogIsUp;
+    std::function<void()> whileDialogIsUp = [] {};
 };
 
 }  // namespace testsupport

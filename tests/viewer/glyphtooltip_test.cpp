@@ -33,10 +33,7 @@ protected:
 // Double-byte glyphs of 16 x 16 in 21-pixel cells from (5, 5): 25 a row, 20 rows, 500 a page.
 // Single-byte glyphs of 8 x 16 in 13-pixel cells: 41 a row.
 TEST_F(GlyphToolTip, APointNamesTheGlyphWhoseBitmapItIsOnAndNothingElse) {
-    open(BootFontBuilder()
-             .sbcsTable(49, testsupport::sbcsGlyphs(95))
-             .dbcsTable(2000, testsupport::dbcsGlyphs(700)),
-         0x804);
+    open(xpFont(700, 2000), 0x804);
     expectPlaces({{{5 + 40 * 13 + 7, 5}, "单字节字符，索引 40（第 1 行，第 41 列）"},
                   {{5 + 40 * 13 + 8, 5}, ""},
                   {{5, 26}, "单字节字符，索引 41（第 2 行，第 1 列）"}});

@@ -16,13 +16,9 @@ QString qpath(const std::filesystem::path& path) {
 
 class OpenFromAnywhere : public testsupport::FormTest {
 protected:
-    OpenFromAnywhere() {
-        testsupport::BootFontBuilder font;
-        font.sbcsTable(49, testsupport::sbcsGlyphs(95))
-            .dbcsTable(2000, testsupport::dbcsGlyphs(1200));
-        earlier = write(font.standardMetrics());
-        font_ = write(font.sbcsTable(60, testsupport::sbcsGlyphs(30, 9), 19));
-    }
+    std::filesystem::path earlier = write(xpFont(1200, 2000));
+    std::filesystem::path font_ =
+        write(xpFont(1200, 2000).sbcsTable(60, testsupport::sbcsGlyphs(30, 9), 19));
 
     // Everything the window shows, and the messages, after `way` ran on top of the earlier font
     // on its second double-byte page.
@@ -51,8 +47,6 @@ protected:
         QCoreApplication::processEvents();  // the file opens once the drop has returned
         return enter.isAccepted() && drop.isAccepted();
     }
-
-    std::filesystem::path earlier, font_;
 };
 
 TEST_F(OpenFromAnywhere, TheCommandLineAndADropTakeTheOpenButtonsStepsOnceAFileIsChosen) {
@@ -105,6 +99,7 @@ TEST(CommandLine, TakesOneFileHelpOrVersionAndRefusesAnythingElseWithStatus2) {
         const viewer::StartRequest request = viewer::parseCommandLine(c.arguments);
         EXPECT_EQ(request.exitStatus, c.exitStatus);
         EXPECT_EQ(request.fontFile, c.fontFile);
+        EXPECT_EQ(request.text.isEmpty(), !c.exitStatus) << "only a start that ends has a text";
         EXPECT_TRUE(request.text.contains(QString::fromUtf8(c.text))) << request.text.toStdString();
     }
 }
