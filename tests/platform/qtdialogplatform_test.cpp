@@ -74,6 +74,8 @@ struct QtDialogs : testing::Test {
     QtHostServices host{platform};
     cCommonDialog dialog{platform, host};
     QObject user;  // plays the user of the dialogs
+    QPrinter target;
+    QtPrinterObject printerObject{target};
 };
 
 TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
@@ -227,8 +229,6 @@ TEST_F(QtDialogs, PrintingNeedsAPrinterOrAFileAndReturnsThePrinterAndHandsItsSet
         EXPECT_EQ(dialog.ExtendedError(), PDERR_NODEFAULTPRN);
     }
     const QString file = QString::fromStdString((folder / "out.pdf").string());
-    QPrinter target;
-    QtPrinterObject printerObject(target);
     PrintDlgArguments arguments{
         .PrintRange = 1, .FromPage = 1, .ToPage = 5, .Printer = &printerObject};
     arguments.ShowPrintToFile = arguments.PrintToFile = arguments.Collate = true;
@@ -252,8 +252,6 @@ TEST_F(QtDialogs, PrintingNeedsAPrinterOrAFileAndReturnsThePrinterAndHandsItsSet
 }
 
 TEST_F(QtDialogs, PageSetupReturnsMarginsInTheCallersUnitsAndKeepsWhatItDisabled) {
-    QPrinter target;
-    QtPrinterObject printerObject(target);
     PageSetupArguments inches{.LeftMargin = 1, .RightMargin = 1, .TopMargin = 1, .BottomMargin = 2};
     inches.Printer = &printerObject;
     whenShown<QPageSetupDialog>(user, [](QPageSetupDialog& shown) {
