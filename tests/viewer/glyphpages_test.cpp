@@ -17,8 +17,7 @@ protected:
     template <typename Record>
     void load(std::int32_t count, std::int32_t offset, std::int32_t& numChars,
               std::int32_t& tableOffset, runtime::CheckedArray<Record>& table) {
-        numChars = count;
-        tableOffset = offset;
+        std::tie(numChars, tableOffset) = std::tuple(count, offset);
         table = runtime::CheckedArray<Record>::zeroed(std::min(count, 32767));
         // Glyphs that spell their own index in their top rows and ink their bottom-right pixel,
         // so a drawing shows which glyph landed in which cell and how far it reaches.
