@@ -119,6 +119,22 @@ TEST(Build, TakesTheGlyphsOfADebianPcf) {
     FT_Done_FreeType(library);
 }
 
+// A gzipped font gives the font's glyphs; one that unpacks to more than 64 MB is refused.
+TEST(Build, TakesAGzippedFontsGlyphsAndRefusesOneThatUnpacksPast64Mb) {
+    testsupport::TempDir dir;
+    const std::string gzip = "gzip -c " WQY_PCF " >" + (dir / "wqy.pcf.gz").string() +
+                             "; head -c 67108865 /dev/zero | gzip >" + (dir / "huge.gz").string();
+    ASSERT_EQ(std::system(gzip.c_str()), 0);
+    const std::string codes = " --lang 0x804 --sbcs-range 0x20-0x7E --dbcs-range 0xB0A1-0xB0FE";
+    ASSERT_EQ(bootfont("build -o DIR/gz.bin DIR/wqy.pcf.gz" + codes, &dir).status, 0);
+    ASSERT_EQ(bootfont("build -o DIR/pcf.bin " WQY_PCF + codes, &dir).status, 0);
+    EXPECT_TRUE(contents(dir / "gz.bin") == contents(dir / "pcf.bin"));
+    built(dir / "gz.bin");
+    const auto huge = bootfont("build -o DIR/f.bin --lang 0x804 DIR/huge.gz", &dir);
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_NE(huge.err.find("huge.gz: unpacks to more than 64 MB"), std::string::npos) << huge.err;
+}
+
 // {X charset registry and encoding, its code of the glyph, language, the boot font's code}
 using XCharsetCase = std::tuple<std::string, unsigned, const char*, unsigned>;
 class XCharset : public testing::TestWithParam<XCharsetCase> {};
@@ -180,6 +196,7 @@ TEST_P(BuildRun, WritesACleanFontOnlyWhenItSucceeds) {
     std::ofstream(dir / "text.txt") << "hello\n";
     std::ofstream(dir / "private.hex") << "E000:" << std::string(32, '0') << '\n';
     std::ofstream(dir / "bad.hex") << "4E2D:" << std::string(63, '0') << "G\n";
+    std::ofstream(dir / "lead.hex") << "4E2D:G" << std::string(63, '0') << '\n';
     std::ofstream(dir / "colon.hex") << "4E2D:" << std::string(63, '0') << ":\n";
     if (GetParam().overAFile) {
         std::ofstream(dir / "f.bin") << "earlier";
@@ -214,6 +231,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildRun, testing::Values(
     BuildCase{"NoGlyph", "--lang 0x804 DIR/private.hex", 2, "no source has a glyph for any code of EUC-CN"},
     BuildCase{"NotAFont", "--lang 0x804 DIR/text.txt", 2, "text.txt: not a font"},
     BuildCase{"BadHexDigit", "--lang 0x804 DIR/bad.hex", 2, "bad.hex: not a font"},
+    BuildCase{"BadFirstHexDigit", "--lang 0x804 DIR/lead.hex", 2, "lead.hex: not a font"},
     BuildCase{"SecondColon", "--lang 0x804 DIR/colon.hex", 2, "colon.hex: not a font"},
     BuildCase{"OnlyAControlCode", "--lang 0x409 --sbcs-range 0x7F " UNIFONT_HEX, 2, "no source has a glyph for any code of CP437"},
     BuildCase{"NoSource", "--lang 0x804 DIR/none.bdf", 2, "none.bdf: no such file, nor an installed font"},
