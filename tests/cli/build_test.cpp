@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 
 #include "bootfont/fontcheck.h"
 #include "cli/bootfontrun.h"
@@ -135,7 +136,33 @@ TEST(Build, TakesAGzippedFontsGlyphsAndRefusesOneThatUnpacksPast64Mb) {
     EXPECT_NE(huge.err.find("huge.gz: unpacks to more than 64 MB"), std::string::npos) << huge.err;
 }
 
-// {X charset registry and encoding, its code of the glyph, language, the boot font's code}
+// A Windows FNT font (version 2.0) of one glyph 8 x 16, at `code` of its character set `charset`.
+std::string fntFont(unsigned charset, unsigned code, const Rows& rows) {
+    constexpr unsigned kBits = 118 + 2 * 4;  // after the header and the character table
+    std::string font(kBits, '\0');
+    const auto put = [&font](std::size_t at, unsigned value, std::size_t bytes) {
+        for (std::size_t b = 0; b < bytes; ++b) {
+            font[at + b] = static_cast<char>(value >> 8 * b);
+        }
+    };
+    // version, file size, points, resolutions, ascent, weight, charset, pixel width and height,
+    // average and largest width, first and last character, bytes a row, face name, bitmaps; then
+    // the glyph and the table's end, each 8 pixels wide
+    for (const auto& [at, value, bytes] : std::initializer_list<std::tuple<int, unsigned, int>>{
+             {0, 0x200, 2},       {2, kBits + 34, 4}, {68, 12, 2},     {70, 96, 2},
+             {72, 96, 2},         {74, 14, 2},        {83, 400, 2},    {85, charset, 1},
+             {86, 8, 2},          {88, 16, 2},        {91, 8, 2},      {93, 8, 2},
+             {95, code, 1},       {96, code, 1},      {99, 1, 2},      {105, kBits + 32, 4},
+             {113, kBits, 4},     {118, 8, 2},        {120, kBits, 2}, {122, 8, 2},
+             {124, kBits + 16, 2}}) {
+        put(at, value, bytes);
+    }
+    return font + std::string(rows.begin(), rows.end()) + std::string(16, '\0') +
+           std::string("x", 2);
+}
+
+// {X charset registry and encoding, or FNT and a Windows charset byte; the font's code of the
+// glyph; language; the boot font's code}
 using XCharsetCase = std::tuple<std::string, unsigned, const char*, unsigned>;
 class XCharset : public testing::TestWithParam<XCharsetCase> {};
 
@@ -143,34 +170,39 @@ TEST_P(XCharset, MapsTheFontsCodesThroughUnicode) {
     const auto [charset, xCode, language, code] = GetParam();
     const auto dash = charset.rfind('-');
     const unsigned width = code > 0xFF ? 16 : 8;
-    testsupport::TempDir dir;
-    std::ofstream bdf(dir / "x.bdf");
-    bdf << "STARTFONT 2.1\nFONT -x-x-medium-r-normal--16-160-75-75-c-160-" << charset
-        << "\nSIZE 16 75 75\nFONTBOUNDINGBOX 16 16 0 -2\nSTARTPROPERTIES 4\nCHARSET_REGISTRY \""
-        << charset.substr(0, dash) << "\"\nCHARSET_ENCODING \"" << charset.substr(dash + 1)
-        << "\"\nFONT_ASCENT 14\nFONT_DESCENT 2\nENDPROPERTIES\nCHARS 1\nSTARTCHAR x\nENCODING "
-        << xCode << "\nSWIDTH 1000 0\nDWIDTH " << width << " 0\nBBX " << width + 1
-        << " 16 0 -2\nBITMAP\n";
     Rows rows;
+    std::ostringstream bitmap;
     for (unsigned r = 0; r < 16; ++r) {  // a diagonal, the right edge, and a column past it
         const unsigned row = (1U << (width - 1)) >> r | 1U;
-        bdf << std::hex << std::setw(width / 4 + 2) << std::setfill('0') << (row << 8 | 0x80)
-            << '\n';
+        bitmap << std::hex << std::setw(width / 4 + 2) << std::setfill('0') << (row << 8 | 0x80)
+               << '\n';
         if (width == 16) {
             rows.push_back(static_cast<std::uint8_t>(row >> 8));
         }
         rows.push_back(static_cast<std::uint8_t>(row));
     }
-    bdf << "ENDCHAR\nENDFONT\n";
-    bdf.close();
+    testsupport::TempDir dir;
+    std::ofstream font(dir / "x.font", std::ios::binary);
+    if (charset.starts_with("FNT-")) {
+        font << fntFont(std::stoul(charset.substr(dash + 1)), xCode, rows);
+    } else {
+        font << "STARTFONT 2.1\nFONT -x-x-medium-r-normal--16-160-75-75-c-160-" << charset
+             << "\nSIZE 16 75 75\nFONTBOUNDINGBOX 16 16 0 -2\nSTARTPROPERTIES 4\n"
+             << "CHARSET_REGISTRY \"" << charset.substr(0, dash) << "\"\nCHARSET_ENCODING \""
+             << charset.substr(dash + 1) << "\"\nFONT_ASCENT 14\nFONT_DESCENT 2\nENDPROPERTIES\n"
+             << "CHARS 1\nSTARTCHAR x\nENCODING " << xCode << "\nSWIDTH 1000 0\nDWIDTH " << width
+             << " 0\nBBX " << width + 1 << " 16 0 -2\nBITMAP\n"
+             << bitmap.str() << "ENDCHAR\nENDFONT\n";
+    }
+    font.close();
     const auto [status, out, err] =
-        bootfont(std::string("build -o DIR/f.bin --lang ") + language + " DIR/x.bdf", &dir);
+        bootfont(std::string("build -o DIR/f.bin --lang ") + language + " DIR/x.font", &dir);
     ASSERT_EQ(status, 0) << err;
     EXPECT_EQ(glyphs(dir / "f.bin"), (std::map<unsigned, Rows>{{code, rows}}));
 }
 
-// 中 in GB 2312, Big5 and JIS X 0208; 한 in KS X 1001; Cyrillic А in ISO 8859-5 and KOI8-R,
-// 0x80 in code page 866.
+// 中 in GB 2312, Big5 and JIS X 0208; 한 in KS X 1001; Cyrillic А in ISO 8859-5, KOI8-R and
+// code page 1251, 0x80 in code page 866; é of code page 1252, 0x82 in 850; ı of 1254, 0x8D in 857.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Registries, XCharset, testing::Values(
     XCharsetCase{"GB2312.1980-0", 0x5650, "0x804", 0xD6D0},
@@ -178,7 +210,10 @@ INSTANTIATE_TEST_SUITE_P(Registries, XCharset, testing::Values(
     XCharsetCase{"JISX0208.1983-0", 0x4366, "0x411", 0x9286},
     XCharsetCase{"KSC5601.1987-0", 0x4751, "0x412", 0xC7D1},
     XCharsetCase{"ISO8859-5", 0xB0, "0x419", 0x80},
-    XCharsetCase{"KOI8-R", 0xE1, "0x419", 0x80}));
+    XCharsetCase{"KOI8-R", 0xE1, "0x419", 0x80},
+    XCharsetCase{"FNT-204", 0xC0, "0x419", 0x80},
+    XCharsetCase{"FNT-0", 0xE9, "0x407", 0x82},
+    XCharsetCase{"FNT-162", 0xFD, "0x41F", 0x8D}));
 // clang-format on
 
 struct BuildCase {
