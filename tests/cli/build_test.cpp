@@ -136,6 +136,33 @@ TEST(Build, TakesAGzippedFontsGlyphsAndRefusesOneThatUnpacksPast64Mb) {
     EXPECT_NE(huge.err.find("huge.gz: unpacks to more than 64 MB"), std::string::npos) << huge.err;
 }
 
+// An OpenType bitmap font with strikes of 12, 16 and 20 pixels, whose A is one row on the baseline
+// holding the strike's size as a byte: the 16-pixel strike's A, in the 14th row from the top.
+TEST(Build, TakesTheStrikeNearest16Pixels) {
+    testsupport::TempDir dir;
+    std::string bdfs;
+    for (const int pixels : {12, 16, 20}) {
+        const auto bdf = dir / ("s" + std::to_string(pixels) + ".bdf");
+        std::ofstream(bdf) << "STARTFONT 2.1\nFONT -x-s-medium-r-normal--" << pixels << "-"
+                           << pixels * 10 << "-75-75-c-80-ISO10646-1\nSIZE " << pixels
+                           << " 75 75\nFONTBOUNDINGBOX 8 " << pixels
+                           << " 0 -2\nSTARTPROPERTIES 5\nPIXEL_SIZE " << pixels
+                           << "\nCHARSET_REGISTRY \"ISO10646\"\n"
+                           << "CHARSET_ENCODING \"1\"\nFONT_ASCENT " << pixels - 2
+                           << "\nFONT_DESCENT 2\nENDPROPERTIES\nCHARS 1\nSTARTCHAR A\nENCODING 65\n"
+                           << "SWIDTH 500 0\nDWIDTH 8 0\nBBX 8 1 0 0\nBITMAP\n"
+                           << std::hex << std::setw(2) << std::setfill('0') << pixels
+                           << "\nENDCHAR\nENDFONT\n";
+        bdfs += " " + bdf.string();
+    }
+    ASSERT_EQ(std::system(("fonttosfnt -o " + (dir / "s.otb").string() + bdfs).c_str()), 0);
+    ASSERT_EQ(bootfont("build -o DIR/f.bin --lang 0x409 --sbcs-range 0x41 DIR/s.otb", &dir).status,
+              0);
+    Rows a(16);
+    a[13] = 16;
+    EXPECT_EQ(glyphs(dir / "f.bin"), (std::map<unsigned, Rows>{{0x41, a}}));
+}
+
 // A Windows FNT font (version 2.0) of one glyph 8 x 16, at `code` of its character set `charset`.
 std::string fntFont(unsigned charset, unsigned code, const Rows& rows) {
     constexpr unsigned kBits = 118 + 2 * 4;  // after the header and the character table
