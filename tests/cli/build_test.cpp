@@ -297,6 +297,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildRun, testing::Values(
     BuildCase{"SecondColon", "--lang 0x804 DIR/colon.hex", 2, "colon.hex: not a font"},
     BuildCase{"OnlyAControlCode", "--lang 0x409 --sbcs-range 0x7F " UNIFONT_HEX, 2, "no source has a glyph for any code of CP437"},
     BuildCase{"NoSource", "--lang 0x804 DIR/none.bdf", 2, "none.bdf: no such file, nor an installed font"},
+    BuildCase{"GlyphWithoutBitmap", "--lang 0x804 " SOURCE_CORPUS "/damaged-bbx-bitmap.bdf", 2, "bdf: the glyph of U+007E has a size but no bitmap data"},
+    BuildCase{"HugeGlyph", "--lang 0x804 " SOURCE_CORPUS "/huge-bounding-box.bdf", 2, "bdf: the glyph of U+0021 is 65535 x 14010 pixels"},
     BuildCase{"UnknownLanguage", "--lang 0x7F " UNIFONT_HEX, 2, "language 0x7F has no code page"},
     BuildCase{"UnknownCodePage", "--lang 0x804 --codepage 1252 " UNIFONT_HEX, 2, "code page 1252 is not"},
     BuildCase{"FiveLeadRanges", kFiveRanges + UNIFONT_HEX, 0, ""},
