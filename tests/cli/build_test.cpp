@@ -260,6 +260,18 @@ TEST_P(BuildRun, WritesACleanFontOnlyWhenItSucceeds) {
     std::ofstream(dir / "bad.hex") << "4E2D:" << std::string(63, '0') << "G\n";
     std::ofstream(dir / "lead.hex") << "4E2D:G" << std::string(63, '0') << '\n';
     std::ofstream(dir / "colon.hex") << "4E2D:" << std::string(63, '0') << ":\n";
+    for (const int width : {256, 257}) {  // 中 as a block of so many pixels by 16
+        std::ofstream bdf(dir / ("w" + std::to_string(width) + ".bdf"));
+        bdf << "STARTFONT 2.1\nFONT -x-w-medium-r-normal--16-160-75-75-c-160-ISO10646-1\n"
+            << "SIZE 16 75 75\nFONTBOUNDINGBOX " << width << " 16 0 -2\nSTARTPROPERTIES 4\n"
+            << "CHARSET_REGISTRY \"ISO10646\"\nCHARSET_ENCODING \"1\"\nFONT_ASCENT 14\n"
+            << "FONT_DESCENT 2\nENDPROPERTIES\nCHARS 1\nSTARTCHAR w\nENCODING 20013\n"
+            << "SWIDTH 1000 0\nDWIDTH 16 0\nBBX " << width << " 16 0 -2\nBITMAP\n";
+        for (int row = 0; row < 16; ++row) {
+            bdf << std::string((width + 7) / 8 * 2, 'F') << '\n';
+        }
+        bdf << "ENDCHAR\nENDFONT\n";
+    }
     if (GetParam().overAFile) {
         std::ofstream(dir / "f.bin") << "earlier";
     }
@@ -290,6 +302,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildRun, testing::Values(
     BuildCase{"Fitted", "--lang 0x804 --dbcs-range 0xA6C1 " UNIFONT_HEX, 0, "1 glyph is not the size of its cell (the first: 0xA6C1"},
     BuildCase{"Strict", "--lang 0x804 --dbcs-range 0xA6C1 --strict " UNIFONT_HEX, 2, "--strict"},
     BuildCase{"FontName", "--lang 0x804 --sbcs-range 0x41 --dbcs-range 0xD6D0 'WenQuanYi Bitmap Song'", 0, ""},
+    // A glyph up to 256 pixels each way is cut to its cell; a larger one is a damaged font.
+    BuildCase{"Glyph256Wide", "--lang 0x804 --dbcs-range 0xD6D0 DIR/w256.bdf", 0, "1 glyph is not the size of its cell"},
+    BuildCase{"Glyph257Wide", "--lang 0x804 --dbcs-range 0xD6D0 DIR/w257.bdf", 2, "w257.bdf: the glyph of U+4E2D is 257 x 16 pixels"},
     BuildCase{"NoGlyph", "--lang 0x804 DIR/private.hex", 2, "no source has a glyph for any code of EUC-CN"},
     BuildCase{"NotAFont", "--lang 0x804 DIR/text.txt", 2, "text.txt: not a font"},
     BuildCase{"BadHexDigit", "--lang 0x804 DIR/bad.hex", 2, "bad.hex: not a font"},
