@@ -185,23 +185,6 @@ TEST(RecordStride, IsTheDeclaredWholeStrideWithinItsBoundsOtherwiseTheFixedSize)
     }
 }
 
-// A file made for a Polish system: 256 records of 19 bytes at offset 52; and 34-byte double-byte
-// records, whose two bytes after the bitmap are the next record's code, not a Unicode value.
-TEST_F(Loading, RecordsLoadUnshiftedAtTheirDeclaredStrideWithTheUnicodeTheyCarry) {
-    auto sbcs = testsupport::sbcsGlyphs(256);
-    sbcs[0xA5].setUnicode(0x0105);  // ą
-    sbcs[0xFF].setUnicode(0x2502);  // │, the last record's value just before the DBCS table
-    auto dbcs = testsupport::dbcsGlyphs(40);
-    for (auto& record : dbcs) {
-        record.setUnicode(0);
-    }
-    ASSERT_EQ(load(BootFontBuilder().sbcsTable(52, sbcs, 19).dbcsTable(4916, dbcs, 34).build()),
-              std::nullopt);
-    EXPECT_EQ(std::vector(state_.SbcsGlyphs.begin(), state_.SbcsGlyphs.end()), sbcs);
-    EXPECT_EQ(std::vector(state_.DbcsGlyphs.begin(), state_.DbcsGlyphs.end()), dbcs);
-    EXPECT_EQ(state_.SbcsGlyphs[0xA5].unicode(), 0x0105);
-}
-
 TEST(Languages, TheViewerNamesTheLanguagesOfXpsFontsAndShowsAnyOtherIdInHex) {
     // clang-format off
     const std::pair<std::int32_t, const char*> cases[] = {

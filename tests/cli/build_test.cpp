@@ -1,9 +1,7 @@
 // bootfont export and build: the samples survive export (BDF by character or code, .hex) and
-// build byte for byte, a Debian PCF and fonts of the X charsets give their glyphs at the right
-// codes, every font written checks clean, and bad
-// input writes nothing and leaves an earlier file as it was.
-#include <ft2build.h>
-#include FT_FREETYPE_H
+// build byte for byte; gzipped fonts, bitmap strikes and fonts of X and Windows charsets give
+// their glyphs at the right codes; every font written checks clean; bad input writes nothing and
+// leaves an earlier file as it was.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -85,39 +83,6 @@ TEST(RoundTrip, GivesThePolishGlyphsAtTheirCodes) {
     for (const auto& record : font.sbcsGlyphs) {
         EXPECT_EQ(record.Bitmap, testsupport::sbcsGlyph(record.Code).Bitmap) << +record.Code;
     }
-}
-
-// WenQuanYi's 16-pixel PCF (Debian's xfonts-wqy): its glyphs stand 14 rows above the baseline.
-TEST(Build, TakesTheGlyphsOfADebianPcf) {
-    testsupport::TempDir dir;
-    const auto [status, out, err] = bootfont("build -o DIR/f.bin --lang 0x804 " WQY_PCF
-                                             " --dbcs-range 0xD6D0 --dbcs-range 0xCEC4 "
-                                             "--dbcs-range 0xC1FA",
-                                             &dir);
-    ASSERT_EQ(status, 0) << err;
-    const auto found = glyphs(dir / "f.bin");
-    FT_Library library = nullptr;
-    FT_Face face = nullptr;
-    ASSERT_EQ(FT_Init_FreeType(&library), 0);
-    ASSERT_EQ(FT_New_Face(library, WQY_PCF, 0, &face), 0);
-    // 中, 文, 龙
-    for (const auto& [code, character] :
-         {std::pair{0xD6D0U, 0x4E2DU}, {0xCEC4U, 0x6587U}, {0xC1FAU, 0x9F99U}}) {
-        ASSERT_EQ(FT_Load_Char(face, character, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO), 0);
-        const FT_GlyphSlot g = face->glyph;
-        Rows expected(32);
-        for (unsigned y = 0; y < g->bitmap.rows; ++y) {
-            for (unsigned x = 0; x < g->bitmap.width; ++x) {
-                if (g->bitmap.buffer[y * g->bitmap.pitch + x / 8] & (0x80 >> x % 8)) {
-                    const unsigned row = 14 - g->bitmap_top + y, column = g->bitmap_left + x;
-                    expected[2 * row + column / 8] |= 0x80 >> column % 8;
-                }
-            }
-        }
-        EXPECT_EQ(found.at(code), expected) << std::hex << code;
-    }
-    FT_Done_Face(face);
-    FT_Done_FreeType(library);
 }
 
 // A gzipped font gives the font's glyphs; one that unpacks to more than 64 MB is refused.
