@@ -15,6 +15,7 @@ packages=(
     libfontconfig-dev zlib1g-dev xfonts-wqy   # build: font names, gzipped fonts; a real 16-dot PCF
     build-essential dpkg-dev debhelper lintian  # building and checking the Debian package
     groff-base                                # the manual page test runs groff
+    fonts-wine                                # Windows FON fonts, sources of the build test
 )
 
 missing=()

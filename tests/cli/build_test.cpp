@@ -7,6 +7,10 @@
 #include <fstream>
 #include <sstream>
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include "bootfont/codepage.h"
 #include "bootfont/fontcheck.h"
 #include "cli/bootfontrun.h"
 #include "support/bootfontbuilder.h"
@@ -128,33 +132,7 @@ TEST(Build, TakesTheStrikeNearest16Pixels) {
     EXPECT_EQ(glyphs(dir / "f.bin"), (std::map<unsigned, Rows>{{0x41, a}}));
 }
 
-// A Windows FNT font (version 2.0) of one glyph 8 x 16, at `code` of its character set `charset`.
-std::string fntFont(unsigned charset, unsigned code, const Rows& rows) {
-    constexpr unsigned kBits = 118 + 2 * 4;  // after the header and the character table
-    std::string font(kBits, '\0');
-    const auto put = [&font](std::size_t at, unsigned value, std::size_t bytes) {
-        for (std::size_t b = 0; b < bytes; ++b) {
-            font[at + b] = static_cast<char>(value >> 8 * b);
-        }
-    };
-    // version, file size, points, resolutions, ascent, weight, charset, pixel width and height,
-    // average and largest width, first and last character, bytes a row, face name, bitmaps; then
-    // the glyph and the table's end, each 8 pixels wide
-    for (const auto& [at, value, bytes] : std::initializer_list<std::tuple<int, unsigned, int>>{
-             {0, 0x200, 2},       {2, kBits + 34, 4}, {68, 12, 2},     {70, 96, 2},
-             {72, 96, 2},         {74, 14, 2},        {83, 400, 2},    {85, charset, 1},
-             {86, 8, 2},          {88, 16, 2},        {91, 8, 2},      {93, 8, 2},
-             {95, code, 1},       {96, code, 1},      {99, 1, 2},      {105, kBits + 32, 4},
-             {113, kBits, 4},     {118, 8, 2},        {120, kBits, 2}, {122, 8, 2},
-             {124, kBits + 16, 2}}) {
-        put(at, value, bytes);
-    }
-    return font + std::string(rows.begin(), rows.end()) + std::string(16, '\0') +
-           std::string("x", 2);
-}
-
-// {X charset registry and encoding, or FNT and a Windows charset byte; the font's code of the
-// glyph; language; the boot font's code}
+// {X charset registry and encoding; the font's code of the glyph; language; the boot font's code}
 using XCharsetCase = std::tuple<std::string, unsigned, const char*, unsigned>;
 class XCharset : public testing::TestWithParam<XCharsetCase> {};
 
@@ -175,17 +153,13 @@ TEST_P(XCharset, MapsTheFontsCodesThroughUnicode) {
     }
     testsupport::TempDir dir;
     std::ofstream font(dir / "x.font", std::ios::binary);
-    if (charset.starts_with("FNT-")) {
-        font << fntFont(std::stoul(charset.substr(dash + 1)), xCode, rows);
-    } else {
-        font << "STARTFONT 2.1\nFONT -x-x-medium-r-normal--16-160-75-75-c-160-" << charset
-             << "\nSIZE 16 75 75\nFONTBOUNDINGBOX 16 16 0 -2\nSTARTPROPERTIES 4\n"
-             << "CHARSET_REGISTRY \"" << charset.substr(0, dash) << "\"\nCHARSET_ENCODING \""
-             << charset.substr(dash + 1) << "\"\nFONT_ASCENT 14\nFONT_DESCENT 2\nENDPROPERTIES\n"
-             << "CHARS 1\nSTARTCHAR x\nENCODING " << xCode << "\nSWIDTH 1000 0\nDWIDTH " << width
-             << " 0\nBBX " << width + 1 << " 16 0 -2\nBITMAP\n"
-             << bitmap.str() << "ENDCHAR\nENDFONT\n";
-    }
+    font << "STARTFONT 2.1\nFONT -x-x-medium-r-normal--16-160-75-75-c-160-" << charset
+         << "\nSIZE 16 75 75\nFONTBOUNDINGBOX 16 16 0 -2\nSTARTPROPERTIES 4\n"
+         << "CHARSET_REGISTRY \"" << charset.substr(0, dash) << "\"\nCHARSET_ENCODING \""
+         << charset.substr(dash + 1) << "\"\nFONT_ASCENT 14\nFONT_DESCENT 2\nENDPROPERTIES\n"
+         << "CHARS 1\nSTARTCHAR x\nENCODING " << xCode << "\nSWIDTH 1000 0\nDWIDTH " << width
+         << " 0\nBBX " << width + 1 << " 16 0 -2\nBITMAP\n"
+         << bitmap.str() << "ENDCHAR\nENDFONT\n";
     font.close();
     const auto [status, out, err] =
         bootfont(std::string("build -o DIR/f.bin --lang ") + language + " DIR/x.font", &dir);
@@ -193,8 +167,8 @@ TEST_P(XCharset, MapsTheFontsCodesThroughUnicode) {
     EXPECT_EQ(glyphs(dir / "f.bin"), (std::map<unsigned, Rows>{{code, rows}}));
 }
 
-// 中 in GB 2312, Big5 and JIS X 0208; 한 in KS X 1001; Cyrillic А in ISO 8859-5, KOI8-R and
-// code page 1251, 0x80 in code page 866; é of code page 1252, 0x82 in 850; ı of 1254, 0x8D in 857.
+// 中 in GB 2312, Big5 and JIS X 0208; 한 in KS X 1001; Cyrillic А in ISO 8859-5 and KOI8-R, 0x80
+// in code page 866.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Registries, XCharset, testing::Values(
     XCharsetCase{"GB2312.1980-0", 0x5650, "0x804", 0xD6D0},
@@ -202,11 +176,84 @@ INSTANTIATE_TEST_SUITE_P(Registries, XCharset, testing::Values(
     XCharsetCase{"JISX0208.1983-0", 0x4366, "0x411", 0x9286},
     XCharsetCase{"KSC5601.1987-0", 0x4751, "0x412", 0xC7D1},
     XCharsetCase{"ISO8859-5", 0xB0, "0x419", 0x80},
-    XCharsetCase{"KOI8-R", 0xE1, "0x419", 0x80},
-    XCharsetCase{"FNT-204", 0xC0, "0x419", 0x80},
-    XCharsetCase{"FNT-0", 0xE9, "0x407", 0x82},
-    XCharsetCase{"FNT-162", 0xFD, "0x41F", 0x8D}));
+    XCharsetCase{"KOI8-R", 0xE1, "0x419", 0x80}));
 // clang-format on
+
+// Wine's VGA system fonts, Windows FON files of code pages 1252, 1251 and 1254, 16 pixels high:
+// each glyph 8 pixels wide comes across row for row as FreeType reads it, at the code its
+// character has in the language's code page.
+using FonCase = std::tuple<const char*, int, const char*, int>;  // file, its code page, language's
+class WindowsFon : public testing::TestWithParam<FonCase> {};
+
+TEST_P(WindowsFon, GivesItsGlyphsAtTheirCharactersCodes) {
+    const auto [file, fonCodePage, language, codePage] = GetParam();
+    const std::string path = std::string(WINE_FONT_DIR "/") + file;
+    testsupport::TempDir dir;
+    const auto run =
+        bootfont(std::string("build -o DIR/f.bin --lang ") + language + " " + path, &dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto built = glyphs(dir / "f.bin");
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    ASSERT_EQ(FT_Init_FreeType(&library) || FT_New_Face(library, path.c_str(), 0, &face) ||
+                  FT_Set_Charmap(face, face->charmaps[0]),
+              0);
+    const bootfont::CodePage from(fonCodePage), to(codePage);
+    int compared = 0;
+    for (unsigned byte = 0x20; byte <= 0xFF; ++byte) {
+        const std::uint8_t code[] = {static_cast<std::uint8_t>(byte)};
+        const auto character = from.toUnicode(code);
+        const auto target = character ? to.fromUnicode(*character) : std::nullopt;
+        const FT_GlyphSlot glyph = face->glyph;
+        if (!target || FT_Load_Char(face, byte, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0 ||
+            glyph->advance.x != 8 * 64 || glyph->bitmap.width != 8) {
+            continue;
+        }
+        ASSERT_EQ(glyph->bitmap.rows, 16U);
+        Rows rows(16);
+        for (int row = 0; row < 16; ++row) {
+            rows[row] = glyph->bitmap.buffer[row * glyph->bitmap.pitch];
+        }
+        EXPECT_EQ(built.at(target->at(0)), rows) << file << ", byte " << std::hex << byte;
+        ++compared;
+    }
+    EXPECT_GT(compared, 60) << "glyphs of the font's width";
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+}
+
+INSTANTIATE_TEST_SUITE_P(Wine, WindowsFon,
+                         testing::Values(FonCase{"vgasys.fon", 1252, "0x407", 850},
+                                         FonCase{"vgasysr.fon", 1251, "0x419", 866},
+                                         FonCase{"vgasyst.fon", 1254, "0x41F", 857}),
+                         [](const auto& info) { return std::to_string(std::get<1>(info.param)); });
+
+// An outline font drawn as large as fits: its glyphs reach from the cell's top row to its bottom
+// row, letters without descenders stand on one baseline, and the same build gives the same bytes.
+TEST(Build, DrawsAnOutlineFontToFillTheCellReproducibly) {
+    testsupport::TempDir dir;
+    const std::string build = "build --lang 0x409 " DEJAVU_MONO " -o DIR/";
+    ASSERT_EQ(bootfont(build + "a.bin", &dir).status, 0);
+    ASSERT_EQ(bootfont(build + "b.bin", &dir).status, 0);
+    EXPECT_TRUE(contents(dir / "a.bin") == contents(dir / "b.bin"));
+    std::map<unsigned, std::pair<int, int>> inked;  // code: first and last inked row
+    int top = 16, bottom = -1;
+    for (const auto& [code, rows] : glyphs(dir / "a.bin")) {
+        for (int row = 0; row < 16; ++row) {
+            if (rows[row] != 0) {
+                inked.try_emplace(code, row, row).first->second.second = row;
+                top = std::min(top, row);
+                bottom = std::max(bottom, row);
+            }
+        }
+    }
+    EXPECT_LE(top, 1);
+    EXPECT_GE(bottom, 14);
+    for (const unsigned letter : std::string_view("EHTnxz")) {
+        EXPECT_EQ(inked.at(letter).second, inked.at('H').second) << char(letter);
+    }
+    EXPECT_GT(inked.at('p').second, inked.at('H').second);
+}
 
 struct BuildCase {
     const char* name;
