@@ -197,18 +197,6 @@ TEST(Languages, TheViewerNamesTheLanguagesOfXpsFontsAndShowsAnyOtherIdInHex) {
     }
 }
 
-TEST(Languages, MapEachKnownLanguageToItsCodePageAndNoOther) {
-    const std::pair<std::int32_t, std::optional<int>> cases[] = {
-        {0x804, 936}, {0x1004, 936}, {0x404, 950}, {0xC04, 950},  {0x411, 932}, {0x412, 949},
-        {0x415, 852}, {0x405, 852},  {0x40E, 852}, {0x419, 866},  {0x408, 737}, {0x41F, 857},
-        {0x407, 850}, {0xC0A, 850},  {0x409, 437}, {0x809, 850},  {0x40B, 850}, {0x41E, {}},
-        {0x7C04, {}}, {0, {}},       {-1, {}},     {0x10415, {}},
-    };
-    for (const auto& [language, codePage] : cases) {
-        EXPECT_EQ(codePageForLanguage(language), codePage) << std::hex << language;
-    }
-}
-
 TEST(CodePage, ConvertsStoredCodesAndCharactersBothWaysAndSaysWhenThereIsNone) {
     // clang-format off
     const struct {

@@ -23,25 +23,6 @@ bootfont::LoadedFont loadSample(const std::string& name) {
     return state;
 }
 
-TEST(SampleFiles, HoldTheirCharacterSets) {
-    // {sample, language, single-byte glyphs, double-byte glyphs}: printable ASCII (and JIS X
-    // 0201's 63 half-width katakana); GB2312, Big5 with the euro and the ETEN additions, JIS X
-    // 0208, KS X 1001 with the signs of its 1998 and 2002 editions that code page 949 has (its
-    // 2002 Korean standard symbol, U+327E, is not).
-    const std::tuple<const char*, std::int32_t, std::int32_t, std::int32_t> samples[] = {
-        {"zh-cn", 0x804, 95, 7445},
-        {"zh-tw", 0x404, 95, 13461 + 1 + 41},
-        {"ja", 0x411, 95 + 63, 6879},
-        {"ko", 0x412, 95, 8224 + 2}};
-    for (const auto& [name, language, sbcs, dbcs] : samples) {
-        const auto state = loadSample(name);
-        EXPECT_EQ(
-            std::tie(state.Header.LanguageId, state.Header.NumSbcsChars, state.Header.NumDbcsChars),
-            std::tie(language, sbcs, dbcs))
-            << name;
-    }
-}
-
 // The glyph bitmap of a character, straight from the digits of its line in a Unifont .hex file;
 // an 8-pixel glyph in a double-byte cell is centred, 4 columns of space on either side.
 std::vector<std::uint8_t> unifontBitmap(const char* hexFile, const std::string& codePoint,
