@@ -30,6 +30,12 @@ struct RenderOptions;
 // draws (execRenderHelper), the helper draws (renderFont).
 using RenderAction = std::function<int(const RenderOptions&)>;
 void addRenderCommand(CLI::App& app, CommandAction& action, RenderAction render);
+struct DiffOptions;
+// What diff does once its command line is checked: the bootfont program compares, or runs the
+// helper when a picture is asked for; the helper compares and draws.
+using DiffAction = std::function<int(const DiffOptions&)>;
+void addDiffCommand(CLI::App& app, CommandAction& action, DiffAction diff);
+
 // Replaces this process by the render helper with the same arguments; returns only on failure.
 int execRenderHelper(char** argv);
 

@@ -1,5 +1,7 @@
 #include "cli/fontinput.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,6 +10,7 @@
 
 #include "bootfont/fontfilereader.h"
 #include "cli/failure.h"
+#include "runtime/numbertext.h"
 #include "runtime/runtimeerror.h"
 
 namespace cli {
@@ -38,6 +41,46 @@ std::vector<std::uint8_t> readStandardInput() {
 }
 
 }  // namespace
+
+std::string readInputText(const std::string& file, std::size_t limit) {
+    const bool standardInput = file == kStandardInput;
+    const int fd = standardInput ? STDIN_FILENO : ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        fail(file, std::strerror(errno));
+    }
+    struct Closer {
+        int fd;
+        bool close;
+        ~Closer() {
+            if (close) {
+                ::close(fd);
+            }
+        }
+    } closer{fd, !standardInput};
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        fail(file, "is a folder");
+    }
+    std::string text;
+    char block[64 * 1024];
+    for (;;) {
+        const ssize_t count = ::read(fd, block, sizeof block);
+        if (count == 0) {
+            return text;
+        }
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail(file, std::strerror(errno));
+        }
+        text.append(block, static_cast<std::size_t>(count));
+        if (text.size() > limit) {
+            fail(file, "longer than " +
+                           runtime::countText(static_cast<std::int64_t>(limit), "byte", "bytes"));
+        }
+    }
+}
 
 std::string inputName(const std::string& file) {
     return file == kStandardInput ? "standard input" : file;

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/diffoptions.h"
 #include "cli/failure.h"
 #include "cli/presentation.h"
 
@@ -38,6 +39,11 @@ int main(int argc, char** argv) {
     cli::addExportCommand(app, action);
     cli::addFindCommand(app, action);
     cli::addBuildCommand(app, action);
+    // The picture of diff, like render, is drawn by the helper that links Qt Gui.
+    cli::addDiffCommand(app, action, [argv](const cli::DiffOptions& options) {
+        return options.picture.empty() ? cli::runDiff(options, nullptr)
+                                       : cli::execRenderHelper(argv);
+    });
     cli::addRenderCommand(
         app, action, [argv](const cli::RenderOptions&) { return cli::execRenderHelper(argv); });
     for (CLI::App* command : app.get_subcommands({})) {

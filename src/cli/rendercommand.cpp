@@ -1,4 +1,5 @@
-// bootfont render FILE -o OUT.png (--sbcs | --page N | --sheet | --text TEXT) [--scale K].
+// bootfont render FILE -o OUT.png (--sbcs | --page N | --sheet | --text TEXT |
+//                                  --screen TEXT-FILE [--select N]) [--scale K].
 //
 // The drawing needs Qt Gui, and loading Qt's libraries costs every process about 10 ms of CPU,
 // twice the whole budget of info and check. So the bootfont program links no Qt: its render
@@ -49,7 +50,8 @@ void addRenderCommand(CLI::App& app, CommandAction& action, RenderAction render)
     CLI::App* command = app.add_subcommand(
         "render",
         "Draw glyphs as a PNG image: the viewer's single-byte view or a double-byte page pixel for "
-        "pixel, a sheet of every glyph, or a line of text as the boot screen shows it");
+        "pixel, a sheet of every glyph, a line of text as the boot screen shows it, or the whole "
+        "boot screen");
     command->add_option("FILE", options->file, "the boot font, - for standard input")->required();
     command->add_option("-o,--output", options->out, "the PNG file to write, - for standard output")
         ->required();
@@ -62,7 +64,19 @@ void addRenderCommand(CLI::App& app, CommandAction& action, RenderAction render)
     view->add_option("--text", options->text,
                      "a line of text (UTF-8) in light grey on black, as the boot screen draws it; "
                      "the characters the font lacks are outlined boxes, counted on standard error");
+    CLI::Option* screen = view->add_option(
+        "--screen", options->screen,
+        "the boot screen of 640 x 480 pixels showing the lines of TEXT-FILE (UTF-8, - for "
+        "standard input), 80 columns and 25 rows for the usual metrics; what is cut and the "
+        "characters the font lacks are counted on standard error");
+    screen->type_name("TEXT-FILE");
     view->require_option(1);
+    command
+        ->add_option("--select", options->select,
+                     "with --screen: row N (from 1) inverted, as a boot menu shows its chosen "
+                     "entry")
+        ->check(CLI::PositiveNumber)
+        ->needs(screen);
     command->add_option("--scale", options->scale, "enlarge by K whole pixels (1 to 16)")
         ->check(CLI::Range(1, 16));
     command->callback(

@@ -5,7 +5,7 @@
 
 namespace cli {
 
-// What `bootfont render` draws: exactly one of the four views, enlarged `scale` times.
+// What `bootfont render` draws: exactly one of the five views, enlarged `scale` times.
 struct RenderOptions {
     std::string file;
     std::string out;
@@ -13,6 +13,8 @@ struct RenderOptions {
     std::optional<int> page;  // from 1, as the window's page indicator counts
     bool sheet = false;
     std::optional<std::string> text;
+    std::optional<std::string> screen;  // the text file of a boot screen
+    std::optional<int> select;          // the screen's row shown chosen, from 1
     int scale = 1;
 };
 

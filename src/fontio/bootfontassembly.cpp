@@ -10,15 +10,9 @@ AssembledFont assembleBootFont(const bootfont::CharacterSet& set,
                                std::span<const std::unique_ptr<GlyphSource>> sources) {
     AssembledFont result;
     for (const bootfont::CharacterCode& code : set.codes) {
-        // The character the set means first: the code page may give the code another one (JIS X
-        // 0208's yen sign at 0x5C is code page 932's backslash).
         std::optional<SourceGlyph> glyph;
         for (auto& source : sources) {
-            glyph = source->glyph(code.character);
-            if (!glyph && code.unicode != code.character) {
-                glyph = source->glyph(code.unicode);
-            }
-            if (glyph) {
+            if ((glyph = source->glyphForCode(code, set.codePage))) {
                 break;
             }
         }

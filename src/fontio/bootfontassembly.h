@@ -18,9 +18,9 @@ struct AssembledFont {
     bootfont::CharacterCode firstFitted;  // the first of them
 };
 
-// The glyph of each code of `set` from the first source that draws its character (the set's
-// character first, then the code page's when they differ), fitted to the 8 x 16 or 16 x 16 cell,
-// each record carrying its Unicode value.
+// The glyph of each code of `set` from the first source that has one (GlyphSource::glyphForCode:
+// the set's character first, then the code page's when they differ), fitted to the 8 x 16 or 16 x
+// 16 cell, each record carrying its Unicode value.
 AssembledFont assembleBootFont(const bootfont::CharacterSet& set,
                                std::span<const std::unique_ptr<GlyphSource>> sources);
 

@@ -5,12 +5,22 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fontio/bootfontsource.h"
 #include "fontio/fontioerror.h"
 #include "fontio/freetypesource.h"
 #include "fontio/installedfont.h"
 #include "fontio/unifontsource.h"
 
 namespace fontio {
+
+std::optional<SourceGlyph> GlyphSource::glyphForCode(const bootfont::CharacterCode& code,
+                                                     int /*codePage*/) {
+    std::optional<SourceGlyph> found = glyph(code.character);
+    if (!found && code.unicode != code.character) {
+        found = glyph(code.unicode);
+    }
+    return found;
+}
 
 std::unique_ptr<GlyphSource> openGlyphSource(const std::string& source) {
     namespace fs = std::filesystem;
@@ -32,8 +42,11 @@ std::unique_ptr<GlyphSource> openGlyphSource(const std::string& source) {
     if (!in && !in.eof()) {
         throw FontIoError(source + ": " + std::strerror(errno));
     }
-    if (UnifontSource::looksLikeHex(
-            std::string_view(start, static_cast<std::size_t>(in.gcount())))) {
+    const std::string_view read(start, static_cast<std::size_t>(in.gcount()));
+    if (BootFontSource::looksLikeBootFont(read)) {
+        return std::make_unique<BootFontSource>(source);
+    }
+    if (UnifontSource::looksLikeHex(read)) {
         return std::make_unique<UnifontSource>(source);
     }
     return std::make_unique<FreeTypeSource>(source, source);

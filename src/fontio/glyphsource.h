@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "bootfont/characterset.h"
+
 namespace fontio {
 
 // One glyph as a source font draws it: rows of pixels (most significant bit leftmost) placed
@@ -31,11 +33,18 @@ public:
     virtual ~GlyphSource() = default;
     // The glyph of `character`; nullopt when the font has none.
     virtual std::optional<SourceGlyph> glyph(char32_t character) = 0;
+    // The glyph for `code` of a boot font whose language uses code page `codePage`: the glyph of
+    // the character the code's set means, else of the code page's character when they differ
+    // (JIS X 0208's yen sign at 0x5C is code page 932's backslash). A boot font as a source also
+    // knows its glyphs by code.
+    virtual std::optional<SourceGlyph> glyphForCode(const bootfont::CharacterCode& code,
+                                                    int codePage);
 };
 
-// The source a SOURCE argument names: a Unifont .hex file, a font file FreeType reads (BDF, PCF,
-// gzipped PCF, Windows FNT/FON, TrueType/OpenType), or the name of an installed font that
-// fontconfig finds. Raises FontIoError ("SOURCE: reason") when it is none of them.
+// The source a SOURCE argument names: a boot font (by its signature), a Unifont .hex file, a font
+// file FreeType reads (BDF, PCF, gzipped PCF, Windows FNT/FON, TrueType/OpenType), or the name of
+// an installed font that fontconfig finds. Raises FontIoError ("SOURCE: reason") when it is none of
+// them.
 std::unique_ptr<GlyphSource> openGlyphSource(const std::string& source);
 
 }  // namespace fontio
