@@ -3,7 +3,7 @@
 # first time bootfont is completed. It needs none of bash-completion's helpers.
 
 # Adds to COMPREPLY the folders and the files under $1 whose names end in one of the extensions
-# that follow, in any letter case; every file when none of them does.
+# that follow, in any letter case; every file when no extension follows, or when none ends in bin.
 _bootfont_files() {
     local cur=$1 item extension found=""
     shift
@@ -24,7 +24,7 @@ _bootfont_files() {
         done
     done
     # A boot font may have any name: with no .bin file, any file.
-    if [[ -z $found && $1 == bin ]]; then
+    if [[ -z $found && ($# -eq 0 || $1 == bin) ]]; then
         COMPREPLY=("${items[@]}")
     fi
 }
@@ -51,7 +51,7 @@ _bootfont() {
         fi
         case ${COMP_WORDS[i - 1]} in
             -o | --output | --format | --lang | --codepage | --sbcs-range | --dbcs-range | \
-                --top-pad | --bottom-pad | --page | --text | --scale | =) ;;
+                --top-pad | --bottom-pad | --page | --text | --screen | --select | --scale | =) ;;
             *) ((positionals++)) ;;
         esac
     done
@@ -60,7 +60,7 @@ _bootfont() {
         if [[ $cur == -* ]]; then
             mapfile -t COMPREPLY < <(compgen -W '-h --help --version' -- "$cur")
         else
-            mapfile -t COMPREPLY < <(compgen -W 'info check export find build render' -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W 'info check export find build render diff' -- "$cur")
         fi
         return
     fi
@@ -76,10 +76,11 @@ _bootfont() {
         build:--codepage) values='936 950 932 949' ;;
         export:--format) values='bdf hex' ;;
         export:-o | export:--output) _bootfont_files "$cur" bdf hex; return ;;
-        render:-o | render:--output) _bootfont_files "$cur" png; return ;;
+        render:-o | render:--output | diff:-o | diff:--output) _bootfont_files "$cur" png; return ;;
+        render:--screen) _bootfont_files "$cur"; return ;; # a text file of any name
         build:-o | build:--output) _bootfont_files "$cur" bin; return ;;
         *:--sbcs-range | *:--dbcs-range | *:--top-pad | *:--bottom-pad | *:--page | *:--text | \
-            *:--scale) return ;;
+            *:--select | *:--scale) return ;;
     esac
     if [[ -n $values ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$values" -- "$cur")
@@ -93,11 +94,12 @@ _bootfont() {
             export) options+=' -o --output --format --native' ;;
             build) options+=' -o --output --lang --codepage --sbcs-range --dbcs-range --top-pad
                              --bottom-pad --strict' ;;
-            render) options+=' -o --output --sbcs --page --sheet --text --scale' ;;
+            render) options+=' -o --output --sbcs --page --sheet --text --screen --select --scale' ;;
+            diff) options+=' --json -o --output --scale' ;;
         esac
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
     elif [[ $command == build ]]; then
-        _bootfont_files "$cur" bdf pcf pcf.gz fon fnt ttf otf ttc hex
+        _bootfont_files "$cur" bdf pcf pcf.gz fon fnt ttf otf ttc hex bin
     elif [[ $command != find || $positionals -eq 0 ]]; then
         _bootfont_files "$cur" bin # find's TEXT is no file
     fi

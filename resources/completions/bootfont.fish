@@ -1,7 +1,7 @@
 # fish completion for bootfont(1), the command of BootFont Viewer. Installed as
 # share/fish/vendor_completions.d/bootfont.fish.
 
-set -l commands info check export find build render
+set -l commands info check export find build render diff
 # The languages whose code page bootfont knows, each primary language with its first region.
 set -l languages 0x804 0x1004 0x404 0xC04 0x1404 0x411 0x412 0x402 0x403 0x405 0x406 0x407 \
     0x408 0x409 0x40A 0x40B 0x40C 0x40E 0x40F 0x410 0x413 0x414 0x415 0x416 0x419 0x41B 0x41D \
@@ -32,17 +32,18 @@ complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a check -d 
 complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a export -d 'Write the glyphs as a BDF or Unifont .hex font'
 complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a find -d 'Show where characters are in the font'
 complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a build -d 'Make a boot font from bitmap or outline fonts'
-complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a render -d 'Draw glyphs as a PNG image'
+complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a render -d 'Draw glyphs or the boot screen as a PNG image'
+complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a diff -d 'Compare two boot fonts'
 
 # Boot fonts may have any name; not for an output's name.
-complete -c bootfont -n "__fish_seen_subcommand_from info check export find render; and not __fish_prev_arg_in -o --output" -F
-complete -c bootfont -n "__fish_seen_subcommand_from info check" -l json -d 'Print one JSON object'
+complete -c bootfont -n "__fish_seen_subcommand_from info check export find render diff; and not __fish_prev_arg_in -o --output" -F
+complete -c bootfont -n "__fish_seen_subcommand_from info check diff" -l json -d 'Print one JSON object'
 
 complete -c bootfont -n "__fish_seen_subcommand_from export" -s o -l output -x -a '(__bootfont_files bdf hex)' -d 'The font to write'
 complete -c bootfont -n "__fish_seen_subcommand_from export" -l format -x -a 'bdf hex' -d 'The format instead of the extension\'s'
 complete -c bootfont -n "__fish_seen_subcommand_from export" -l native -d 'BDF keyed by the file\'s own codes'
 
-complete -c bootfont -n "__fish_seen_subcommand_from build" -a '(__bootfont_files bdf pcf pcf.gz fon fnt ttf otf ttc hex)'
+complete -c bootfont -n "__fish_seen_subcommand_from build" -a '(__bootfont_files bdf pcf pcf.gz fon fnt ttf otf ttc hex bin)'
 complete -c bootfont -n "__fish_seen_subcommand_from build" -s o -l output -x -a '(__bootfont_files bin)' -d 'The boot font to write'
 complete -c bootfont -n "__fish_seen_subcommand_from build" -l lang -x -a "$languages" -d 'Windows language id'
 complete -c bootfont -n "__fish_seen_subcommand_from build" -l codepage -x -a '936 950 932 949' -d 'The code page\'s whole double-byte set'
@@ -57,4 +58,8 @@ complete -c bootfont -n "__fish_seen_subcommand_from render" -l sbcs -d 'The vie
 complete -c bootfont -n "__fish_seen_subcommand_from render" -l page -x -d 'The viewer\'s double-byte page N'
 complete -c bootfont -n "__fish_seen_subcommand_from render" -l sheet -d 'Every glyph of both tables'
 complete -c bootfont -n "__fish_seen_subcommand_from render" -l text -x -d 'A line of text as the boot screen shows it'
-complete -c bootfont -n "__fish_seen_subcommand_from render" -l scale -x -d 'Enlarge by K whole pixels (1 to 16)'
+complete -c bootfont -n "__fish_seen_subcommand_from render" -l screen -r -d 'The boot screen showing the lines of a text file'
+complete -c bootfont -n "__fish_seen_subcommand_from render" -l select -x -d 'With --screen: row N shown chosen'
+complete -c bootfont -n "__fish_seen_subcommand_from render diff" -l scale -x -d 'Enlarge by K whole pixels (1 to 16)'
+
+complete -c bootfont -n "__fish_seen_subcommand_from diff" -s o -l output -x -a '(__bootfont_files png)' -d 'A PNG of the changed glyphs'

@@ -260,9 +260,11 @@ void addDiffCommand(CLI::App& app, CommandAction& action, DiffAction diff) {
     command->add_option("NEW", options->newFile, "the new boot font, - for standard input")
         ->required();
     command->add_flag("--json", options->json, "print one JSON object instead of text");
-    command->add_option("-o,--output", options->picture,
-                        "a PNG of the changed glyphs, old | new side by side, each labelled with "
-                        "its code (the first 1024)");
+    command
+        ->add_option("-o,--output", options->picture,
+                     "a PNG of the changed glyphs, old | new side by side, each labelled with its "
+                     "code (the first 1024)")
+        ->type_name("PNG");
     command->add_option("--scale", options->scale, "enlarge the PNG by K whole pixels (1 to 16)")
         ->check(CLI::Range(1, 16));
     command->callback(

@@ -20,7 +20,7 @@ expect() {
         _bootfont && printf "%s\n" "${COMPREPLY[@]}" | sort | xargs' _ "$completion" "$1")
     [[ $replies == "$2" ]] || { echo "FAIL: '$1' offers '$replies', not '$2'" >&2; failures=$((failures + 1)); }
 }
-expect 'bootfont ' 'build check export find info render'
+expect 'bootfont ' 'build check diff export find info render'
 expect 'bootfont build --lang 0x41' '0x410 0x411 0x412 0x413 0x414 0x415 0x416 0x419 0x41B 0x41D 0x41F'
 expect 'bootfont build --codepage ' '932 936 949 950'
 expect 'bootfont build --s' '--sbcs-range --strict'
@@ -29,6 +29,8 @@ expect 'bootfont export boot.bin -o ' 'folder font.HEX font.bdf'
 expect 'bootfont render boot.bin --output ' 'folder page.png'
 expect 'bootfont info ' 'boot.bin folder'
 expect 'bootfont check folder/' 'folder/cut.dat'  # no .bin there: any file
-expect 'bootfont build -o new.bin --lang 0x804 ' 'folder font.HEX font.bdf'
+expect 'bootfont build -o new.bin --lang 0x804 ' 'boot.bin folder font.HEX font.bdf'  # a boot font is a source too
+expect 'bootfont render boot.bin --screen ' 'boot.bin folder font.HEX font.bdf notes.txt page.png unifont.hex.gz'
+expect 'bootfont diff boot.bin new.bin -o ' 'folder page.png'
 expect 'bootfont find boot.bin ' ''
 ((failures == 0))
