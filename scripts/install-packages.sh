@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build                     # compiler and build
     qt6-base-dev                              # Qt 6 Widgets, Gui, PrintSupport, Test
+    qt6-tools-dev qt6-l10n-tools              # the window's English: Qt6LinguistTools, lupdate, lrelease
     libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
     fonts-arphic-uming fonts-dejavu-core      # stand-ins for the window's 宋体 and Tahoma
     unifont                                   # glyphs of the generated sample fonts

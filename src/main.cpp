@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 #include "platform/desktopshell.h"
@@ -6,11 +8,16 @@
 #include "platform/qtmessagebox.h"
 #include "viewer/commandline.h"
 #include "viewer/form1.h"
+#include "viewer/interfacelanguage.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(BOOTFONT_PROGRAM_NAME));
     QApplication::setApplicationVersion(QStringLiteral(BOOTFONT_VERSION));
+    // The window's texts in the system's language: Chinese, C and POSIX keep the source texts.
+    QTranslator translator;
+    viewer::installInterfaceTranslation(translator,
+                                        viewer::interfaceLanguage(QLocale::system().uiLanguages()));
     // Qt adds the display name to a window title that does not end with it already; the
     // window's caption is the program's title, so it stays as it is.
     QApplication::setApplicationDisplayName(Form1::programTitle());

@@ -1,5 +1,8 @@
 #include "glyphview/glyphdrawing.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "glyphview/glyphbitmap.h"
 #include "glyphview/glyphcellpen.h"
 #include "runtime/checkedarray.h"
@@ -9,6 +12,49 @@ namespace glyphview {
 namespace {
 
 constexpr QRgb kInk = 0xFF000000;
+
+// The magnified glyph's colours, by their index in its colour table.
+enum MagnifiedColour : uchar { kPaper, kMagnifiedInk, kGrid };
+constexpr QRgb kGridColour = 0xFFD0D0D0;
+
+template <typename PixelString, typename Bitmap>
+QImage magnify(const Bitmap& bitmap, std::uint8_t width, std::uint8_t height,
+               void (*decode)(PixelString&, const Bitmap&)) {
+    constexpr int kColumns =
+        static_cast<int>(std::tuple_size_v<PixelString>) / static_cast<int>(bootfont::kGlyphRows);
+    constexpr int kRows = static_cast<int>(bootfont::kGlyphRows);
+    const int columns = std::max<int>(kColumns, width);
+    const int rows = std::max<int>(kRows, height);
+    const int square = std::min(kMagnification, kMagnifiedLimit / std::max(columns, rows));
+    QImage image(columns * square, rows * square, QImage::Format_Indexed8);
+    image.setColorTable({0xFFFFFFFF, kInk, kGridColour});
+    image.fill(kPaper);
+    PixelString pixels;
+    decode(pixels, bitmap);
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            if (pixels[static_cast<std::size_t>(r * kColumns + c)] == kBackgroundCode) {
+                continue;
+            }
+            for (int y = r * square; y < (r + 1) * square; ++y) {
+                std::memset(image.scanLine(y) + c * square, kMagnifiedInk,
+                            static_cast<std::size_t>(square));
+            }
+        }
+    }
+    // The grid: the first line of pixels of every square but the first, across the picture.
+    for (int y = 0; y < image.height(); ++y) {
+        uchar* line = image.scanLine(y);
+        if (y % square == 0 && y > 0) {
+            std::memset(line, kGrid, static_cast<std::size_t>(image.width()));
+            continue;
+        }
+        for (int x = square; x < image.width(); x += square) {
+            line[x] = kGrid;
+        }
+    }
+    return image;
+}
 
 template <typename PixelString, typename Record, typename Bitmap>
 void draw(QImage& image, QRgb background, GlyphLayout& shown, bootfont::GlyphTable table,
@@ -31,6 +77,16 @@ void draw(QImage& image, QRgb background, GlyphLayout& shown, bootfont::GlyphTab
 }
 
 }  // namespace
+
+QImage magnifiedGlyph(const bootfont::SbcsGlyphRecord& glyph, std::uint8_t width,
+                      std::uint8_t height) {
+    return magnify<SbcsPixelString>(glyph.Bitmap, width, height, GetPixelFromByteArraySBCS);
+}
+
+QImage magnifiedGlyph(const bootfont::DbcsGlyphRecord& glyph, std::uint8_t width,
+                      std::uint8_t height) {
+    return magnify<DbcsPixelString>(glyph.Bitmap, width, height, GetPixelFromByteArrayDBCS);
+}
 
 void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
                 std::span<const bootfont::SbcsGlyphRecord> glyphs, const GlyphRange& range) {

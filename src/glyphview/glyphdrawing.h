@@ -29,4 +29,16 @@ void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
 void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
                 std::span<const bootfont::DbcsGlyphRecord> glyphs, const GlyphRange& range);
 
+// One glyph drawn large, as the window's tooltip shows it: each glyph pixel a square of
+// kMagnification x kMagnification pixels, black ink on white, with light grey lines between the
+// squares. The picture covers the glyph's cell as the header sizes it (`width` x `height`), and at
+// least its bitmap; a cell of more than 32 pixels a side gets smaller squares, the largest whole
+// size that keeps the picture within kMagnifiedLimit a side. Format_Indexed8.
+inline constexpr int kMagnification = 8;
+inline constexpr int kMagnifiedLimit = 256;
+QImage magnifiedGlyph(const bootfont::SbcsGlyphRecord& glyph, std::uint8_t width,
+                      std::uint8_t height);
+QImage magnifiedGlyph(const bootfont::DbcsGlyphRecord& glyph, std::uint8_t width,
+                      std::uint8_t height);
+
 }  // namespace glyphview

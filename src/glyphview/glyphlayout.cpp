@@ -49,6 +49,19 @@ std::optional<GlyphSpot> GlyphLayout::glyphAt(PicturePoint point) const {
     if (column >= perRow || row * perRow + column >= count_) {
         return std::nullopt;
     }
+    return spot(row, column, perRow);
+}
+
+std::optional<GlyphSpot> GlyphLayout::glyph(int index) const {
+    const int n = index - first_;
+    if (n < 0 || n >= count_) {
+        return std::nullopt;
+    }
+    const int perRow = perRow_ != 0 ? perRow_ : count_;
+    return spot(n / perRow, n % perRow, perRow);
+}
+
+GlyphSpot GlyphLayout::spot(int row, int column, int perRow) const {
     GlyphSpot spot;
     spot.table = table_;
     spot.index = first_ + row * perRow + column;

@@ -47,10 +47,14 @@ public:
     // The drawn glyph whose bitmap covers `point` (picture pixels); none in the margin, the gaps
     // between cells, a cell's blank part or past the last glyph.
     std::optional<GlyphSpot> glyphAt(PicturePoint point) const;
+    // Glyph `index` of the table, where the drawing put it; none when it was not drawn.
+    std::optional<GlyphSpot> glyph(int index) const;
 
     int count() const { return count_; }
 
 private:
+    GlyphSpot spot(int row, int column, int perRow) const;
+
     bootfont::GlyphTable table_ = bootfont::GlyphTable::Sbcs;
     int first_ = 0;
     int count_ = 0;

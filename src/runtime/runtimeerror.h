@@ -19,7 +19,7 @@ enum class ErrorNumber : int {
 };
 
 // The one error type of the system. Raised wherever an operation cannot go on; caught only at the
-// event boundary, which shows userMessage() in a message box.
+// event boundary, which shows its number and description in a message box.
 class RuntimeError : public std::runtime_error {
 public:
     // `detail` says what failed (a path, a value); it goes into what() for logs and tests, never
@@ -32,10 +32,8 @@ public:
 
     // "Overflow", "Subscript out of range", ...
     std::string_view description() const noexcept;
-    // "溢出", "下标越界", ...
+    // "溢出", "下标越界", ...: what the window's message box says, in its source language.
     std::string_view chineseDescription() const noexcept;
-    // "运行时错误 '6':\n\n溢出", the text of the message box.
-    std::string userMessage() const;
 
 private:
     ErrorNumber number_;

@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <new>
@@ -22,10 +23,12 @@
 #include "bootfont/codepage.h"
 #include "bootfont/fontloader.h"
 #include "commondialog/ccommondialog.h"
+#include "glyphview/glyphdrawing.h"
 #include "glyphview/pagemaths.h"
 #include "runtime/checkedint.h"
 #include "runtime/numbertext.h"
 #include "runtime/runtimeerror.h"
+#include "viewer/finddialog.h"
 #include "viewer/fontdrop.h"
 #include "viewer/fontsubstitutions.h"
 #include "viewer/form1layout.h"
@@ -40,25 +43,22 @@ namespace layout = viewer::layout;
 using runtime::ErrorNumber;
 using runtime::RuntimeError;
 
+// The window's texts are its source texts, translated where they are shown (Form1::tr).
 const char* const kLabel1Captions[viewer::kHeaderTextCount] = {
-    "语言",
-    "单字节字符个数",
-    "双字节字符个数",
-    "单字节字符偏移",
-    "双字节字符偏移",
-    "单字节字符数据长度",
-    "双字节字符数据长度",
-    "DBCS的前导字节范围",
-    "字符的高度",
-    "字符的TopPad",
-    "字符的BottomPad",
-    "单字节字符的宽度",
-    "双字节字符的宽度",
+    QT_TRANSLATE_NOOP("Form1", "语言"),
+    QT_TRANSLATE_NOOP("Form1", "单字节字符个数"),
+    QT_TRANSLATE_NOOP("Form1", "双字节字符个数"),
+    QT_TRANSLATE_NOOP("Form1", "单字节字符偏移"),
+    QT_TRANSLATE_NOOP("Form1", "双字节字符偏移"),
+    QT_TRANSLATE_NOOP("Form1", "单字节字符数据长度"),
+    QT_TRANSLATE_NOOP("Form1", "双字节字符数据长度"),
+    QT_TRANSLATE_NOOP("Form1", "DBCS的前导字节范围"),
+    QT_TRANSLATE_NOOP("Form1", "字符的高度"),
+    QT_TRANSLATE_NOOP("Form1", "字符的TopPad"),
+    QT_TRANSLATE_NOOP("Form1", "字符的BottomPad"),
+    QT_TRANSLATE_NOOP("Form1", "单字节字符的宽度"),
+    QT_TRANSLATE_NOOP("Form1", "双字节字符的宽度"),
 };
-
-// The link's caption names the page it opens; the address itself is a build setting.
-const char* const kUrlCaption = "userguide.html";
-const char* const kUrlToolTip = "BootFont 查看器 — 点击打开使用说明";
 
 void place(QWidget* widget, const layout::Rect& rect) {
     widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
@@ -77,28 +77,20 @@ QFont songFont(qreal pointSize) {
     return font;
 }
 
-// The one message of the open command, for a file without the boot font signature.
-const char* const kNotBootFontMessage = "Not bootfont file!!!\u201C";
-
-// A failed (not cancelled) open dialog, with the platform's extended error code.
-std::string dialogFailureText(std::int32_t extendedError) {
-    std::string text =
-        "无法打开文件对话框（扩展错误代码 0x" + runtime::hexText(extendedError) + "）";
-    if (extendedError == commondialog::FNERR_BUFFERTOOSMALL) {
-        text += "：所选文件的路径超过 " + runtime::decimalText(commondialog::kFileBufferSize) +
-                " 字节。";
-    }
-    return text;
-}
-
 QString linkAddress() {
     const QString configured = QStringLiteral(BOOTFONT_LINK_ADDRESS);
     if (!configured.isEmpty()) {
         return configured;
     }
-    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                               QStringLiteral("/userguide.html"))
+    // The guide in the window's language, beside the program.
+    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                               Form1::tr("userguide.html", "the file name of the user guide"))
         .toString();
+}
+
+// "0xD6D0": codes and error codes as messages write them.
+QString codeText(std::uint64_t value, int digits = 0) {
+    return QString::fromStdString(runtime::hexCode(value, digits));
 }
 
 // A table as the picture draws it.
@@ -119,7 +111,7 @@ Form1::Form1(Services services, QWidget* parent) : QWidget(parent), services_(se
 Form1::~Form1() = default;
 
 QString Form1::programTitle() {
-    return QStringLiteral("BootFont 查看器");
+    return tr("BootFont 查看器");
 }
 
 void Form1::createControls() {
@@ -132,7 +124,7 @@ void Form1::createControls() {
     setFont(songFont(12));
     resize(layout::kClientWidth, layout::kClientHeight);
 
-    command1_ = new QPushButton(QStringLiteral("打开(&O)..."), this);
+    command1_ = new QPushButton(tr("打开(&O)..."), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setFont(songFont(10.5));
     place(command1_, layout::kCommand1);
@@ -145,13 +137,15 @@ void Form1::createControls() {
         layout::Rect rect;
         void (Form1::*click)();
     } buttons[] = {
-        {"Command2", "单字节(&S)", layout::kCommand2, &Form1::Command2_Click},
-        {"Command3", "双字节(&D)", layout::kCommand3, &Form1::Command3_Click},
-        {"Command4", "上", layout::kCommand4, &Form1::Command4_Click},
-        {"Command5", "下", layout::kCommand5, &Form1::Command5_Click},
+        {"Command2", QT_TRANSLATE_NOOP("Form1", "单字节(&S)"), layout::kCommand2,
+         &Form1::Command2_Click},
+        {"Command3", QT_TRANSLATE_NOOP("Form1", "双字节(&D)"), layout::kCommand3,
+         &Form1::Command3_Click},
+        {"Command4", QT_TRANSLATE_NOOP("Form1", "上"), layout::kCommand4, &Form1::Command4_Click},
+        {"Command5", QT_TRANSLATE_NOOP("Form1", "下"), layout::kCommand5, &Form1::Command5_Click},
     };
     for (std::size_t i = 0; i < displayButtons_.size(); ++i) {
-        auto* button = new QPushButton(QString::fromUtf8(buttons[i].caption), this);
+        auto* button = new QPushButton(tr(buttons[i].caption), this);
         button->setObjectName(QString::fromLatin1(buttons[i].name));
         place(button, buttons[i].rect);
         button->setEnabled(false);
@@ -159,6 +153,9 @@ void Form1::createControls() {
                 [this, click = buttons[i].click] { runAction([&] { (this->*click)(); }); });
         displayButtons_[i] = button;
     }
+    // The page buttons' one-character captions, spelt out for screen readers.
+    displayButtons_[2]->setAccessibleName(tr("上", "the previous page button, for screen readers"));
+    displayButtons_[3]->setAccessibleName(tr("下", "the next page button, for screen readers"));
 
     for (int i = 0; i < viewer::kHeaderTextCount; ++i) {
         QWidget* box = nullptr;
@@ -179,7 +176,7 @@ void Form1::createControls() {
         place(box, layout::textBox(i));
         text1_[i] = box;
 
-        auto* label = new QLabel(QString::fromUtf8(kLabel1Captions[i]), this);
+        auto* label = new QLabel(tr(kLabel1Captions[i]), this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->move(layout::kLabelLeft, layout::textBox(i).top + layout::kLabelBelowText);
@@ -189,7 +186,8 @@ void Form1::createControls() {
         label1_[i] = label;
     }
 
-    url_ = new LinkLabel(QString::fromUtf8(kUrlCaption), this);
+    // The link's caption names the page it opens; the address itself is a build setting.
+    url_ = new LinkLabel(tr("userguide.html", "the link's caption"), this);
     url_->setObjectName(QStringLiteral("URL"));
     QFont urlFont(QStringLiteral("Tahoma"));
     urlFont.setPointSizeF(12);
@@ -201,7 +199,7 @@ void Form1::createControls() {
     url_->setPalette(urlPalette);
     url_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     url_->setCursor(QCursor(QPixmap(QStringLiteral(":/cursors/hand.xpm")), 5, 0));
-    url_->setToolTip(QString::fromUtf8(kUrlToolTip));
+    url_->setToolTip(tr("BootFont 查看器 — 点击打开使用说明"));
     url_->move(layout::kLabelLeft, layout::kUrlTop);
     fitToCaption(url_);
     connect(url_, &LinkLabel::clicked, this, [this] { runAction([this] { URL_Click(); }); });
@@ -217,7 +215,10 @@ void Form1::createControls() {
     picture1_->move(layout::kPicture1.left, layout::kPicture1.top);
     picture1_->setDescriber(
         [this](const glyphview::GlyphSpot& spot) { return describeGlyph(spot); });
+    picture1_->setMagnifier(
+        [this](const glyphview::GlyphSpot& spot) { return magnifyGlyph(spot); });
     setAcceptDrops(true);
+    createShortcuts();
 
     // Focus order: open, the thirteen boxes, single-byte, the picture, the page buttons.
     QWidget* previous = command1_;
@@ -274,14 +275,20 @@ void Form1::GetAllFonts() {
 
     commondialog::cCommonDialog dialog(services_.dialogs);
     commondialog::OpenFileArguments arguments;
-    arguments.Filter = "bootfont files|bootfont*.*";
+    arguments.Filter = tr("bootfont files").toStdString() + "|bootfont*.*";
     arguments.FilterIndex = 1;
     arguments.InitDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
                                                  QStringLiteral("/bootfont"))
                             .toStdString();
     if (!dialog.VBGetOpenFileName(arguments)) {
-        if (dialog.ExtendedError() != 0) {
-            reportError(dialogFailureText(dialog.ExtendedError()));
+        // A failed (not cancelled) dialog, with the platform's extended error code.
+        if (const std::int32_t error = dialog.ExtendedError(); error != 0) {
+            QString text = tr("无法打开文件对话框（扩展错误代码 %1）")
+                               .arg(codeText(static_cast<std::uint32_t>(error)));
+            if (error == commondialog::FNERR_BUFFERTOOSMALL) {
+                text += tr("：所选文件的路径超过 %1 字节。").arg(commondialog::kFileBufferSize);
+            }
+            reportError(text);
         }
         return;
     }
@@ -301,7 +308,9 @@ void Form1::OpenFontFile(const std::filesystem::path& path) {
     if (!bootfont::hasBootFontSignature(state_.Header)) {
         file.close();
         setDisplayButtonsEnabled(false);
-        services_.messageBox.showMessage(programTitle().toStdString(), kNotBootFontMessage,
+        // The one message of the open command; its last character is U+201C.
+        services_.messageBox.showMessage(programTitle().toStdString(),
+                                         tr("Not bootfont file!!!“").toStdString(),
                                          commondialog::MessageBoxService::Icon::None);
         return;
     }
@@ -311,13 +320,19 @@ void Form1::OpenFontFile(const std::filesystem::path& path) {
     shownLanguage_ = state_.Header.LanguageId;
     codePage_.reset();
     codePageLooked_ = false;
+    found_.reset();
     ShowHeader();
     bootfont::GetSbcs(state_, file);
     bootfont::GetDbcs(state_, file);
     file.close();
     ShowSBCS();
-    label2_->setText(
-        QString::fromStdString(viewer::afterLoadPageIndicatorText(state_.Header.NumDbcsChars)));
+    // Page 1 of the file's pages, or 0 / 0 when it has none.
+    const std::int16_t pageCount = glyphview::dbcsPageCount(state_.Header.NumDbcsChars);
+    setPageIndicator(pageCount > 0 ? glyphview::dbcsPageNumber(0) : 0, pageCount);
+}
+
+void Form1::setPageIndicator(std::int16_t pageNumber, std::int16_t pageCount) {
+    label2_->setText(tr("第 %1 / %2 页").arg(pageNumber).arg(pageCount));
 }
 
 void Form1::ShowHeader() {
@@ -346,8 +361,8 @@ void Form1::ShowDBCS(std::int16_t start) {
         return;
     }
     state_.PageStart = start;
-    label2_->setText(QString::fromStdString(viewer::pageIndicatorText(
-        glyphview::dbcsPageNumber(start), glyphview::dbcsPageCount(header.NumDbcsChars))));
+    setPageIndicator(glyphview::dbcsPageNumber(start),
+                     glyphview::dbcsPageCount(header.NumDbcsChars));
     if (header.DbcsOffset <= 0) {
         return;
     }
@@ -378,6 +393,114 @@ QString Form1::describeGlyph(const glyphview::GlyphSpot& spot) {
         return {};
     }
     return viewer::glyphDescription(spot, state_.DbcsGlyphs[spot.index], codePage());
+}
+
+QImage Form1::magnifyGlyph(const glyphview::GlyphSpot& spot) {
+    const auto& header = state_.Header;
+    if (spot.table == bootfont::GlyphTable::Sbcs) {
+        return spot.index < state_.SbcsGlyphs.size()
+                   ? glyphview::magnifiedGlyph(state_.SbcsGlyphs[spot.index],
+                                               header.CharacterImageSbcsWidth,
+                                               header.CharacterImageHeight)
+                   : QImage();
+    }
+    return spot.index < state_.DbcsGlyphs.size()
+               ? glyphview::magnifiedGlyph(state_.DbcsGlyphs[spot.index],
+                                           header.CharacterImageDbcsWidth,
+                                           header.CharacterImageHeight)
+               : QImage();
+}
+
+void Form1::createShortcuts() {
+    const auto shortcut = [this](QKeySequence keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, action] {
+            if (displayButtons_[0]->isEnabled()) {
+                runAction(action);
+            }
+        });
+    };
+    shortcut(QKeySequence::Find, [this] {
+        if (!findDialog_) {
+            findDialog_ = new FindDialog(this);
+            connect(findDialog_, &FindDialog::findRequested, this, [this](const QString& text) {
+                if (findGlyph(text)) {
+                    findDialog_->accept();
+                }
+            });
+        }
+        findDialog_->start();
+    });
+    shortcut(QKeySequence::FindNext, [this] { findNext(); });
+    shortcut(Qt::Key_PageUp, [this] { Command4_Click(); });
+    shortcut(Qt::Key_PageDown, [this] { Command5_Click(); });
+    shortcut(Qt::Key_Home, [this] { Command3_Click(); });
+    shortcut(Qt::Key_End, [this] { ShowLastDBCS(); });
+}
+
+void Form1::ShowLastDBCS() {
+    const std::int32_t count = state_.Header.NumDbcsChars;
+    const std::int32_t pageSize = state_.PageSize;
+    ShowDBCS(count > 0 ? runtime::toInt16((count - 1) / pageSize * pageSize) : 0);
+}
+
+bool Form1::findGlyph(const QString& text) {
+    bool shown = false;
+    runAction([&] {
+        const auto query = viewer::parseGlyphQuery(text);
+        if (!query) {
+            services_.messageBox.showMessage(
+                programTitle().toStdString(),
+                tr("请输入一个字符、U+ 加十六进制值（U+4E2D）或代码（0xD6D0）。").toStdString(),
+                commondialog::MessageBoxService::Icon::None);
+            return;
+        }
+        const auto place = viewer::findGlyph(state_, codePage(), *query, std::nullopt);
+        if (!place) {
+            reportMissingGlyph(*query);
+            return;
+        }
+        query_ = query;
+        showFoundGlyph(*place);
+        shown = true;
+    });
+    return shown;
+}
+
+void Form1::findNext() {
+    if (!query_) {
+        return;
+    }
+    if (const auto place = viewer::findGlyph(state_, codePage(), *query_, found_)) {
+        showFoundGlyph(*place);
+    } else {
+        reportMissingGlyph(*query_);
+    }
+}
+
+void Form1::showFoundGlyph(const viewer::GlyphPlace& place) {
+    found_ = place;
+    if (place.table == bootfont::GlyphTable::Sbcs) {
+        ShowSBCS();
+    } else {
+        const std::int16_t index = runtime::toInt16(place.index);
+        ShowDBCS(runtime::toInt16(index / state_.PageSize * state_.PageSize));
+    }
+    picture1_->frameGlyph(place.index);
+}
+
+void Form1::reportMissingGlyph(const viewer::GlyphQuery& query) {
+    QString what;
+    if (query.kind == viewer::GlyphQuery::Kind::Code) {
+        what = tr("代码 %1").arg(codeText(query.value, query.value > 0xFF ? 4 : 2));
+    } else {
+        what = QString::fromStdString(runtime::codePointText(query.value));
+        if (QChar::isPrint(query.value)) {
+            what += QLatin1Char(' ') + QString::fromUcs4(&query.value, 1);
+        }
+    }
+    services_.messageBox.showMessage(programTitle().toStdString(),
+                                     tr("字体中没有 %1 的字形。").arg(what).toStdString(),
+                                     commondialog::MessageBoxService::Icon::None);
 }
 
 bool Form1::handleFileDrag(QEvent* event) {
@@ -448,9 +571,16 @@ void Form1::URL_Click() {
                             commondialog::ShellService::kShowMaximized);
 }
 
-void Form1::reportError(const std::string& text) {
-    services_.messageBox.showMessage(programTitle().toStdString(), text,
+void Form1::reportError(const QString& text) {
+    services_.messageBox.showMessage(programTitle().toStdString(), text.toStdString(),
                                      commondialog::MessageBoxService::Icon::Critical);
+}
+
+QString Form1::errorText(const RuntimeError& error) {
+    const std::string description(error.chineseDescription());
+    return tr("运行时错误 '%1':\n\n%2")
+        .arg(QString::number(error.code()),
+             QCoreApplication::translate("RuntimeError", description.c_str()));
 }
 
 template <typename Action>
@@ -458,8 +588,8 @@ void Form1::runAction(Action&& action) {
     try {
         action();
     } catch (const RuntimeError& error) {
-        reportError(error.userMessage());
+        reportError(errorText(error));
     } catch (const std::bad_alloc&) {
-        reportError(RuntimeError(ErrorNumber::OutOfMemory).userMessage());
+        reportError(errorText(RuntimeError(ErrorNumber::OutOfMemory)));
     }
 }

@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "commondialog/dialogplatform.h"
 #include "commondialog/messageboxservice.h"
 #include "commondialog/shellservice.h"
+#include "viewer/glyphsearch.h"
 #include "viewer/viewerstate.h"
 
 namespace bootfont {
@@ -18,17 +20,24 @@ namespace glyphview {
 struct GlyphSpot;
 }
 
+namespace runtime {
+class RuntimeError;
+}
+
 class QLabel;
 class QPushButton;
 class LinkLabel;
 class GlyphPicture;
+class FindDialog;
 
 // The viewer's one window: the open button, four display buttons, thirteen labelled boxes for a
 // boot font's header, a page indicator, the glyph picture and a link to the user guide. It owns
 // the ViewerState and runs every action of its controls; an error that ends an action is reported
 // in a message box and the window stays usable. A font also opens from the command line and by a
-// drop of one file onto the window, the same way the open button opens it after its dialog; and
-// every glyph in the picture names itself in a tooltip.
+// drop of one file onto the window, the same way the open button opens it after its dialog; every
+// glyph in the picture names itself in a tooltip that shows it magnified; Ctrl+F finds a glyph by
+// its character or code and F3 the next; Page Up, Page Down, Home and End turn the pages. Every
+// text it shows goes through Qt's translation: its source texts are Chinese.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -60,6 +69,13 @@ public:
     // The four display buttons are enabled and disabled only together, in button order.
     void setDisplayButtonsEnabled(bool enabled);
 
+    // Shows the first glyph that `text` (a character, "U+4E2D", "0xD6D0" or "D6D0") names, through
+    // the operation its view's button runs, and frames it; then findNext() goes on from it. A text
+    // that names no glyph of the font is reported and changes nothing. True when a glyph is shown.
+    bool findGlyph(const QString& text);
+    // Shows the next glyph of the last find, from the first one again after the last.
+    void findNext();
+
     viewer::ViewerState& state() { return state_; }
     const viewer::ViewerState& state() const { return state_; }
 
@@ -68,6 +84,7 @@ public:
     // The text of header box `index`, whichever kind of box it is.
     QString text1Text(int index) const;
 
+    // The program's title: the window's caption and every message box's.
     static QString programTitle();
 
 protected:
@@ -86,9 +103,19 @@ private:
     // window takes or refuses whole, so a box never receives a path as text.
     bool handleFileDrag(QEvent* event);
     // What the picture says of a glyph it shows: its record in the state's tables, its code and
-    // character through the language's code page.
+    // character through the language's code page; and the glyph drawn large.
     QString describeGlyph(const glyphview::GlyphSpot& spot);
+    QImage magnifyGlyph(const glyphview::GlyphSpot& spot);
     const bootfont::CodePage* codePage();
+    void setPageIndicator(std::int16_t pageNumber, std::int16_t pageCount);
+
+    // Ctrl+F, F3 and the paging keys; each does what its button or command does, and nothing
+    // while the display buttons are disabled.
+    void createShortcuts();
+    void pressIfEnabled(QPushButton* button);
+    void ShowLastDBCS();
+    void showFoundGlyph(const viewer::GlyphPlace& place);
+    void reportMissingGlyph(const viewer::GlyphQuery& query);
 
     void Command1_Click();
     void Command2_Click();
@@ -101,7 +128,8 @@ private:
     // before stays done.
     template <typename Action>
     void runAction(Action&& action);
-    void reportError(const std::string& text);
+    void reportError(const QString& text);
+    static QString errorText(const runtime::RuntimeError& error);
 
     Services services_;
     viewer::ViewerState state_;
@@ -118,4 +146,9 @@ private:
     std::int32_t shownLanguage_ = 0;
     std::unique_ptr<bootfont::CodePage> codePage_;
     bool codePageLooked_ = false;
+
+    FindDialog* findDialog_ = nullptr;  // made on the first Ctrl+F
+    // The last find and the glyph it showed last, where F3 goes on from.
+    std::optional<viewer::GlyphQuery> query_;
+    std::optional<viewer::GlyphPlace> found_;
 };

@@ -1,6 +1,7 @@
 #include "viewer/glyphdescription.h"
 
 #include <QChar>
+#include <QCoreApplication>
 
 #include "bootfont/codepage.h"
 #include "runtime/numbertext.h"
@@ -8,15 +9,23 @@
 namespace viewer {
 namespace {
 
+// The context of the texts below in Qt's translations.
+class GlyphDescription {
+    Q_DECLARE_TR_FUNCTIONS(GlyphDescription)
+};
+
 QString placeText(const glyphview::GlyphSpot& spot) {
-    const bool sbcs = spot.table == bootfont::GlyphTable::Sbcs;
-    QString text = QStringLiteral("%1字符，索引 %2（")
-                       .arg(sbcs ? QStringLiteral("单字节") : QStringLiteral("双字节"))
-                       .arg(spot.index);
-    if (!sbcs) {
-        text += QStringLiteral("第 %1 页，").arg(spot.page);
+    if (spot.table == bootfont::GlyphTable::Sbcs) {
+        return GlyphDescription::tr("单字节字符，索引 %1（第 %2 行，第 %3 列）")
+            .arg(spot.index)
+            .arg(spot.row + 1)
+            .arg(spot.column + 1);
     }
-    return text + QStringLiteral("第 %1 行，第 %2 列）").arg(spot.row + 1).arg(spot.column + 1);
+    return GlyphDescription::tr("双字节字符，索引 %1（第 %2 页，第 %3 行，第 %4 列）")
+        .arg(spot.index)
+        .arg(spot.page)
+        .arg(spot.row + 1)
+        .arg(spot.column + 1);
 }
 
 // "U+4E2D 中"; a value that is no printable character (a control, a lone surrogate) by itself.
@@ -31,19 +40,19 @@ QString unicodeText(char32_t character) {
 template <typename Record>
 QString describe(const glyphview::GlyphSpot& spot, const Record& record,
                  const bootfont::CodePage* codePage) {
-    const QString code =
-        QStringLiteral("代码 ") +
-        QString::fromStdString(runtime::hexCode(record.code(), bootfont::codeDigits(spot.table)));
+    const QString code = GlyphDescription::tr("代码 %1").arg(
+        QString::fromStdString(runtime::hexCode(record.code(), bootfont::codeDigits(spot.table))));
     QString unicode;
     if (const auto character = bootfont::glyphUnicode(record, codePage)) {
         unicode = unicodeText(character->value);
         if (character->source == bootfont::UnicodeSource::CodePage) {
-            unicode += QStringLiteral("（按代码页 %1）").arg(codePage->number());
+            unicode = GlyphDescription::tr("%1（按代码页 %2）")
+                          .arg(unicode, QString::number(codePage->number()));
         }
     } else if (codePage) {
-        unicode = QStringLiteral("代码页 %1 中没有这个代码的字符").arg(codePage->number());
+        unicode = GlyphDescription::tr("代码页 %1 中没有这个代码的字符").arg(codePage->number());
     } else {
-        unicode = QStringLiteral("没有 Unicode 值：记录中没有，字体的语言也没有已知的代码页");
+        unicode = GlyphDescription::tr("没有 Unicode 值：记录中没有，字体的语言也没有已知的代码页");
     }
     return placeText(spot) + QLatin1Char('\n') + code + QLatin1Char('\n') + unicode;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -12,18 +13,22 @@
 
 // The window's glyph picture: a PictureBox that keeps which glyph its last drawing put where, so
 // the glyph under the pointer names itself to screen readers (the accessible description) and in
-// a tooltip that lasts while the pointer stays on that glyph. What a glyph says comes from a
-// describer its owner sets; the picture knows only places.
+// a tooltip that lasts while the pointer stays on that glyph and shows it magnified beside the
+// text. What a glyph says and how it looks large come from functions its owner sets; the picture
+// knows only places. A glyph the window found is framed until the next drawing.
 class GlyphPicture : public PictureBox {
     Q_OBJECT
 
 public:
     // The text of one glyph on show; empty when nothing is to be said of it.
     using Describer = std::function<QString(const glyphview::GlyphSpot&)>;
+    // The glyph drawn large for its tooltip; a null image for none.
+    using Magnifier = std::function<QImage(const glyphview::GlyphSpot&)>;
 
     explicit GlyphPicture(QSize innerSize, QWidget* parent = nullptr);
 
     void setDescriber(Describer describer) { describer_ = std::move(describer); }
+    void setMagnifier(Magnifier magnifier) { magnifier_ = std::move(magnifier); }
 
     // Draws a table's glyphs into the image (see glyphview::drawGlyphs) and repaints once; the
     // glyphs drawn name themselves from then on, also when an error ends the drawing.
@@ -38,9 +43,17 @@ public:
     // The text of the glyph drawn at `point` of the image (inside the border); empty where no
     // glyph is.
     QString glyphDescriptionAt(QPoint point) const;
+    // The tooltip of that glyph: its text beside its magnified picture, as rich text.
+    QString toolTipAt(QPoint point) const;
+
+    // Frames glyph `index` of the table on show until the next drawing; false when the last
+    // drawing did not show it.
+    bool frameGlyph(int index);
+    std::optional<glyphview::GlyphSpot> framedGlyph() const { return framed_; }
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     template <typename Record>
@@ -52,4 +65,6 @@ private:
     // The glyph the pointer is over, so only a move onto another glyph builds a text.
     std::optional<int> hoveredIndex_;
     Describer describer_;
+    Magnifier magnifier_;
+    std::optional<glyphview::GlyphSpot> framed_;
 };

@@ -1,7 +1,6 @@
 #include "viewer/headertext.h"
 
 #include "bootfont/languages.h"
-#include "glyphview/pagemaths.h"
 #include "runtime/numbertext.h"
 
 namespace viewer {
@@ -30,16 +29,6 @@ std::array<std::string, kHeaderTextCount> headerTexts(const bootfont::BootFontHe
         }
     }
     return texts;
-}
-
-std::string pageIndicatorText(std::int16_t pageNumber, std::int16_t pageCount) {
-    return "第 " + runtime::decimalText(pageNumber) + " / " + runtime::decimalText(pageCount) +
-           " 页";
-}
-
-std::string afterLoadPageIndicatorText(std::int32_t numDbcsChars) {
-    const std::int16_t pageCount = glyphview::dbcsPageCount(numDbcsChars);
-    return pageIndicatorText(pageCount > 0 ? glyphview::dbcsPageNumber(0) : 0, pageCount);
 }
 
 }  // namespace viewer

@@ -89,15 +89,15 @@ TEST(CheckedArray, AccessOutsideTheBoundsAndImpossibleSizesAreRuntimeErrors) {
     }
 }
 
-TEST(RuntimeError, NamesItsNumberInChineseForTheUserAndItsDetailOnlyInWhat) {
-    // The viewer's tests compare the texts of 6, 9, 53 and 75, which its window shows, in full.
+TEST(RuntimeError, DescribesItsNumberInChineseForTheUserAndItsDetailOnlyInWhat) {
+    // The viewer's tests compare the messages of 6, 9, 53 and 75, which its window shows, in full.
     const std::pair<ErrorNumber, const char*> cases[] = {
-        {ErrorNumber::InvalidProcedureCall, "运行时错误 '5':\n\n无效的过程调用或参数"},
-        {ErrorNumber::OutOfMemory, "运行时错误 '7':\n\n内存溢出"},
-        {ErrorNumber::DeviceIoError, "运行时错误 '57':\n\n设备 I/O 错误"},
+        {ErrorNumber::InvalidProcedureCall, "无效的过程调用或参数"},
+        {ErrorNumber::OutOfMemory, "内存溢出"},
+        {ErrorNumber::DeviceIoError, "设备 I/O 错误"},
     };
-    for (const auto& [number, message] : cases) {
-        EXPECT_EQ(RuntimeError(number, "detail").userMessage(), message);
+    for (const auto& [number, description] : cases) {
+        EXPECT_EQ(RuntimeError(number, "detail").chineseDescription(), description);
     }
     EXPECT_STREQ(RuntimeError(ErrorNumber::FileNotFound, "/tmp/gone.bin").what(),
                  "Run-time error '53': File not found (/tmp/gone.bin)");

@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolTip>
 
 #include "viewer/formfixture.h"
@@ -101,8 +102,25 @@ TEST_F(GlyphToolTip, ThePointerGivesScreenReadersAndTheTooltipTheGlyphUnderIt) {
     EXPECT_FALSE(outside.isAccepted() || QToolTip::isVisible()) << "a tooltip outside the glyphs";
     QHelpEvent over(QEvent::ToolTip, QPoint(30, 10) + border, QPoint(400, 300));
     QCoreApplication::sendEvent(picture(), &over);
-    EXPECT_EQ(QToolTip::text(), picture()->glyphDescriptionAt({30, 10}));
+    const QString tip = QToolTip::text();
     QToolTip::hideText();
+    EXPECT_TRUE(tip.contains(picture()->glyphDescriptionAt({30, 10}).toHtmlEscaped()));
+
+    // Beside the text, glyph 1 drawn large: a square of 8 x 8 pixels per glyph pixel, black where
+    // its bitmap has ink and white elsewhere, a light grey line starting every square but the
+    // first.
+    const auto data = QRegularExpression("src=\"data:image/png;base64,([^\"]+)\"").match(tip);
+    const QImage large = QImage::fromData(QByteArray::fromBase64(data.captured(1).toLatin1()));
+    ASSERT_EQ(large.size(), QSize(128, 128));
+    const auto& bitmap = form.state().DbcsGlyphs[1].Bitmap;
+    for (int r = 0; r < 16; ++r) {
+        for (int c = 0; c < 16; ++c) {
+            const bool ink = (bitmap[2 * r + c / 8] >> (7 - c % 8) & 1) != 0;
+            EXPECT_EQ(large.pixel(c * 8 + 4, r * 8 + 4), ink ? 0xFF000000 : 0xFFFFFFFF) << r << c;
+            const QRgb grid = large.pixel(c * 8, r * 8 + 4);
+            EXPECT_TRUE(c == 0 || (qGray(grid) > 160 && qGray(grid) < 255)) << r << c;
+        }
+    }
 }
 
 }  // namespace

@@ -1,21 +1,28 @@
-// Takes the README's screenshot from the real window: opens the Simplified Chinese sample in the
-// bootfont folder beside this program, shows its first page of double-byte glyphs and saves the
-// window as a PNG file.
-//   windowscreenshot <output .png>
+// Takes the README's screenshots from the real window: opens the Simplified Chinese sample in the
+// bootfont folder beside this program, finds 中 (Ctrl+F's search: the page that holds it, the
+// glyph framed), rests the pointer on it so its tooltip shows the glyph magnified, and saves the
+// window with the tooltip as a PNG file. --english takes it in the window's English.
+//   windowscreenshot [--english] <output .png>
 // It runs on Qt's offscreen platform unless QT_QPA_PLATFORM names another. Any failure is
 // reported on stderr with a non-zero exit status.
 #include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTranslator>
 #include <cstdio>
+#include <cstring>
 
 #include "screenshot/chosenfiledialogs.h"
 #include "screenshot/ignoringshell.h"
 #include "screenshot/reportingmessagebox.h"
 #include "viewer/form1.h"
+#include "viewer/glyphpicture.h"
+#include "viewer/interfacelanguage.h"
 
 namespace {
 
@@ -29,11 +36,24 @@ bool click(const Form1& window, const char* name) {
     return true;
 }
 
+// The window as it shows, with the tooltip that is up drawn over it where it stands.
+QPixmap grabWithToolTip(Form1& window) {
+    QPixmap shot = window.grab();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible()) {
+            QPainter painter(&shot);
+            painter.drawPixmap(window.mapFromGlobal(top->pos()), top->grab());
+        }
+    }
+    return shot;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: windowscreenshot <output .png>\n");
+    const bool english = argc == 3 && std::strcmp(argv[1], "--english") == 0;
+    if (argc != 2 && !english) {
+        std::fprintf(stderr, "usage: windowscreenshot [--english] <output .png>\n");
         return 2;
     }
     // No window on anyone's screen, and a picture that does not depend on the desktop's theme.
@@ -41,6 +61,12 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     }
     QApplication app(argc, argv);
+    QTranslator translator;
+    if (english &&
+        !viewer::installInterfaceTranslation(translator, viewer::InterfaceLanguage::English)) {
+        std::fprintf(stderr, "windowscreenshot: the English translation does not load\n");
+        return 1;
+    }
 
     const QString sample =
         QCoreApplication::applicationDirPath() + QStringLiteral("/bootfont/bootfont-zh-cn.bin");
@@ -50,21 +76,29 @@ int main(int argc, char* argv[]) {
     Form1 window({dialogs, messageBox, shell});
     window.show();
 
-    // 打开(&O)... picks the sample, 双字节(&D) shows the first double-byte page.
-    if (!click(window, "Command1") || messageBox.count() > 0 || !click(window, "Command3") ||
-        messageBox.count() > 0) {
-        std::fprintf(stderr, "windowscreenshot: %s did not open as a boot font\n",
+    // 打开(&O)... picks the sample; the find goes to the page of 中 and frames it.
+    if (!click(window, "Command1") || messageBox.count() > 0 ||
+        !window.findGlyph(QStringLiteral("中"))) {
+        std::fprintf(stderr, "windowscreenshot: %s did not open as a boot font with 中\n",
                      qPrintable(sample));
         return 1;
     }
     QCoreApplication::processEvents();
 
-    const QString output = QString::fromLocal8Bit(argv[1]);
-    if (!window.grab().save(output, "PNG")) {
-        std::fprintf(stderr, "windowscreenshot: cannot write %s\n", argv[1]);
+    // The pointer rests on the framed glyph.
+    auto* picture = window.findChild<GlyphPicture*>(QStringLiteral("Picture1"));
+    const auto framed = picture->framedGlyph();
+    const QPoint point = QPoint(framed->box.left + 8, framed->box.top + 8) + QPoint(2, 2);
+    QHelpEvent rest(QEvent::ToolTip, point, picture->mapToGlobal(point));
+    QCoreApplication::sendEvent(picture, &rest);
+    QCoreApplication::processEvents();
+
+    const QString output = QString::fromLocal8Bit(argv[argc - 1]);
+    if (!grabWithToolTip(window).save(output, "PNG")) {
+        std::fprintf(stderr, "windowscreenshot: cannot write %s\n", argv[argc - 1]);
         return 1;
     }
     const auto* indicator = window.findChild<QLabel*>(QStringLiteral("Label2"));
-    std::printf("%s: %s\n", argv[1], indicator ? qPrintable(indicator->text()) : "");
+    std::printf("%s: %s\n", argv[argc - 1], indicator ? qPrintable(indicator->text()) : "");
     return 0;
 }
