@@ -1,5 +1,5 @@
 // libFuzzer target: arbitrary bytes as a source font of bootfont build (BDF, PCF, gzipped PCF,
-// Windows FNT/FON, TrueType/OpenType through FreeType, or Unifont .hex), opened as build opens a
+// Windows FNT/FON, TrueType/OpenType through FreeType, Unifont .hex, or a boot font), opened as build opens a
 // SOURCE and its glyphs for a Simplified Chinese boot font's first codes gathered and fitted to
 // their cells. A refusal (fontio::FontIoError) is an expected outcome; a sanitizer report, a
 // crash, a hang or runaway memory is a finding.
