@@ -178,6 +178,38 @@ std::string summary(const bootfont::FontDifference& difference, const Side& oldS
            runtime::decimalText(count(GlyphChange::Changed)) + " changed";
 }
 
+json diffJson(const bootfont::FontDifference& difference, Side& oldSide, Side& newSide,
+              const json& cut) {
+    json header = json::array();
+    for (const bootfont::HeaderField* field : difference.headerFields) {
+        header.push_back({{"field", field->name},
+                          {"old", fieldJson(oldSide.font().header, *field)},
+                          {"new", fieldJson(newSide.font().header, *field)}});
+    }
+    json out = {{"old", oldSide.name()},      {"new", newSide.name()},
+                {"same", difference.same()},  {"headerFields", header},
+                {"onlyInOld", json::array()}, {"onlyInNew", json::array()},
+                {"changed", json::array()},   {"cutTables", cut}};
+    for (const GlyphDifference& glyph : difference.glyphs) {
+        const char* key = glyph.change == GlyphChange::OnlyInOld   ? "onlyInOld"
+                          : glyph.change == GlyphChange::OnlyInNew ? "onlyInNew"
+                                                                   : "changed";
+        out[key].push_back(glyphJson(glyph, oldSide, newSide));
+    }
+    return out;
+}
+
+void printDiff(const bootfont::FontDifference& difference, Side& oldSide, Side& newSide) {
+    for (const bootfont::HeaderField* field : difference.headerFields) {
+        std::cout << "header " << field->name << ": " << fieldText(oldSide.font().header, *field)
+                  << " -> " << fieldText(newSide.font().header, *field) << '\n';
+    }
+    for (const GlyphDifference& glyph : difference.glyphs) {
+        std::cout << glyphText(glyph, oldSide, newSide) << '\n';
+    }
+    std::cout << summary(difference, oldSide, newSide) << '\n';
+}
+
 void refuseOutput(const DiffOptions& options) {
     if (options.picture == "-") {
         failUsage("-o -: the report goes to standard output; name a PNG file");
@@ -217,34 +249,11 @@ int runDiff(const DiffOptions& options, DiffPicture picture) {
     }
 
     if (options.json) {
-        json header = json::array();
-        for (const bootfont::HeaderField* field : difference.headerFields) {
-            header.push_back({{"field", field->name},
-                              {"old", fieldJson(oldSide.font().header, *field)},
-                              {"new", fieldJson(newSide.font().header, *field)}});
-        }
-        json out = {{"old", oldSide.name()},      {"new", newSide.name()},
-                    {"same", difference.same()},  {"headerFields", header},
-                    {"onlyInOld", json::array()}, {"onlyInNew", json::array()},
-                    {"changed", json::array()},   {"cutTables", cut}};
-        for (const GlyphDifference& glyph : difference.glyphs) {
-            const char* key = glyph.change == GlyphChange::OnlyInOld   ? "onlyInOld"
-                              : glyph.change == GlyphChange::OnlyInNew ? "onlyInNew"
-                                                                       : "changed";
-            out[key].push_back(glyphJson(glyph, oldSide, newSide));
-        }
-        printJson(std::cout, out);
+        printJson(std::cout, diffJson(difference, oldSide, newSide, cut));
     } else if (!difference.same()) {
-        for (const bootfont::HeaderField* field : difference.headerFields) {
-            std::cout << "header " << field->name << ": "
-                      << fieldText(oldSide.font().header, *field) << " -> "
-                      << fieldText(newSide.font().header, *field) << '\n';
-        }
-        for (const GlyphDifference& glyph : difference.glyphs) {
-            std::cout << glyphText(glyph, oldSide, newSide) << '\n';
-        }
-        std::cout << summary(difference, oldSide, newSide) << '\n';
+        printDiff(difference, oldSide, newSide);
     }
+    // As cmp and diff: 1 says that the fonts differ.
     return difference.same() ? kSuccess : kFileHasErrors;
 }
 
