@@ -246,6 +246,14 @@ int runDiff(const DiffOptions& options, DiffPicture picture) {
             [](const GlyphDifference& g) { return g.change == GlyphChange::Changed; });
         writeOutputFile(options.picture,
                         picture(oldSide.font(), newSide.font(), changed, options.scale));
+        if (changed.size() > kDiffPictureLimit) {
+            reportError(options.picture + ": the first " +
+                        runtime::decimalText(static_cast<std::int64_t>(kDiffPictureLimit)) +
+                        " changed glyphs drawn; " +
+                        runtime::decimalText(
+                            static_cast<std::int64_t>(changed.size() - kDiffPictureLimit)) +
+                        " more left out");
+        }
     }
 
     if (options.json) {

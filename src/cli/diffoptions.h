@@ -17,8 +17,8 @@ struct DiffOptions {
 };
 
 // The PNG of the changed glyphs (GlyphChange::Changed), old | new side by side and labelled with
-// their codes; the first kDiffPictureLimit of them, the rest counted on standard error. Defined
-// in the render helper, the one program that links Qt Gui.
+// their codes, 8 pairs a row; the first kDiffPictureLimit of them, in an image of at most 128
+// rows. Defined in the render helper, the one program that links Qt Gui.
 inline constexpr std::size_t kDiffPictureLimit = 1024;
 using DiffPicture = std::string (*)(const bootfont::WholeFont& oldFont,
                                     const bootfont::WholeFont& newFont,

@@ -1,7 +1,6 @@
 // The picture of bootfont diff -o, drawn in the render helper: each changed glyph as its old and
 // new bitmap side by side, a line between them, labelled with its code; 8 pairs a row.
 #include <algorithm>
-#include <iostream>
 
 #include "cli/diffoptions.h"
 #include "cli/picture.h"
@@ -28,10 +27,6 @@ std::span<const std::uint8_t> bitmapOf(const std::vector<Record>& records, std::
 std::string diffPicture(const bootfont::WholeFont& oldFont, const bootfont::WholeFont& newFont,
                         std::span<const bootfont::GlyphDifference> changed, int scale) {
     const std::size_t drawn = std::min(changed.size(), kDiffPictureLimit);
-    if (drawn < changed.size()) {
-        std::cerr << "bootfont: the picture shows the first " << drawn << " of the "
-                  << changed.size() << " changed glyphs\n";
-    }
     const int rows = std::max(1, static_cast<int>((drawn + kPairsPerRow - 1) / kPairsPerRow));
     const int columns = static_cast<int>(std::clamp<std::size_t>(drawn, 1, kPairsPerRow));
     QImage image = twoColourImage(2 * kMargin + columns * (kPairWidth + kPairGap) - kPairGap,
