@@ -1,12 +1,11 @@
 #include "viewer/glyphpicture.h"
 
-#include <QBuffer>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include "viewer/form1layout.h"
+#include "viewer/glyphtooltip.h"
 
 namespace {
 
@@ -22,29 +21,10 @@ QRect qRect(const glyphview::PictureRect& rect) {
     return {rect.left, rect.top, rect.width, rect.height};
 }
 
-// The text beside the picture, in a table's two cells. PNG is the image format rich text reads
-// from a data address; at zlib's fastest level a tooltip's picture takes a few microseconds.
-QString richToolTip(const QString& text, const QImage& picture) {
-    QString html = QStringLiteral(
-                       "<table cellspacing=\"0\" cellpadding=\"0\"><tr>"
-                       "<td valign=\"middle\" style=\"white-space:pre\">") +
-                   text.toHtmlEscaped() + QStringLiteral("</td>");
-    if (!picture.isNull()) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "PNG", /*quality, fastest compression*/ 90);
-        html +=
-            QStringLiteral(
-                "<td width=\"8\"></td><td valign=\"middle\"><img src=\"data:image/png;base64,") +
-            QLatin1String(png.toBase64()) + QStringLiteral("\"></td>");
-    }
-    return html + QStringLiteral("</tr></table>");
-}
-
 }  // namespace
 
-GlyphPicture::GlyphPicture(QSize innerSize, QWidget* parent) : PictureBox(innerSize, parent) {
+GlyphPicture::GlyphPicture(QSize innerSize, QWidget* parent)
+    : PictureBox(innerSize, parent), tip_(new GlyphToolTip(this)) {
     setAccessibleName(tr("字形"));
     // Pointer moves without a button pressed name the glyph under the pointer.
     setMouseTracking(true);
@@ -64,6 +44,7 @@ template <typename Record>
 void GlyphPicture::draw(std::span<const Record> glyphs, const glyphview::GlyphRange& range) {
     hoveredIndex_.reset();
     framed_.reset();
+    tip_->hideTip();
     glyphview::drawGlyphs(canvas(), background(), shown_, glyphs, range);
     refresh();
 }
@@ -72,6 +53,7 @@ void GlyphPicture::forgetGlyphs() {
     shown_.clear();
     hoveredIndex_.reset();
     framed_.reset();
+    tip_->hideTip();
     update();
 }
 
@@ -93,13 +75,22 @@ QString GlyphPicture::glyphDescriptionAt(QPoint point) const {
     return describe(glyphAt(point));
 }
 
-QString GlyphPicture::toolTipAt(QPoint point) const {
-    const auto spot = glyphAt(point);
+QString GlyphPicture::toolTipText() const {
+    return tip_->text();
+}
+
+QImage GlyphPicture::toolTipPicture() const {
+    return tip_->picture();
+}
+
+void GlyphPicture::showToolTip(QPoint globalPos, const std::optional<glyphview::GlyphSpot>& spot) {
     const QString text = describe(spot);
     if (text.isEmpty()) {
-        return text;
+        tip_->hideTip();
+        return;
     }
-    return richToolTip(text, magnifier_ ? magnifier_(*spot) : QImage());
+    tipIndex_ = spot->index;
+    tip_->showTip(globalPos, text, magnifier_ ? magnifier_(*spot) : QImage());
 }
 
 void GlyphPicture::paintEvent(QPaintEvent* event) {
@@ -119,30 +110,31 @@ bool GlyphPicture::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseMove: {
             // Only a move onto another glyph builds a text; the rest is a few divisions.
-            const auto spot =
-                glyphAt(static_cast<QMouseEvent*>(event)->position().toPoint() - kImageOrigin);
+            const auto* move = static_cast<QMouseEvent*>(event);
+            const auto spot = glyphAt(move->position().toPoint() - kImageOrigin);
             const std::optional<int> index = spot ? std::optional(spot->index) : std::nullopt;
             if (index != hoveredIndex_) {
                 hoveredIndex_ = index;
                 setAccessibleDescription(describe(spot));
+            }
+            // A tip that is up follows the pointer onto the next glyph at once, as QToolTip's
+            // next tip does, and goes in a gap.
+            if (tip_->isVisible() && index != tipIndex_) {
+                showToolTip(move->globalPosition().toPoint(), spot);
             }
             break;
         }
         case QEvent::Leave:
             hoveredIndex_.reset();
             setAccessibleDescription({});
+            tip_->hideTip();
             break;
         case QEvent::ToolTip: {
             const auto* help = static_cast<QHelpEvent*>(event);
-            const QPoint point = help->pos() - kImageOrigin;
-            const QString text = toolTipAt(point);
-            if (text.isEmpty()) {
-                QToolTip::hideText();
+            const auto spot = glyphAt(help->pos() - kImageOrigin);
+            showToolTip(help->globalPos(), spot);
+            if (!tip_->isVisible()) {
                 event->ignore();
-            } else {
-                // The tip goes when the pointer leaves the glyph; the next glyph brings its own.
-                QToolTip::showText(help->globalPos(), text, this,
-                                   qRect(glyphAt(point)->box).translated(kImageOrigin));
             }
             return true;
         }

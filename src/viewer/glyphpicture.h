@@ -11,6 +11,8 @@
 #include "glyphview/glyphlayout.h"
 #include "viewer/picturebox.h"
 
+class GlyphToolTip;
+
 // The window's glyph picture: a PictureBox that keeps which glyph its last drawing put where, so
 // the glyph under the pointer names itself to screen readers (the accessible description) and in
 // a tooltip that lasts while the pointer stays on that glyph and shows it magnified beside the
@@ -43,8 +45,10 @@ public:
     // The text of the glyph drawn at `point` of the image (inside the border); empty where no
     // glyph is.
     QString glyphDescriptionAt(QPoint point) const;
-    // The tooltip of that glyph: its text beside its magnified picture, as rich text.
-    QString toolTipAt(QPoint point) const;
+    // The tooltip that is up: the glyph's text and its magnified picture; empty and null when
+    // none is.
+    QString toolTipText() const;
+    QImage toolTipPicture() const;
 
     // Frames glyph `index` of the table on show until the next drawing; false when the last
     // drawing did not show it.
@@ -60,6 +64,8 @@ private:
     void draw(std::span<const Record> glyphs, const glyphview::GlyphRange& range);
     std::optional<glyphview::GlyphSpot> glyphAt(QPoint point) const;
     QString describe(const std::optional<glyphview::GlyphSpot>& spot) const;
+    // Shows the tip of the glyph at `spot`, or hides the tip when there is nothing to say.
+    void showToolTip(QPoint globalPos, const std::optional<glyphview::GlyphSpot>& spot);
 
     glyphview::GlyphLayout shown_;
     // The glyph the pointer is over, so only a move onto another glyph builds a text.
@@ -67,4 +73,6 @@ private:
     Describer describer_;
     Magnifier magnifier_;
     std::optional<glyphview::GlyphSpot> framed_;
+    GlyphToolTip* tip_;
+    std::optional<int> tipIndex_;  // the glyph the tip that is up tells of
 };

@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -36,13 +37,16 @@ bool click(const Form1& window, const char* name) {
     return true;
 }
 
-// The window as it shows, with the tooltip that is up drawn over it where it stands.
-QPixmap grabWithToolTip(Form1& window) {
+// The window as it shows, with the glyph's tooltip drawn below and right of the pointer, where a
+// desktop puts it (the offscreen screen is narrower than the window, so the tip moves left).
+QPixmap grabWithToolTip(Form1& window, QPoint pointer) {
     QPixmap shot = window.grab();
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->inherits("QTipLabel") && top->isVisible()) {
-            QPainter painter(&shot);
-            painter.drawPixmap(window.mapFromGlobal(top->pos()), top->grab());
+        if (top->objectName() == QStringLiteral("GlyphToolTip") && top->isVisible()) {
+            const QPixmap tip = top->grab();
+            QPoint corner = pointer + QPoint(2, 16);
+            corner.setX(std::min(corner.x(), shot.width() - tip.width()));
+            QPainter(&shot).drawPixmap(corner, tip);
         }
     }
     return shot;
@@ -94,7 +98,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
 
     const QString output = QString::fromLocal8Bit(argv[argc - 1]);
-    if (!grabWithToolTip(window).save(output, "PNG")) {
+    if (!grabWithToolTip(window, picture->mapTo(&window, point)).save(output, "PNG")) {
         std::fprintf(stderr, "windowscreenshot: cannot write %s\n", argv[argc - 1]);
         return 1;
     }
