@@ -23,6 +23,11 @@ hyperfine --warmup 3 --runs 30 --style basic "$probe" "$probe $samples/bootfont-
     "$probe -- $samples/bootfont-zh-cn.bin"
 
 echo
+echo "## Start-up in the window's Chinese and in its English (the translation loaded)"
+hyperfine --warmup 3 --runs 30 --style basic -n C "env -u LANGUAGE LC_ALL=C.UTF-8 $probe" \
+    -n English "env -u LANGUAGE LC_ALL=en_US.UTF-8 $probe"
+
+echo
 echo "## Peak resident memory (kB)"
 for file in "" "$largest" "$work/empty.bin" "$work/hostile.bin"; do
     rss=$(/usr/bin/time -f '%M' "$probe" $file 2>&1 >/dev/null | tail -n 1)

@@ -1,9 +1,13 @@
 // The viewer's hot paths with a real window (offscreen): the open command on a full Simplified
-// Chinese font, turning to the next page, the worst page, every pixel inked, and the pointer
-// moving over a page.
+// Chinese font, turning to the next page, the worst page, every pixel inked, the pointer moving
+// over a page, the tooltip with its magnified glyph; and loading the English translation at
+// start-up.
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QHelpEvent>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QTranslator>
 #include <vector>
 
 #include "commondialog/fakedialogplatform.h"
@@ -12,6 +16,7 @@
 #include "support/tempdir.h"
 #include "viewer/form1.h"
 #include "viewer/glyphpicture.h"
+#include "viewer/interfacelanguage.h"
 
 namespace {
 
@@ -114,6 +119,52 @@ void BM_PointerMoveOverPage(benchmark::State& run) {
     }
 }
 BENCHMARK(BM_PointerMoveOverPage);
+
+// What main() adds to the start-up for a system that is not Chinese: choosing the language from
+// the system's, loading the English .qm from the program's resources and installing it (before any
+// window exists, so no widget has to be told). The translator is removed again as it goes.
+void BM_LoadEnglishTranslation(benchmark::State& run) {
+    for (auto _ : run) {
+        QTranslator translator;
+        viewer::interfaceLanguage(QLocale::system().uiLanguages());
+        if (!viewer::installInterfaceTranslation(translator, viewer::InterfaceLanguage::English)) {
+            run.SkipWithError("the translation did not load");
+        }
+    }
+}
+BENCHMARK(BM_LoadEnglishTranslation)->Unit(benchmark::kMicrosecond);
+
+// The pointer rests on a glyph: the tooltip event finds it, describes it, draws it magnified and
+// shows the tip with both; with `paint`, the tip is painted too before the next one. Two glyphs
+// in turn, so every tip is a new one.
+void glyphToolTip(benchmark::State& run, bool paint) {
+    Viewer viewer;
+    viewer.form.GetAllFonts();
+    viewer.form.ShowDBCS(0);
+    auto* picture = viewer.form.findChild<GlyphPicture*>(QStringLiteral("Picture1"));
+    const QPoint points[] = {{10, 10}, {31, 10}};
+    int next = 0;
+    for (auto _ : run) {
+        const QPoint point = points[next];
+        next = 1 - next;
+        QHelpEvent rest(QEvent::ToolTip, point, picture->mapToGlobal(point));
+        QCoreApplication::sendEvent(picture, &rest);
+        if (paint) {
+            QCoreApplication::processEvents();
+        }
+    }
+    if (picture->toolTipText().isEmpty() || picture->toolTipPicture().isNull()) {
+        run.SkipWithError("no tooltip with a picture");
+    }
+}
+void BM_GlyphToolTip(benchmark::State& run) {
+    glyphToolTip(run, false);
+}
+BENCHMARK(BM_GlyphToolTip)->Unit(benchmark::kMicrosecond);
+void BM_GlyphToolTipPainted(benchmark::State& run) {
+    glyphToolTip(run, true);
+}
+BENCHMARK(BM_GlyphToolTipPainted)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,15 +1,18 @@
 // Starts the viewer's window offscreen, optionally opens one file through the open command (the
 // dialog answered by script) or as the program opens its command line's file, and quits as soon
 // as the window has shown its first frame after that. Timing the whole process gives the start-up
-// time; its peak memory, the viewer's.
+// time; its peak memory, the viewer's. The window's language follows the system's, as the
+// program's does.
 //
 //   viewer_probe            start-up to the first frame
 //   viewer_probe FILE       the same with FILE opened and drawn by the open command
 //   viewer_probe -- FILE    the same with FILE given as bootfont-viewer FILE gives it
 #include <QApplication>
 #include <QEvent>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <string>
 
@@ -17,6 +20,7 @@
 #include "support/fakeservices.h"
 #include "viewer/commandline.h"
 #include "viewer/form1.h"
+#include "viewer/interfacelanguage.h"
 
 namespace {
 
@@ -38,6 +42,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // The window's language as the program chooses it (LANG=en_US.UTF-8 times the English).
+    QTranslator translator;
+    viewer::installInterfaceTranslation(translator,
+                                        viewer::interfaceLanguage(QLocale::system().uiLanguages()));
     testsupport::FakeDialogPlatform dialogs;
     testsupport::RecordingMessageBox messageBox;
     testsupport::RecordingShell shell;
