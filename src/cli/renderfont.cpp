@@ -6,7 +6,6 @@
 #include <QImage>
 #include <algorithm>
 #include <iostream>
-#include <span>
 #include <vector>
 
 #include "cli/bootscreen.h"
