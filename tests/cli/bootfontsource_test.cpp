@@ -21,12 +21,13 @@ std::map<unsigned, Rows> glyphs(const std::filesystem::path& file) {
     bootfont::FontFileReader reader(file);
     const auto font = bootfont::readWholeFont(reader);
     std::map<unsigned, Rows> rows;
-    for (const auto& r : font.sbcsGlyphs) {
-        rows[r.code()] = Rows(r.Bitmap.begin(), r.Bitmap.end());
-    }
-    for (const auto& r : font.dbcsGlyphs) {
-        rows[r.code()] = Rows(r.Bitmap.begin(), r.Bitmap.end());
-    }
+    const auto add = [&rows](const auto& records) {
+        for (const auto& r : records) {
+            rows[r.code()] = Rows(r.Bitmap.begin(), r.Bitmap.end());
+        }
+    };
+    add(font.sbcsGlyphs);
+    add(font.dbcsGlyphs);
     return rows;
 }
 
@@ -79,34 +80,23 @@ TEST(FromABootFont, KeepsItsGlyphsAndFillsTheRest) {
     EXPECT_EQ(glyphs(dir / "f.bin"), expected);
 }
 
-struct RefusedCase {
-    const char* name;
-    std::size_t cutTo;
-    const char* language;  // of the new font
-    const char* inErr;
-};
-
-class FromABootFontRefused : public testing::TestWithParam<RefusedCase> {};
-
 // B carries no Unicode value: code page 950 (Chinese, Taiwan) is not the old font's 936, so its
 // code says nothing there. A cut font is no source.
-TEST_P(FromABootFontRefused, WithStatus2WritingNothing) {
-    testsupport::TempDir dir;
-    writeOld(dir / "old.bin", GetParam().cutTo);
-    const auto run =
-        bootfont(std::string("build -o DIR/f.bin --sbcs-range 0x42 --dbcs-range 0xA140 --lang ") +
-                     GetParam().language + " DIR/old.bin",
-                 &dir);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find(GetParam().inErr), std::string::npos) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(dir / "f.bin"));
+TEST(FromABootFont, RefusesAnotherCodePagesCodesAndACutFont) {
+    using Case = std::tuple<std::size_t, const char*, const char*>;  // cut to, language, error
+    for (const auto& [cutTo, language, inErr] : std::initializer_list<Case>{
+             {SIZE_MAX, "0x404", "no source has a glyph"},
+             {49 + 2 * 19 + 10, "0x804", "old.bin: a glyph table runs past the end of the file"}}) {
+        testsupport::TempDir dir;
+        writeOld(dir / "old.bin", cutTo);
+        const auto run = bootfont(
+            std::string("build -o DIR/f.bin --sbcs-range 0x42 --dbcs-range 0xA140 --lang ") +
+                language + " DIR/old.bin",
+            &dir);
+        EXPECT_EQ(run.status, 2) << language;
+        EXPECT_NE(run.err.find(inErr), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "f.bin"));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FromABootFontRefused,
-    testing::Values(RefusedCase{"OtherCodePage", SIZE_MAX, "0x404", "no source has a glyph"},
-                    RefusedCase{"Cut", 49 + 2 * 19 + 10, "0x804",
-                                "old.bin: a glyph table runs past the end of the file"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

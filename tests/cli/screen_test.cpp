@@ -73,33 +73,24 @@ TEST(Screen, PlacesEachGlyphInItsRowAndColumn) {
     }
 }
 
-struct BadScreen {
-    const char* name;
-    const char* args;
-    const char* inErr;
-};
-
-class ScreenRefuses : public testing::TestWithParam<BadScreen> {};
-
-TEST_P(ScreenRefuses, WithStatus2AndOneLineWritingNothing) {
+// Bad input: status 2, one line on standard error, no picture.
+TEST(Screen, RefusesBadInput) {
     testsupport::TempDir dir;
     writeFont(dir / "font.bin");
     testsupport::writeBytes(dir / "bad.txt", {'A', 0xC3, '\n'});
     testsupport::writeBytes(dir / "menu.txt", {'A', '\n'});
-    const auto run = bootfont(std::string("render DIR/font.bin ") + GetParam().args, &dir);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find(GetParam().inErr), std::string::npos) << run.err;
-    EXPECT_EQ(std::ranges::count(run.err, '\n'), 1) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(dir / "s.png"));
+    for (const auto& [args, inErr] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"DIR/menu.txt --select 26", "--select 26: the screen has 25 rows"},
+             {"DIR/bad.txt", "bad.txt: line 1 is not UTF-8"},
+             {"DIR/none.txt", "none.txt: No such file"},
+             {"DIR", ": is a folder"}}) {
+        const auto run =
+            bootfont(std::string("render DIR/font.bin -o DIR/s.png --screen ") + args, &dir);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_NE(run.err.find(inErr), std::string::npos) << run.err;
+        EXPECT_EQ(std::ranges::count(run.err, '\n'), 1) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "s.png"));
+    }
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, ScreenRefuses, testing::Values(
-    BadScreen{"RowPastTheScreen", "--screen DIR/menu.txt --select 26 -o DIR/s.png", "--select 26: the screen has 25 rows"},
-    BadScreen{"NotUtf8", "--screen DIR/bad.txt -o DIR/s.png", "bad.txt: line 1 is not UTF-8"},
-    BadScreen{"MissingText", "--screen DIR/none.txt -o DIR/s.png", "none.txt: No such file"},
-    BadScreen{"TextIsAFolder", "--screen DIR -o DIR/s.png", ": is a folder"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
 
 }  // namespace
