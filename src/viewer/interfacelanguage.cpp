@@ -10,9 +10,9 @@ InterfaceLanguage interfaceLanguage(const QStringList& uiLanguages) {
         return InterfaceLanguage::Chinese;
     }
     for (const QString& name : uiLanguages) {
-        // "zh", "zh-CN", "zh-Hant-TW"; Qt names the C and POSIX locales "C".
+        // "zh", "zh-CN", "zh-Hant-TW"; Qt names both the C and the POSIX locale "C".
         const QString language = name.section(QLatin1Char('-'), 0, 0);
-        if (language == u"zh" || language == u"C" || language == u"POSIX") {
+        if (language == u"zh" || language == u"C") {
             return InterfaceLanguage::Chinese;
         }
         if (language == u"en") {

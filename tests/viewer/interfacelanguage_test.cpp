@@ -7,6 +7,7 @@
 #include "viewer/finddialog.h"
 #include "viewer/formfixture.h"
 #include "viewer/interfacelanguage.h"
+#include "viewer/linklabel.h"
 
 namespace {
 
@@ -55,6 +56,9 @@ TEST_F(EnglishWindow, EveryTextFitsItsControlAndNoneIsChinese) {
         texts << QString::fromStdString(message);
     }
     texts << QString::fromStdString(open(write({'n', 'o'})).at(0)) << form.windowTitle();
+    control<LinkLabel>("URL")->clicked();  // the guide in English
+    EXPECT_TRUE(
+        QString::fromStdString(shell.requests.at(0).parameters).endsWith("/userguide.en.html"));
     FindDialog find;
     for (QWidget* widget : form.findChildren<QWidget*>() + find.findChildren<QWidget*>()) {
         auto* label = qobject_cast<QLabel*>(widget);
