@@ -1,7 +1,8 @@
 // bootfont export and build: the samples survive export (BDF by character or code, .hex) and
-// build byte for byte; gzipped fonts, bitmap strikes and fonts of X and Windows charsets give
-// their glyphs at the right codes; every font written checks clean; bad input writes nothing and
-// leaves an earlier file as it was.
+// build byte for byte, and build from themselves; gzipped fonts, bitmap strikes, fonts of X and
+// Windows charsets and outline fonts give their glyphs at the right codes; a boot font patched
+// from sources before and after it keeps its glyphs; every font written checks clean; bad input
+// writes nothing and leaves an earlier file as it was.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -51,13 +52,16 @@ using RoundTripCase = std::tuple<std::pair<const char*, const char*>, const char
 class RoundTrip : public testing::TestWithParam<RoundTripCase> {};
 
 // FreeType reads the BDF fonts back (by character or, with --native, by code) and the .hex
-// reader the Unifont file; bdftopcf accepts the BDF.
+// reader the Unifont file; bdftopcf accepts the BDF. A boot font is a source as it stands.
 TEST_P(RoundTrip, ExportThenBuildGivesTheSampleByteForByte) {
     const auto [sample, format] = GetParam();
     testsupport::TempDir dir;
     const std::string file = std::string(SAMPLE_FONT_DIR) + "/bootfont-" + sample.first + ".bin";
-    const std::string source = std::string("DIR/font.") + std::string(format).substr(0, 3);
-    ASSERT_EQ(bootfont("export " + file + " -o DIR/font." + format, &dir).status, 0);
+    const bool exported = std::string(format) != "bin";
+    const std::string source = exported ? "DIR/font." + std::string(format).substr(0, 3) : file;
+    if (exported) {
+        ASSERT_EQ(bootfont("export " + file + " -o DIR/font." + format, &dir).status, 0);
+    }
     const auto [status, out, err] =
         bootfont(std::string("build -o DIR/font.bin --lang ") + sample.second + " " + source, &dir);
     ASSERT_EQ(status, 0) << err;
@@ -73,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
     Samples, RoundTrip,
     testing::Combine(testing::Values(std::pair{"zh-cn", "0x804"}, std::pair{"zh-tw", "0x404"},
                                      std::pair{"ja", "0x411"}, std::pair{"ko", "0x412"}),
-                     testing::Values("bdf", "bdf --native", "hex")));
+                     testing::Values("bdf", "bdf --native", "hex", "bin")));
 
 // A Polish font's glyphs come back at their codes, through code page 852 where a record carries
 // no character; the double-byte placeholder is no glyph.
@@ -253,6 +257,58 @@ TEST(Build, DrawsAnOutlineFontToFillTheCellReproducibly) {
         EXPECT_EQ(inked.at(letter).second, inked.at('H').second) << char(letter);
     }
     EXPECT_GT(inked.at('p').second, inked.at('H').second);
+}
+
+// A Chinese (PRC) font of A (U+0041), of B without a Unicode value and of 啊 (0xB0A1, U+554A),
+// each bitmap a byte of its own.
+void writeOld(const std::filesystem::path& file, std::size_t cutTo = SIZE_MAX) {
+    std::vector<bootfont::SbcsGlyphRecord> sbcs{{0x41, {0xA0}}, {0x42, {0xB0}}};
+    sbcs[0].setUnicode(0x41);
+    std::vector<bootfont::DbcsGlyphRecord> dbcs{{{0xB0, 0xA1}, {0xC0}}};
+    dbcs[0].setUnicode(0x554A);
+    testsupport::BootFontBuilder font;
+    font.standardMetrics().header().LanguageId = 0x804;
+    font.sbcsTable(49, sbcs, 19).dbcsTable(49 + 2 * 19, dbcs, 36).truncateTo(cutTo).writeTo(file);
+}
+
+// Sources in their order: A from a .hex font, B and 啊 from the old font (B by its code), C and
+// 埃 (0xB0A2) from Unifont.
+TEST(FromABootFont, KeepsItsGlyphsAndFillsTheRest) {
+    testsupport::TempDir dir;
+    writeOld(dir / "old.bin");
+    std::ofstream(dir / "latin.hex") << "0041:" << std::string(30, '0') << "FF\n";
+    const std::string codes = " --lang 0x804 --sbcs-range 0x41-0x43 --dbcs-range 0xB0A1-0xB0A2 ";
+    ASSERT_EQ(bootfont("build -o DIR/u.bin" + codes + UNIFONT_HEX, &dir).status, 0);
+    const auto run =
+        bootfont("build -o DIR/f.bin" + codes + "DIR/latin.hex DIR/old.bin " UNIFONT_HEX, &dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto expected = glyphs(dir / "u.bin");
+    expected[0x41] = Rows(15, 0);
+    expected[0x41].push_back(0xFF);
+    expected[0x42] = Rows{0xB0};
+    expected[0x42].resize(16);
+    expected[0xB0A1] = Rows{0xC0};
+    expected[0xB0A1].resize(32);
+    EXPECT_EQ(glyphs(dir / "f.bin"), expected);
+}
+
+// B carries no Unicode value: code page 950 (Chinese, Taiwan) is not the old font's 936, so its
+// code says nothing there. A cut font is no source.
+TEST(FromABootFont, RefusesAnotherCodePagesCodesAndACutFont) {
+    using Case = std::tuple<std::size_t, const char*, const char*>;  // cut to, language, error
+    for (const auto& [cutTo, language, inErr] : std::initializer_list<Case>{
+             {SIZE_MAX, "0x404", "no source has a glyph"},
+             {49 + 2 * 19 + 10, "0x804", "old.bin: a glyph table runs past the end of the file"}}) {
+        testsupport::TempDir dir;
+        writeOld(dir / "old.bin", cutTo);
+        const auto run = bootfont(
+            std::string("build -o DIR/f.bin --sbcs-range 0x42 --dbcs-range 0xA140 --lang ") +
+                language + " DIR/old.bin",
+            &dir);
+        EXPECT_EQ(run.status, 2) << language;
+        EXPECT_NE(run.err.find(inErr), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "f.bin"));
+    }
 }
 
 struct BuildCase {
