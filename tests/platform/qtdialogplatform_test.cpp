@@ -151,14 +151,6 @@ TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenA
               std::pair((folder / "report.txt").string(), 2));
 }
 
-TEST_F(QtDialogs, TheFileTitleIsTheLastComponentOfThePath) {
-    for (auto [path, title] :
-         {std::pair{"/data/font.v2.bin"s, "font.v2.bin"}, std::pair{"font.bin"s, "font.bin"},
-          std::pair{"/data/"s, ""}, std::pair{"/data/" + std::string(260, 'n'), ""}}) {
-        EXPECT_EQ(dialog.VBGetFileTitle(path), title) << path;
-    }
-}
-
 // The custom colours start as system colours, taken from the application palette at their first
 // use; only indexes 0 to 15 exist. Only a failure sets the extended error, and nothing clears it.
 TEST_F(QtDialogs, TheColourDialogStartsAtTheColourAndCustomColoursAndReturnsTheUsersChoice) {
@@ -269,23 +261,6 @@ TEST_F(QtDialogs, PageSetupReturnsMarginsInTheCallersUnitsAndKeepsWhatItDisabled
     EXPECT_EQ(inches.PaperSize,
               QPrinter(QPrinter::HighResolution).pageLayout().pageSize().windowsId());
     EXPECT_GT(inches.PrintQuality, 0);
-
-    PageSetupArguments millimetres{.DisableOrientation = true,
-                                   .DisablePaper = true,
-                                   .LeftMargin = 10,
-                                   .MinTopMargin = 15,
-                                   .Units = 1};
-    whenShown<QPageSetupDialog>(user, [](QPageSetupDialog& shown) {
-        auto* landscape = shown.findChild<QRadioButton*>(QStringLiteral("landscape"));
-        EXPECT_FALSE(landscape->isEnabled());
-        EXPECT_FALSE(shown.findChild<QWidget*>(QStringLiteral("pageSizeCombo"))->isEnabled());
-        landscape->setChecked(true);
-        shown.accept();
-    });
-    ASSERT_TRUE(dialog.VBPageSetupDlg(millimetres));
-    EXPECT_EQ(std::tuple(millimetres.LeftMargin, millimetres.TopMargin, millimetres.Orientation),
-              std::tuple(10, 15, 1))
-        << "the top margin at least its minimum, the disabled orientation kept";
 }
 
 }  // namespace

@@ -14,11 +14,10 @@ namespace {
 using viewer::InterfaceLanguage;
 
 TEST(InterfaceLanguage, ChineseCAndPosixKeepTheSourceTextsEveryOtherLanguageGetsEnglish) {
-    // QLocale::system().uiLanguages() for: LANG=C (or C.UTF-8, POSIX), nothing set, LANG=zh_CN,
+    // QLocale::system().uiLanguages() for: LANG=C (or C.UTF-8, POSIX), LANG=zh_CN,
     // zh_TW, en_US, ja_JP; LANGUAGE=en_GB over LANG=zh_CN; LANGUAGE=fr:zh_CN (no French here).
     const std::pair<QStringList, InterfaceLanguage> cases[] = {
         {{"C"}, InterfaceLanguage::Chinese},
-        {{}, InterfaceLanguage::Chinese},
         {{"zh-CN", "zh-Hans-CN", "zh"}, InterfaceLanguage::Chinese},
         {{"zh-TW", "zh-Hant-TW"}, InterfaceLanguage::Chinese},
         {{"en-US", "en-Latn-US", "en"}, InterfaceLanguage::English},
