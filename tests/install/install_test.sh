@@ -39,7 +39,7 @@ desktop_file=$data/applications/$app_id.desktop
 metainfo_file=$data/metainfo/$app_id.metainfo.xml
 samples=(bootfont-ja.bin bootfont-ko.bin bootfont-zh-cn.bin bootfont-zh-tw.bin)
 expected=("$link" "$program_file" "$prefix/$bindir/bootfont" "$desktop_file" "$metainfo_file"
-          "$prefix/$programdir/"{bootfont-render,userguide.html,userguide.en.html}
+          "$prefix/$programdir/"{bootfont-render,userguide.html,userguide.en.html,userguide.css}
           "${samples[@]/#/$prefix/$programdir/bootfont/}"
           "$data/mime/packages/$app_id.xml" "$data/man/man1/"bootfont{,-viewer}.1.gz
           "$data/bash-completion/completions/bootfont" "$data/zsh/vendor-completions/_bootfont"
@@ -82,7 +82,7 @@ if ! "$prefix/$bindir/bootfont" render "$prefix/$programdir/bootfont/${samples[0
 fi
 
 # What the open dialog and the link label find beside the program is what the build made.
-for file in "${samples[@]/#/bootfont/}" userguide.html userguide.en.html; do
+for file in "${samples[@]/#/bootfont/}" userguide.html userguide.en.html userguide.css; do
     cmp -s "$built_program_dir/$file" "$prefix/$programdir/$file" ||
         fail "the installed $file differs from the built one"
 done
