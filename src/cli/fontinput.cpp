@@ -22,21 +22,26 @@ constexpr const char* kStandardInput = "-";
     failUsage(inputName(file) + ": " + reason);
 }
 
-std::vector<std::uint8_t> readStandardInput() {
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t block[64 * 1024];
+// Appends everything `fd` gives to `out`; more than `limit` bytes fail naming `file`.
+template <typename Bytes>
+void readAll(int fd, const std::string& file, Bytes& out, std::size_t limit) {
+    char block[64 * 1024];
     for (;;) {
-        const ssize_t count = ::read(STDIN_FILENO, block, sizeof block);
+        const ssize_t count = ::read(fd, block, sizeof block);
         if (count == 0) {
-            return bytes;
+            return;
         }
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            fail(kStandardInput, std::strerror(errno));
+            fail(file, std::strerror(errno));
         }
-        bytes.insert(bytes.end(), block, block + count);
+        out.insert(out.end(), block, block + count);
+        if (out.size() > limit) {
+            fail(file, "longer than " +
+                           runtime::countText(static_cast<std::int64_t>(limit), "byte", "bytes"));
+        }
     }
 }
 
@@ -62,24 +67,8 @@ std::string readInputText(const std::string& file, std::size_t limit) {
         fail(file, "is a folder");
     }
     std::string text;
-    char block[64 * 1024];
-    for (;;) {
-        const ssize_t count = ::read(fd, block, sizeof block);
-        if (count == 0) {
-            return text;
-        }
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail(file, std::strerror(errno));
-        }
-        text.append(block, static_cast<std::size_t>(count));
-        if (text.size() > limit) {
-            fail(file, "longer than " +
-                           runtime::countText(static_cast<std::int64_t>(limit), "byte", "bytes"));
-        }
-    }
+    readAll(fd, file, text, limit);
+    return text;
 }
 
 std::string inputName(const std::string& file) {
@@ -88,7 +77,9 @@ std::string inputName(const std::string& file) {
 
 bootfont::WholeFont readFontInput(const std::string& file) {
     if (file == kStandardInput) {
-        return bootfont::readWholeFont(readStandardInput());
+        std::vector<std::uint8_t> bytes;
+        readAll(STDIN_FILENO, file, bytes, SIZE_MAX);
+        return bootfont::readWholeFont(bytes);
     }
     try {
         bootfont::FontFileReader reader(file);
