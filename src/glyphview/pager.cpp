@@ -1,5 +1,7 @@
 #include "glyphview/pager.h"
 
+#include <string>
+
 #include "runtime/checkedint.h"
 
 namespace glyphview {
@@ -26,12 +28,22 @@ std::int16_t DbcsPager::lastPageStart() const {
     if (glyphCount_ <= 0) {
         return 0;
     }
-    return runtime::toInt16((glyphCount_ - 1) / pageStep_ * pageStep_);
+    const std::int16_t step = dividingStep();
+    return runtime::toInt16((glyphCount_ - 1) / step * step);
 }
 
 std::int16_t DbcsPager::pageStartOf(std::int32_t index) const {
     const std::int16_t glyph = runtime::toInt16(index);
-    return runtime::toInt16(glyph / pageStep_ * pageStep_);
+    const std::int16_t step = dividingStep();
+    return runtime::toInt16(glyph / step * step);
+}
+
+std::int16_t DbcsPager::dividingStep() const {
+    if (pageStep_ <= 0) {
+        runtime::raise(runtime::ErrorNumber::InvalidProcedureCall,
+                       "page step " + std::to_string(pageStep_));
+    }
+    return pageStep_;
 }
 
 }  // namespace glyphview

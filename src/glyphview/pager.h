@@ -32,6 +32,9 @@ public:
     std::int16_t pageCount() const { return dbcsPageCount(glyphCount_); }
 
 private:
+    // The step, where it divides: a step of 0 or less raises the invalid-call error, not a crash.
+    std::int16_t dividingStep() const;
+
     std::int32_t glyphCount_;
     std::int16_t pageStep_;
 };

@@ -10,6 +10,7 @@
 #include "runtime/checkedarray.h"
 #include "viewer/fittocaption.h"
 #include "viewer/form1layout.h"
+#include "viewer/headertext.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ namespace layout = viewer::layout;
 // The fields the rows show: all of the header but its signature.
 constexpr std::span<const bootfont::HeaderField> kShownFields =
     std::span(bootfont::kHeaderFields).subspan(1);
-static_assert(kShownFields.size() == HeaderBoxes::kCount);
+static_assert(HeaderBoxes::kCount == viewer::kHeaderTextCount, "a text for every row");
 
 struct Caption {
     std::string_view field;

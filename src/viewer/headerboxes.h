@@ -6,7 +6,6 @@
 #include <span>
 
 #include "bootfont/headerfields.h"
-#include "viewer/headertext.h"
 
 class QLabel;
 class QWidget;
@@ -20,7 +19,8 @@ class HeaderBoxes {
     Q_DECLARE_TR_FUNCTIONS(HeaderBoxes)
 
 public:
-    static constexpr int kCount = viewer::kHeaderTextCount;
+    // A row for every field but the signature.
+    static constexpr int kCount = static_cast<int>(bootfont::kHeaderFields.size()) - 1;
 
     // Builds the rows as children of `window`, in row order, box before caption.
     explicit HeaderBoxes(QWidget* window);

@@ -27,6 +27,8 @@ TEST(DbcsPager, TurnsPagesOf500InCheckedSixteenBitStarts) {
     EXPECT_TRUE(overflows([&] { pager.next(32500); }));
     EXPECT_TRUE(overflows([] { DbcsPager(40000).lastPageStart(); }));
     EXPECT_TRUE(overflows([&] { pager.pageStartOf(32768); }));
+    EXPECT_EQ(testsupport::raisedError([] { DbcsPager(10, 0).lastPageStart(); }),
+              runtime::ErrorNumber::InvalidProcedureCall);
 }
 
 }  // namespace
