@@ -25,7 +25,133 @@
     </message>
 </context>
 <context>
+    <name>FontFileChooser</name>
+    <message>
+        <source>bootfont files</source>
+        <translation>Boot font files</translation>
+    </message>
+    <message>
+        <source>无法打开文件对话框（扩展错误代码 %1）</source>
+        <translation>The open dialog failed (extended error code %1)</translation>
+    </message>
+    <message>
+        <source>：所选文件的路径超过 %1 字节。</source>
+        <translation>: the chosen file&apos;s path is longer than %1 bytes.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
+    <message>
+        <source>BootFont 查看器</source>
+        <translation>BootFont Viewer</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>单字节(&amp;S)</source>
+        <translation>&amp;Single</translation>
+    </message>
+    <message>
+        <source>双字节(&amp;D)</source>
+        <translation>&amp;Double</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>&lt;</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>&gt;</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <comment>the previous page button, for screen readers</comment>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <comment>the next page button, for screen readers</comment>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Not bootfont file!!!“</source>
+        <translation>Not a boot font file.</translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphDescription</name>
+    <message>
+        <source>单字节字符，索引 %1（第 %2 行，第 %3 列）</source>
+        <translation>Single-byte glyph, index %1 (row %2, column %3)</translation>
+    </message>
+    <message>
+        <source>双字节字符，索引 %1（第 %2 页，第 %3 行，第 %4 列）</source>
+        <translation>Double-byte glyph, index %1 (page %2, row %3, column %4)</translation>
+    </message>
+    <message>
+        <source>代码 %1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>%1（按代码页 %2）</source>
+        <translation>%1 (through code page %2)</translation>
+    </message>
+    <message>
+        <source>代码页 %1 中没有这个代码的字符</source>
+        <translation>Code page %1 has no character for this code</translation>
+    </message>
+    <message>
+        <source>没有 Unicode 值：记录中没有，字体的语言也没有已知的代码页</source>
+        <translation>No Unicode value: the record has none, and the font&apos;s language has no known code page</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphFinder</name>
+    <message>
+        <source>请输入一个字符、U+ 加十六进制值（U+4E2D）或代码（0xD6D0）。</source>
+        <translation>Type one character, U+ and its hex value (U+0041) or a code as the file stores it (0x41, 0xD6D0).</translation>
+    </message>
+    <message>
+        <source>代码 %1</source>
+        <translation>code %1</translation>
+    </message>
+    <message>
+        <source>字体中没有 %1 的字形。</source>
+        <translation>The font has no glyph for %1.</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphPicture</name>
+    <message>
+        <source>字形</source>
+        <translation>Glyphs</translation>
+    </message>
+</context>
+<context>
+    <name>GuideLink</name>
+    <message>
+        <source>userguide.html</source>
+        <comment>the link&apos;s caption</comment>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>BootFont 查看器 — 点击打开使用说明</source>
+        <translation>BootFont Viewer — click to open the user guide</translation>
+    </message>
+    <message>
+        <source>userguide.html</source>
+        <comment>the file name of the user guide</comment>
+        <translation>userguide.en.html</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderBoxes</name>
     <message>
         <source>语言</source>
         <translation>Language</translation>
@@ -78,128 +204,6 @@
         <source>双字节字符的宽度</source>
         <translation>Double-byte width</translation>
     </message>
-    <message>
-        <source>userguide.html</source>
-        <comment>the file name of the user guide</comment>
-        <translation>userguide.en.html</translation>
-    </message>
-    <message>
-        <source>BootFont 查看器</source>
-        <translation>BootFont Viewer</translation>
-    </message>
-    <message>
-        <source>打开(&amp;O)...</source>
-        <translation>&amp;Open...</translation>
-    </message>
-    <message>
-        <source>单字节(&amp;S)</source>
-        <translation>&amp;Single</translation>
-    </message>
-    <message>
-        <source>双字节(&amp;D)</source>
-        <translation>&amp;Double</translation>
-    </message>
-    <message>
-        <source>上</source>
-        <translation>&lt;</translation>
-    </message>
-    <message>
-        <source>下</source>
-        <translation>&gt;</translation>
-    </message>
-    <message>
-        <source>上</source>
-        <comment>the previous page button, for screen readers</comment>
-        <translation>Previous page</translation>
-    </message>
-    <message>
-        <source>下</source>
-        <comment>the next page button, for screen readers</comment>
-        <translation>Next page</translation>
-    </message>
-    <message>
-        <source>userguide.html</source>
-        <comment>the link&apos;s caption</comment>
-        <translation>User guide</translation>
-    </message>
-    <message>
-        <source>BootFont 查看器 — 点击打开使用说明</source>
-        <translation>BootFont Viewer — click to open the user guide</translation>
-    </message>
-    <message>
-        <source>bootfont files</source>
-        <translation>Boot font files</translation>
-    </message>
-    <message>
-        <source>无法打开文件对话框（扩展错误代码 %1）</source>
-        <translation>The open dialog failed (extended error code %1)</translation>
-    </message>
-    <message>
-        <source>：所选文件的路径超过 %1 字节。</source>
-        <translation>: the chosen file&apos;s path is longer than %1 bytes.</translation>
-    </message>
-    <message>
-        <source>Not bootfont file!!!“</source>
-        <translation>Not a boot font file.</translation>
-    </message>
-    <message>
-        <source>第 %1 / %2 页</source>
-        <translation>Page %1 of %2</translation>
-    </message>
-    <message>
-        <source>请输入一个字符、U+ 加十六进制值（U+4E2D）或代码（0xD6D0）。</source>
-        <translation>Type one character, U+ and its hex value (U+0041) or a code as the file stores it (0x41, 0xD6D0).</translation>
-    </message>
-    <message>
-        <source>代码 %1</source>
-        <translation>code %1</translation>
-    </message>
-    <message>
-        <source>字体中没有 %1 的字形。</source>
-        <translation>The font has no glyph for %1.</translation>
-    </message>
-    <message>
-        <source>运行时错误 &apos;%1&apos;:
-
-%2</source>
-        <translation>Run-time error &apos;%1&apos;:
-
-%2</translation>
-    </message>
-</context>
-<context>
-    <name>GlyphDescription</name>
-    <message>
-        <source>单字节字符，索引 %1（第 %2 行，第 %3 列）</source>
-        <translation>Single-byte glyph, index %1 (row %2, column %3)</translation>
-    </message>
-    <message>
-        <source>双字节字符，索引 %1（第 %2 页，第 %3 行，第 %4 列）</source>
-        <translation>Double-byte glyph, index %1 (page %2, row %3, column %4)</translation>
-    </message>
-    <message>
-        <source>代码 %1</source>
-        <translation>Code %1</translation>
-    </message>
-    <message>
-        <source>%1（按代码页 %2）</source>
-        <translation>%1 (through code page %2)</translation>
-    </message>
-    <message>
-        <source>代码页 %1 中没有这个代码的字符</source>
-        <translation>Code page %1 has no character for this code</translation>
-    </message>
-    <message>
-        <source>没有 Unicode 值：记录中没有，字体的语言也没有已知的代码页</source>
-        <translation>No Unicode value: the record has none, and the font&apos;s language has no known code page</translation>
-    </message>
-</context>
-<context>
-    <name>GlyphPicture</name>
-    <message>
-        <source>字形</source>
-        <translation>Glyphs</translation>
-    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -234,6 +238,17 @@
     <message>
         <source>应用程序定义或对象定义错误</source>
         <translation>Application-defined or object-defined error</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMessages</name>
+    <message>
+        <source>运行时错误 &apos;%1&apos;:
+
+%2</source>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include "cli/presentation.h"
 #include "glyphview/glyphcells.h"
 #include "glyphview/pagemaths.h"
+#include "glyphview/pager.h"
 #include "runtime/numbertext.h"
 
 namespace cli {
@@ -33,11 +34,12 @@ std::string placeText(const GlyphEntry& glyph, const bootfont::WholeFont& font) 
     if ((sbcs ? h.NumSbcsChars : h.NumDbcsChars) > bootfont::kViewerTableLimit) {
         return "a table too large for the viewer";
     }
-    const std::size_t perPage = static_cast<std::size_t>(glyphview::kGlyphsPerPage);
-    const std::size_t cell = sbcs ? glyph.index : glyph.index % perPage;
+    const glyphview::DbcsPager pager(h.NumDbcsChars);
+    const std::int16_t pageStart =
+        sbcs ? 0 : pager.pageStartOf(static_cast<std::int32_t>(glyph.index));
+    const std::size_t cell = glyph.index - static_cast<std::size_t>(pageStart);
     std::string where =
-        sbcs ? std::string("single-byte view")
-             : "page " + decimalText(static_cast<std::int64_t>(glyph.index / perPage + 1));
+        sbcs ? std::string("single-byte view") : "page " + decimalText(pager.pageNumber(pageStart));
     // The window's own cells: it draws a glyph in each, and stops once a wrap has moved below
     // the picture.
     glyphview::GlyphCells cells(sbcs ? h.CharacterImageSbcsWidth : h.CharacterImageDbcsWidth,

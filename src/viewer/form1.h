@@ -5,30 +5,25 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <optional>
 
 #include "commondialog/dialogplatform.h"
 #include "commondialog/messageboxservice.h"
 #include "commondialog/shellservice.h"
+#include "viewer/glyphdescriber.h"
 #include "viewer/glyphsearch.h"
 #include "viewer/viewerstate.h"
+#include "viewer/windowmessages.h"
 
-namespace bootfont {
-class CodePage;
-}
 namespace glyphview {
-struct GlyphSpot;
-}
-
-namespace runtime {
-class RuntimeError;
+class DbcsPager;
 }
 
 class QLabel;
 class QPushButton;
-class LinkLabel;
+class GlyphFinder;
 class GlyphPicture;
-class FindDialog;
+class GuideLink;
+class HeaderBoxes;
 
 // The viewer's one window: the open button, four display buttons, thirteen labelled boxes for a
 // boot font's header, a page indicator, the glyph picture and a link to the user guide. It owns
@@ -87,35 +82,17 @@ public:
     // The program's title: the window's caption and every message box's.
     static QString programTitle();
 
-protected:
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void createControls();
-    void setText1(int index, const QString& text);
+    void createShortcuts();
     // The open command's steps once a path is chosen: header, signature, header boxes, both
     // tables, the single-byte view and the page indicator.
     void OpenFontFile(const std::filesystem::path& path);
-    // A drag or drop over the window or a header box: true when it was a drag of files, which the
-    // window takes or refuses whole, so a box never receives a path as text.
-    bool handleFileDrag(QEvent* event);
-    // What the picture says of a glyph it shows: its record in the state's tables, its code and
-    // character through the language's code page; and the glyph drawn large.
-    QString describeGlyph(const glyphview::GlyphSpot& spot);
-    QImage magnifyGlyph(const glyphview::GlyphSpot& spot);
-    const bootfont::CodePage* codePage();
     void setPageIndicator(std::int16_t pageNumber, std::int16_t pageCount);
-
-    // Ctrl+F, F3 and the paging keys; each does what its button or command does, and nothing
-    // while the display buttons are disabled.
-    void createShortcuts();
-    void pressIfEnabled(QPushButton* button);
+    // The double-byte pages of the font on show, turned by the state's page size.
+    glyphview::DbcsPager pager() const;
     void ShowLastDBCS();
     void showFoundGlyph(const viewer::GlyphPlace& place);
-    void reportMissingGlyph(const viewer::GlyphQuery& query);
 
     void Command1_Click();
     void Command2_Click();
@@ -124,31 +101,18 @@ private:
     void Command5_Click();
     void URL_Click();
 
-    // Runs one action of the window; a runtime error ends it and is reported, what the action did
-    // before stays done.
-    template <typename Action>
-    void runAction(Action&& action);
-    void reportError(const QString& text);
-    static QString errorText(const runtime::RuntimeError& error);
-
     Services services_;
+    // Reports the error that ends an action, in a message box; the window stays usable.
+    WindowMessages messages_;
     viewer::ViewerState state_;
+    // Names the glyphs on show and opens the code page of the font last accepted.
+    GlyphDescriber describer_{state_};
 
     QPushButton* command1_ = nullptr;
     std::array<QPushButton*, 4> displayButtons_{};  // Command2 .. Command5
-    std::array<QWidget*, 13> text1_{};
-    std::array<QLabel*, 13> label1_{};
-    LinkLabel* url_ = nullptr;
+    std::unique_ptr<HeaderBoxes> text1_;            // the Text1 and Label1 groups
+    GuideLink* url_ = nullptr;
     QLabel* label2_ = nullptr;
     GlyphPicture* picture1_ = nullptr;
-
-    // The language of the font last accepted, and its code page once a glyph asked for it.
-    std::int32_t shownLanguage_ = 0;
-    std::unique_ptr<bootfont::CodePage> codePage_;
-    bool codePageLooked_ = false;
-
-    FindDialog* findDialog_ = nullptr;  // made on the first Ctrl+F
-    // The last find and the glyph it showed last, where F3 goes on from.
-    std::optional<viewer::GlyphQuery> query_;
-    std::optional<viewer::GlyphPlace> found_;
+    GlyphFinder* finder_ = nullptr;
 };

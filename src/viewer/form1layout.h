@@ -36,19 +36,15 @@ inline constexpr int kPictureInnerHeight = kPicture1.height - 2 * kPictureBorder
 static_assert(kPictureInnerWidth == glyphview::kViewWidth &&
               kPictureInnerHeight == glyphview::kViewHeight);
 
-// The thirteen header rows: boxes 167 wide (2500 twips), 25 high, rows 28 apart; box 7 is 57 high
-// and the rows below it move down by 32.
+// The thirteen header rows stack down from the top, 3 pixels apart: boxes 167 wide (2500 twips)
+// and 25 high, but the lead-byte table's is 57 high, which moves the rows below it down by 32.
 inline constexpr int kTextLeft = 164;
+inline constexpr int kTextTop = 40;
 inline constexpr int kTextWidth = 167;
 inline constexpr int kTextHeight = 25;
-inline constexpr int kTallTextIndex = 7;
 inline constexpr int kTallTextHeight = 57;
+inline constexpr int kTextGap = 3;
 // A 17-pixel label on a 25-pixel box is centred 4 pixels down.
 inline constexpr int kLabelBelowText = 4;
-
-constexpr Rect textBox(int index) {
-    const int top = index <= kTallTextIndex ? 40 + 28 * index : 296 + 28 * (index - 8);
-    return {kTextLeft, top, kTextWidth, index == kTallTextIndex ? kTallTextHeight : kTextHeight};
-}
 
 }  // namespace viewer::layout

@@ -30,14 +30,14 @@ GlyphPicture::GlyphPicture(QSize innerSize, QWidget* parent)
     setMouseTracking(true);
 }
 
-void GlyphPicture::showGlyphs(std::span<const bootfont::SbcsGlyphRecord> glyphs,
+void GlyphPicture::showGlyphs(const runtime::CheckedArray<bootfont::SbcsGlyphRecord>& glyphs,
                               const glyphview::GlyphRange& range) {
-    draw(glyphs, range);
+    draw(std::span(glyphs.begin(), glyphs.end()), range);
 }
 
-void GlyphPicture::showGlyphs(std::span<const bootfont::DbcsGlyphRecord> glyphs,
+void GlyphPicture::showGlyphs(const runtime::CheckedArray<bootfont::DbcsGlyphRecord>& glyphs,
                               const glyphview::GlyphRange& range) {
-    draw(glyphs, range);
+    draw(std::span(glyphs.begin(), glyphs.end()), range);
 }
 
 template <typename Record>

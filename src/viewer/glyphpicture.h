@@ -9,6 +9,7 @@
 #include "bootfont/bootfontrecords.h"
 #include "glyphview/glyphdrawing.h"
 #include "glyphview/glyphlayout.h"
+#include "runtime/checkedarray.h"
 #include "viewer/picturebox.h"
 
 class GlyphToolTip;
@@ -34,9 +35,9 @@ public:
 
     // Draws a table's glyphs into the image (see glyphview::drawGlyphs) and repaints once; the
     // glyphs drawn name themselves from then on, also when an error ends the drawing.
-    void showGlyphs(std::span<const bootfont::SbcsGlyphRecord> glyphs,
+    void showGlyphs(const runtime::CheckedArray<bootfont::SbcsGlyphRecord>& glyphs,
                     const glyphview::GlyphRange& range);
-    void showGlyphs(std::span<const bootfont::DbcsGlyphRecord> glyphs,
+    void showGlyphs(const runtime::CheckedArray<bootfont::DbcsGlyphRecord>& glyphs,
                     const glyphview::GlyphRange& range);
     // The glyphs on show no longer name themselves (they belong to a font replaced since) until
     // the next drawing.

@@ -42,7 +42,16 @@ TEST_F(GlyphToolTip, APointNamesTheGlyphWhoseBitmapItIsOnAndNothingElse) {
                   {{21, 5}, ""},
                   {{5, 21}, ""},  // gaps
                   {{26, 5}, "双字节字符，索引 1（第 1 页，第 1 行，第 2 列）"},
-                  {{524, 419}, "双字节字符，索引 499（第 1 页，第 20 行，第 25 列）"}});
+                  {{524, 419}, "双字节字符，索引 499（第 1 页，第 20 行，第 25 列）"},
+                  {{531, 5}, ""}});  // right of the last column
+}
+
+TEST_F(GlyphToolTip, GlyphsAnEarlierFontLeftOnShowNameNothing) {
+    open(xpFont(), 0x804);
+    EXPECT_NE(picture()->glyphDescriptionAt({5, 5}), QString());
+    // Without a single-byte table the next font leaves the earlier one's single-byte view on show.
+    open(BootFontBuilder().dbcsTable(49, testsupport::dbcsGlyphs(3)), 0x804);
+    EXPECT_EQ(picture()->glyphDescriptionAt({5, 5}), QString());
 }
 
 TEST_F(GlyphToolTip, TheCharacterComesFromTheRecordElseFromTheLanguagesCodePage) {

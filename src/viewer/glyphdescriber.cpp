@@ -1,0 +1,55 @@
+#include "viewer/glyphdescriber.h"
+
+#include <type_traits>
+
+#include "bootfont/codepage.h"
+#include "glyphview/glyphdrawing.h"
+#include "viewer/glyphdescription.h"
+
+namespace {
+
+// `use` of the spot's record in `font`'s tables; an empty result when the table is too short.
+template <typename Use>
+auto withRecord(const bootfont::LoadedFont& font, const glyphview::GlyphSpot& spot, Use use) {
+    using Result = std::invoke_result_t<Use, const bootfont::SbcsGlyphRecord&>;
+    if (spot.table == bootfont::GlyphTable::Sbcs) {
+        return spot.index < font.SbcsGlyphs.size() ? use(font.SbcsGlyphs[spot.index]) : Result();
+    }
+    return spot.index < font.DbcsGlyphs.size() ? use(font.DbcsGlyphs[spot.index]) : Result();
+}
+
+}  // namespace
+
+GlyphDescriber::GlyphDescriber(const bootfont::LoadedFont& font) : font_(font) {}
+
+GlyphDescriber::~GlyphDescriber() = default;
+
+void GlyphDescriber::fontOpened(std::int32_t languageId) {
+    languageId_ = languageId;
+    codePage_.reset();
+    codePageOpened_ = false;
+}
+
+const bootfont::CodePage* GlyphDescriber::codePage() {
+    if (!codePageOpened_) {
+        codePageOpened_ = true;
+        codePage_ = bootfont::openLanguageCodePage(languageId_);
+    }
+    return codePage_.get();
+}
+
+QString GlyphDescriber::describe(const glyphview::GlyphSpot& spot) {
+    return withRecord(font_, spot, [&](const auto& record) {
+        return viewer::glyphDescription(spot, record, codePage());
+    });
+}
+
+QImage GlyphDescriber::magnify(const glyphview::GlyphSpot& spot) const {
+    const auto& header = font_.Header;
+    const std::uint8_t width = spot.table == bootfont::GlyphTable::Sbcs
+                                   ? header.CharacterImageSbcsWidth
+                                   : header.CharacterImageDbcsWidth;
+    return withRecord(font_, spot, [&](const auto& record) {
+        return glyphview::magnifiedGlyph(record, width, header.CharacterImageHeight);
+    });
+}
