@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "bootfont/fontloader.h"
+#include "bootfont/glyphtables.h"
 #include "support/bootfontbuilder.h"
 #include "support/tempdir.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 // A full Simplified Chinese boot font holds 7,445 double-byte glyphs.
 constexpr std::uint32_t kDbcsGlyphs = 7445;
+constexpr std::size_t kDbcsStride = bootfont::glyphTable(bootfont::GlyphTable::Dbcs).fixedStride();
 
 void BM_GetDbcs7445Glyphs(benchmark::State& run) {
     testsupport::TempDir dir;
@@ -25,7 +27,7 @@ void BM_GetDbcs7445Glyphs(benchmark::State& run) {
         bootfont::GetDbcs(state, file);
         benchmark::DoNotOptimize(state.DbcsGlyphs[kDbcsGlyphs - 1]);
     }
-    run.SetBytesProcessed(run.iterations() * kDbcsGlyphs * bootfont::kDbcsRecordSize);
+    run.SetBytesProcessed(run.iterations() * kDbcsGlyphs * kDbcsStride);
 }
 BENCHMARK(BM_GetDbcs7445Glyphs)->Unit(benchmark::kMicrosecond);
 
@@ -48,7 +50,7 @@ BENCHMARK(BM_OpenAndLoadWholeFile)->Unit(benchmark::kMicrosecond);
 
 // The floor: copying the table's bytes once, with nothing decoded.
 void BM_CopyTableBytes(benchmark::State& run) {
-    const std::size_t size = kDbcsGlyphs * bootfont::kDbcsRecordSize;
+    const std::size_t size = kDbcsGlyphs * kDbcsStride;
     std::vector<char> from(size, 1);
     std::vector<char> to(size);
     for (auto _ : run) {

@@ -2,11 +2,13 @@
 // with every kind of table a header can declare, record strides, and the code pages of languages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <optional>
 
 #include "bootfont/codepage.h"
 #include "bootfont/fontloader.h"
+#include "bootfont/glyphtables.h"
 #include "bootfont/languages.h"
 #include "support/bootfontbuilder.h"
 #include "support/raisederror.h"
@@ -57,6 +59,7 @@ TEST_F(Loading, HeaderFieldsAreSignedLittleEndianAtTheirOffsets) {
     // clang-format on
     EXPECT_EQ(state_.Header, expected);
     EXPECT_FALSE(hasBootFontSignature(state_.Header));
+    EXPECT_TRUE(std::ranges::equal(encodeHeader(expected), bytes));
 }
 
 // What a table of an opened file becomes: the file's records at their places, or the earlier
@@ -104,15 +107,41 @@ void expectTable(const runtime::CheckedArray<Record>& table, Table expected,
     }
 }
 
-TEST_F(Loading, RecordsAre17And36BytesWithTheirFieldsInFileOrder) {
-    auto bytes = counts(2, 60, 1, 257).build();
-    bytes.resize(300);
-    std::iota(bytes.begin() + kHeaderSize, bytes.end(), std::uint8_t{kHeaderSize});
-    ASSERT_EQ(load(bytes), std::nullopt);
-    const auto& [sbcs, dbcs] = std::tie(state_.SbcsGlyphs[1], state_.DbcsGlyphs[0]);
-    EXPECT_EQ(std::tuple(sbcs.Code, sbcs.Bitmap[15], dbcs.Code[0], dbcs.Code[1], dbcs.Bitmap[31],
-                         dbcs.Trailer[0], dbcs.Trailer[1]),
-              std::tuple(77, 93, 1, 2, 34, 35, 36));
+// Every record layout, encoded and decoded: its size, its fields in file order (code, rows,
+// Unicode value) and the record back, without the Unicode value where the layout has no room.
+TEST(RecordLayouts, EncodeTheFieldsInFileOrderAndDecodeBack) {
+    const auto sbcs = testsupport::sbcsGlyph(0x41);
+    const auto dbcs = testsupport::dbcsGlyph(0xD6D0);
+    const auto check = [](const auto& record, std::size_t size, std::vector<std::uint8_t> fields) {
+        SCOPED_TRACE(size);
+        std::vector<std::uint8_t> bytes(size + 1, 0xEE);
+        encodeRecord(record, size, bytes);
+        EXPECT_EQ(recordReadSize(record.kTable, size), size);
+        EXPECT_EQ(std::vector(bytes.begin(), bytes.begin() + fields.size()), fields);
+        EXPECT_EQ(bytes[size], 0xEE) << "written past the record";
+        auto expected = record;
+        if (!recordCarriesUnicode(record.kTable, size)) {
+            expected.Trailer = {};
+        }
+        std::remove_cvref_t<decltype(record)> decoded;
+        decodeRecord(bytes, size, decoded);
+        EXPECT_EQ(decoded, expected);
+    };
+    // The record's fields in file order: the code (lead byte first), the rows, the Unicode value.
+    const auto fields = [](const auto& record, bool unicode) {
+        std::vector<std::uint8_t> out(record.codeBytes().begin(), record.codeBytes().end());
+        out.insert(out.end(), record.Bitmap.begin(), record.Bitmap.end());
+        if (unicode) {
+            out.insert(out.end(), record.Trailer.begin(), record.Trailer.end());
+        }
+        return out;
+    };
+    check(sbcs, 17, fields(sbcs, false));
+    check(sbcs, 19, fields(sbcs, true));
+    check(dbcs, 34, fields(dbcs, false));
+    check(dbcs, 36, fields(dbcs, true));
+    EXPECT_EQ(std::vector(dbcs.codeBytes().begin(), dbcs.codeBytes().end()),
+              (std::vector<std::uint8_t>{0xD6, 0xD0}));
 }
 
 class TableLoading : public Loading, public ::testing::WithParamInterface<LoadCase> {};
@@ -128,9 +157,9 @@ TEST_P(TableLoading, EachTableIsReadAtItsPlaceOrKeptAndLoadingEndsAsExpected) {
     EXPECT_EQ(load(bytes), GetParam().error);
     const BootFontHeader& h = state_.Header;
     expectTable(state_.SbcsGlyphs, GetParam().sbcs, earlier.SbcsGlyphs, bytes, h.NumSbcsChars,
-                h.SbcsOffset, kSbcsRecordSize);
+                h.SbcsOffset, glyphTable(GlyphTable::Sbcs).fixedStride());
     expectTable(state_.DbcsGlyphs, GetParam().dbcs, earlier.DbcsGlyphs, bytes, h.NumDbcsChars,
-                h.DbcsOffset, kDbcsRecordSize);
+                h.DbcsOffset, glyphTable(GlyphTable::Dbcs).fixedStride());
 }
 
 constexpr auto kRead = Table::Read;
