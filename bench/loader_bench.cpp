@@ -48,6 +48,42 @@ void BM_OpenAndLoadWholeFile(benchmark::State& run) {
 }
 BENCHMARK(BM_OpenAndLoadWholeFile)->Unit(benchmark::kMicrosecond);
 
+// The same table read from an opened file's bytes, as the window reads a FontFile.
+void BM_GetDbcs7445GlyphsFromBytes(benchmark::State& run) {
+    testsupport::TempDir dir;
+    const auto path = testsupport::BootFontBuilder()
+                          .sbcsTable(49, testsupport::sbcsGlyphs(95))
+                          .dbcsTable(49 + 95 * 17, testsupport::dbcsGlyphs(kDbcsGlyphs))
+                          .writeTo(dir / "font.bin");
+    const bootfont::FontFile file = bootfont::FontFile::open(path);
+    bootfont::LoadedFont state;
+    bootfont::readHeader(state, file);
+    for (auto _ : run) {
+        bootfont::GetDbcs(state, file);
+        benchmark::DoNotOptimize(state.DbcsGlyphs[kDbcsGlyphs - 1]);
+    }
+    run.SetBytesProcessed(run.iterations() * kDbcsGlyphs * kDbcsStride);
+}
+BENCHMARK(BM_GetDbcs7445GlyphsFromBytes)->Unit(benchmark::kMicrosecond);
+
+// Opening a file whole (its bytes, the document) and loading both tables from them.
+void BM_OpenFontFileAndLoad(benchmark::State& run) {
+    testsupport::TempDir dir;
+    const auto path = testsupport::BootFontBuilder()
+                          .sbcsTable(49, testsupport::sbcsGlyphs(95))
+                          .dbcsTable(49 + 95 * 17, testsupport::dbcsGlyphs(kDbcsGlyphs))
+                          .writeTo(dir / "font.bin");
+    bootfont::LoadedFont state;
+    for (auto _ : run) {
+        const bootfont::FontFile file = bootfont::FontFile::open(path);
+        bootfont::readHeader(state, file);
+        bootfont::GetSbcs(state, file);
+        bootfont::GetDbcs(state, file);
+        benchmark::DoNotOptimize(state.DbcsGlyphs[0]);
+    }
+}
+BENCHMARK(BM_OpenFontFileAndLoad)->Unit(benchmark::kMicrosecond);
+
 // The floor: copying the table's bytes once, with nothing decoded.
 void BM_CopyTableBytes(benchmark::State& run) {
     const std::size_t size = kDbcsGlyphs * kDbcsStride;
