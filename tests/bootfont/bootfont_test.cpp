@@ -10,6 +10,7 @@
 #include "bootfont/fontloader.h"
 #include "bootfont/glyphtables.h"
 #include "bootfont/languages.h"
+#include "bootfont/valuetext.h"
 #include "support/bootfontbuilder.h"
 #include "support/raisederror.h"
 #include "support/tempdir.h"
@@ -22,16 +23,30 @@ using testsupport::BootFontBuilder;
 
 class Loading : public ::testing::Test {
 protected:
-    // Reads the file as the open command does: the header, and both tables when it is signed.
+    // Reads the file as the open command does: the header, and both tables when it is signed;
+    // from an opened FontFile's bytes, and through a FontFileReader to the same end.
     std::optional<ErrorNumber> load(const std::vector<std::uint8_t>& bytes) {
+        const auto path = dir_ / ("font" + std::to_string(files_++) + ".bin");
+        testsupport::writeBytes(path, bytes);
+        const FontFile file = FontFile::open(path);
+        FontFileReader reader(path);
+        LoadedFont throughReader = state_;
+        const auto error = read(state_, file);
+        EXPECT_EQ(read(throughReader, reader), error);
+        EXPECT_TRUE(throughReader.Header == state_.Header &&
+                    throughReader.SbcsGlyphs == state_.SbcsGlyphs &&
+                    throughReader.DbcsGlyphs == state_.DbcsGlyphs)
+            << "a FontFileReader reads otherwise than the file's bytes";
+        return error;
+    }
+
+    template <typename File>
+    static std::optional<ErrorNumber> read(LoadedFont& font, File& file) {
         try {
-            const auto path = dir_ / ("font" + std::to_string(files_++) + ".bin");
-            testsupport::writeBytes(path, bytes);
-            FontFileReader file(path);
-            readHeader(state_, file);
-            if (hasBootFontSignature(state_.Header)) {
-                GetSbcs(state_, file);
-                GetDbcs(state_, file);
+            readHeader(font, file);
+            if (hasBootFontSignature(font.Header)) {
+                GetSbcs(font, file);
+                GetDbcs(font, file);
             }
         } catch (const runtime::RuntimeError& error) {
             return error.number();
@@ -142,6 +157,30 @@ TEST(RecordLayouts, EncodeTheFieldsInFileOrderAndDecodeBack) {
     check(dbcs, 36, fields(dbcs, true));
     EXPECT_EQ(std::vector(dbcs.codeBytes().begin(), dbcs.codeBytes().end()),
               (std::vector<std::uint8_t>{0xD6, 0xD0}));
+}
+
+// Values as people read them: codes with their table's digits or by their value, characters by
+// the one printable rule, the lead-byte table in both forms and its ranges.
+TEST(ValueText, WritesCodesCharactersAndLeadBytesOneWay) {
+    const LeadTable lead{0x81, 0xFE, 0xA1, 0xA1};
+    const LeadRange ranges[] = {{0x81, 0xFE}, {0xA1, 0xA1}};
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {codeText(0x41, GlyphTable::Sbcs), "0x41"}, {codeText(0x41, GlyphTable::Dbcs), "0x0041"},
+        {codeText(std::uint32_t{0xFF}), "0xFF"}, {codeText(std::uint32_t{0x100}), "0x0100"},
+        {characterText(U'中'), "U+4E2D 中"}, {characterText(0x20), "U+0020  "},
+        {characterText(0xA0), "U+00A0 \u00A0"}, {characterText(0x1F600), "U+1F600 😀"},
+        {characterText(0x1F), "U+001F"}, {characterText(0x7F), "U+007F"}, {characterText(0x9F), "U+009F"},
+        {characterText(0xD800), "U+D800"}, {characterText(0xFDEF), "U+FDEF"}, {characterText(0xFFFE), "U+FFFE"},
+        {characterText(0x10FFFF), "U+10FFFF"}, {characterText(0x110000), "U+110000"},
+        {leadTableText(lead), "81 FE A1 A1 00 00 00 00 00 00 00 00"},
+        {windowLeadTableText(lead), " 81 FE A1 A1 0 0 0 0 0 0 0 0"},
+        {leadRangesText(ranges), "0x81 to 0xFE, 0xA1 to 0xA1"},
+    };
+    // clang-format on
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(text, expected);
+    }
 }
 
 class TableLoading : public Loading, public ::testing::WithParamInterface<LoadCase> {};
