@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <span>
 
-#include "bootfont/bytecursor.h"
-
 // The in-memory records of BOOTFONT.BIN, the Windows XP boot font file: a 49-byte header, then a
 // table of single-byte (SBCS) glyph records and a table of double-byte (DBCS) glyph records. All
 // numbers are little-endian; the 32-bit fields are signed. Every glyph has 16 rows, whatever the
@@ -14,25 +12,12 @@
 //
 // A record is the character code, the bitmap and, in files made for Windows XP, the glyph's
 // Unicode value as a 16-bit number: 19 bytes for a single-byte glyph, 36 for a double-byte one.
-// Some files have 17-byte single-byte records without it. The header's data length of a table
-// tells how far apart its records are (recordStride); without a usable one they are 17 and 36.
+// Some files have 17-byte single-byte records without it. glyphtables.h declares the tables and
+// their record layouts.
 namespace bootfont {
 
 inline constexpr std::int32_t kBootFontSignature = 0x5465644D;  // the bytes "MdeT" in file order
 inline constexpr std::size_t kHeaderSize = 49;
-// The bytes read from the start of each record; records may lie further apart (recordStride).
-inline constexpr std::size_t kSbcsRecordSize = 17;
-inline constexpr std::size_t kDbcsRecordSize = 36;
-// The smallest records that carry the Unicode value after the bitmap.
-inline constexpr std::size_t kSbcsUnicodeRecordSize = 19;
-inline constexpr std::size_t kDbcsUnicodeRecordSize = 36;
-// The strides a table's data length may declare. The lower bounds hold a code and a bitmap; the
-// upper ones leave room for fields of later files while refusing a length that is plainly not a
-// record layout.
-inline constexpr std::size_t kMinSbcsStride = 17;
-inline constexpr std::size_t kMaxSbcsStride = 64;
-inline constexpr std::size_t kMinDbcsStride = 34;
-inline constexpr std::size_t kMaxDbcsStride = 128;
 // Every record's bitmap: 16 rows, 8 pixels wide (one byte a row) in the single-byte table and 16
 // (two bytes) in the double-byte table, whatever the header's metric fields say. As in the VGA
 // text fonts and Unifont, the lowest two rows hang below the baseline.
@@ -74,10 +59,40 @@ inline constexpr std::array<std::uint8_t, 2> littleEndianBytes(std::uint16_t val
     return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
 }
 
-// A code's bytes (one, or lead and trail) as one number: lead << 8 | trail.
+// Codes as numbers: one byte, or a lead and a trail byte as lead << 8 | trail (0xD6D0 for the
+// bytes D6 D0). Every join, split and lead byte of a code goes through these.
+inline constexpr std::uint16_t doubleByteCode(std::uint8_t lead, std::uint8_t trail) {
+    return static_cast<std::uint16_t>(lead << 8 | trail);
+}
+// A code's bytes (one, or lead and trail) as one number.
 inline constexpr std::uint16_t codeNumber(std::span<const std::uint8_t> bytes) {
-    return bytes.size() == 2 ? static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1])
+    return bytes.size() == 2 ? doubleByteCode(bytes[0], bytes[1])
                              : (bytes.empty() ? std::uint16_t{0} : bytes[0]);
+}
+inline constexpr std::uint8_t leadByte(std::uint16_t code) {
+    return static_cast<std::uint8_t>(code >> 8);
+}
+
+// The bytes of a code of `width` bytes (1, or 2 for lead and trail) as a file stores them.
+struct CodeBytes {
+    std::array<std::uint8_t, 2> bytes{};
+    std::size_t size = 0;
+
+    std::span<const std::uint8_t> view() const { return {bytes.data(), size}; }
+};
+inline constexpr CodeBytes codeBytes(std::uint16_t code, std::size_t width) {
+    return width == 2 ? CodeBytes{{leadByte(code), static_cast<std::uint8_t>(code)}, 2}
+                      : CodeBytes{{static_cast<std::uint8_t>(code), 0}, 1};
+}
+
+// The hex digits of a code known only by its value (a code asked for): 4 past one byte, else 2.
+inline constexpr int codeDigitsOf(std::uint32_t code) {
+    return code > 0xFF ? 4 : 2;
+}
+
+// The one test of the signature that makes a file a boot font.
+inline constexpr bool hasBootFontSignature(const BootFontHeader& header) {
+    return header.Signature == kBootFontSignature;
 }
 
 // Whether a table with this count and offset is there at all: both at least 1. The viewer neither
@@ -85,6 +100,9 @@ inline constexpr std::uint16_t codeNumber(std::span<const std::uint8_t> bytes) {
 inline constexpr bool tablePresent(std::int32_t count, std::int32_t offset) {
     return count >= 1 && offset >= 1;
 }
+
+// The two glyph tables; glyphtables.h declares what sets them apart.
+enum class GlyphTable { Sbcs, Dbcs };
 
 // One glyph of 8 x 16 pixels; Bitmap byte r is row r, most significant bit leftmost. Trailer holds
 // the two bytes after the bitmap in records of 19 bytes and more, and stays zero in 17-byte ones.
@@ -94,6 +112,7 @@ struct SbcsGlyphRecord {
     std::array<std::uint8_t, 2> Trailer{};
 
     static constexpr int kWidth = kSbcsGlyphWidth;
+    static constexpr GlyphTable kTable = GlyphTable::Sbcs;
 
     // The code as a number.
     std::uint16_t code() const { return Code; }
@@ -116,12 +135,11 @@ struct DbcsGlyphRecord {
     std::array<std::uint8_t, 2> Trailer{};
 
     static constexpr int kWidth = kDbcsGlyphWidth;
+    static constexpr GlyphTable kTable = GlyphTable::Dbcs;
 
     // The code as one number, lead byte << 8 | trail byte (0xD6D0 for the bytes D6 D0), and back.
     std::uint16_t code() const { return codeNumber(Code); }
-    void setCode(std::uint16_t value) {
-        Code = {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};
-    }
+    void setCode(std::uint16_t value) { Code = bootfont::codeBytes(value, Code.size()).bytes; }
     std::span<const std::uint8_t> codeBytes() const { return Code; }
     // The glyph's Unicode value as the record stores it; 0 when it stores none.
     std::uint16_t unicode() const { return littleEndian16(Trailer); }
@@ -129,60 +147,5 @@ struct DbcsGlyphRecord {
 
     friend bool operator==(const DbcsGlyphRecord&, const DbcsGlyphRecord&) = default;
 };
-
-enum class GlyphTable { Sbcs, Dbcs };
-
-// The hex digits a table's codes are written with: 2 for single bytes, 4 for lead and trail.
-constexpr int codeDigits(GlyphTable table) {
-    return table == GlyphTable::Sbcs ? 2 : 4;
-}
-
-// The distance in bytes between the starts of two records of a table of `count` records whose
-// header gives `dataLength`: the length divided by the count when that is a whole number from
-// kMinSbcsStride to kMaxSbcsStride (kMinDbcsStride to kMaxDbcsStride), otherwise the fixed 17 or
-// 36. Real files declare 19-byte single-byte records this way.
-std::size_t recordStride(GlyphTable table, std::int32_t count, std::int32_t dataLength);
-
-// Whether records `stride` bytes apart carry the glyph's Unicode value after the bitmap.
-constexpr bool recordCarriesUnicode(GlyphTable table, std::size_t stride) {
-    return stride >= (table == GlyphTable::Sbcs ? kSbcsUnicodeRecordSize : kDbcsUnicodeRecordSize);
-}
-
-// Decoders of exactly one record's bytes, field by field in file order; nothing is validated.
-// The bytes a record `stride` bytes apart from the next holds of its own fields: code and bitmap,
-// and the Unicode value where the stride has room for it.
-constexpr std::size_t recordReadSize(GlyphTable table, std::size_t stride) {
-    if (table == GlyphTable::Dbcs) {
-        return kDbcsRecordSize;
-    }
-    return recordCarriesUnicode(table, stride) ? kSbcsUnicodeRecordSize : kSbcsRecordSize;
-}
-
-// Decode one record's recordReadSize() bytes field by field, in file order, straight into its
-// place in the table (a copy through a temporary costs more than the decoding, thousands of times
-// per table); nothing is validated. A Trailer the stride has no room for is zero: those bytes
-// belong to the next record.
-inline void decodeRecord(std::span<const std::uint8_t> bytes, std::size_t stride,
-                         SbcsGlyphRecord& record) {
-    ByteCursor in(bytes);
-    record.Code = in.u8();
-    in.copyTo(record.Bitmap);
-    if (recordCarriesUnicode(GlyphTable::Sbcs, stride)) {
-        in.copyTo(record.Trailer);
-    } else {
-        record.Trailer = {};
-    }
-}
-
-inline void decodeRecord(std::span<const std::uint8_t> bytes, std::size_t stride,
-                         DbcsGlyphRecord& record) {
-    ByteCursor in(bytes);
-    in.copyTo(record.Code);
-    in.copyTo(record.Bitmap);
-    in.copyTo(record.Trailer);
-    if (!recordCarriesUnicode(GlyphTable::Dbcs, stride)) {
-        record.Trailer = {};
-    }
-}
 
 }  // namespace bootfont

@@ -21,7 +21,7 @@ struct BootFontContents {
 // The file as real boot fonts lay it out: the 49-byte header, then the single-byte records of 19
 // bytes and the double-byte records of 36 bytes, each with its Unicode value, codes ascending;
 // glyphs 16 rows high, 8 and 16 pixels wide. The lead-byte table holds the ranges of the codes'
-// lead bytes. Raises the runtime's invalid-argument error, with the reason, for codes that are not
+// lead bytes. Raises BootFontError (invalid argument) with the reason for codes that are not
 // ascending or repeat, more than kMaxDbcsRange lead ranges (naming them) and tables too large for
 // the header's 32-bit fields.
 std::vector<std::uint8_t> writeBootFont(const BootFontContents& contents);

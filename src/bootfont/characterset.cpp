@@ -1,13 +1,12 @@
 #include "bootfont/characterset.h"
 
 #include <algorithm>
-#include <array>
 #include <memory>
 
+#include "bootfont/bootfonterror.h"
 #include "bootfont/codepage.h"
 #include "bootfont/languages.h"
 #include "runtime/numbertext.h"
-#include "runtime/runtimeerror.h"
 
 namespace bootfont {
 namespace {
@@ -33,10 +32,6 @@ constexpr CodeRange kAllSingleBytes{0x20, 0xFF};
 constexpr unsigned kFirstLead = 0x81;
 constexpr unsigned kFirstTrail = 0x40;
 constexpr unsigned kLastByte = 0xFE;
-
-[[noreturn]] void refuse(const std::string& reason) {
-    runtime::raise(runtime::ErrorNumber::InvalidProcedureCall, reason);
-}
 
 // Control characters have no glyph on a boot screen.
 bool printable(char32_t c) {
@@ -81,15 +76,12 @@ CharacterSet characterSet(const CharacterSetRequest& request) {
     const CodePage& source = standardSet ? *standardSet : codePage;
 
     auto take = [&](unsigned code, bool doubleByte) {
-        const std::array<std::uint8_t, 2> bytes{
-            static_cast<std::uint8_t>(doubleByte ? code >> 8 : code),
-            static_cast<std::uint8_t>(code)};
-        const std::span<const std::uint8_t> codeBytes(bytes.data(), doubleByte ? 2 : 1);
-        const auto character = source.toUnicode(codeBytes);
+        const CodeBytes bytes = codeBytes(static_cast<std::uint16_t>(code), doubleByte ? 2 : 1);
+        const auto character = source.toUnicode(bytes.view());
         if (!character || !printable(*character)) {
             return;
         }
-        const auto unicode = standardSet ? codePage.toUnicode(codeBytes) : character;
+        const auto unicode = standardSet ? codePage.toUnicode(bytes.view()) : character;
         if (unicode) {
             set.codes.push_back(
                 {static_cast<std::uint16_t>(code), doubleByte, *character, *unicode});
@@ -113,7 +105,8 @@ CharacterSet characterSet(const CharacterSetRequest& request) {
     }
     for (unsigned lead = kFirstLead; lead <= kLastByte; ++lead) {
         for (unsigned trail = kFirstTrail; trail <= kLastByte; ++trail) {
-            const unsigned code = lead << 8 | trail;
+            const std::uint16_t code =
+                doubleByteCode(static_cast<std::uint8_t>(lead), static_cast<std::uint8_t>(trail));
             if (request.dbcsRanges.empty() || inRanges(request.dbcsRanges, code)) {
                 take(code, true);
             }

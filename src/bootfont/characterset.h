@@ -44,9 +44,9 @@ struct CharacterSet {
 // Big5, for Japanese JIS X 0208 in Shift_JIS and JIS X 0201's half-width katakana, for Korean
 // KS X 1001 (EUC-KR); the printable single bytes 0x20-0x7E besides (0x20-0xFF of the OEM code
 // page for the other languages). iconv decides which codes are characters and which they are; a
-// code is taken when the language's code page has it too. Raises the runtime's invalid-argument
-// error for a language without a code page known here, a code page that is not the language's, or
-// one the C library lacks.
+// code is taken when the language's code page has it too. Raises BootFontError (invalid
+// argument) with the reason for a language without a code page known here, a code page that is not
+// the language's, or one the C library lacks.
 CharacterSet characterSet(const CharacterSetRequest& request);
 
 }  // namespace bootfont

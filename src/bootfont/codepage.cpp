@@ -2,11 +2,13 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <string>
 
+#include "bootfont/bootfonterror.h"
 #include "bootfont/languages.h"
 #include "runtime/runtimeerror.h"
 
@@ -42,8 +44,7 @@ void* openDescriptor(const std::string& to, const std::string& from, const std::
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         const std::string name =
             charset.starts_with("CP") ? "code page " + charset.substr(2) : charset;
-        runtime::raise(runtime::ErrorNumber::InvalidProcedureCall,
-                       name + ": " + std::strerror(errno));
+        refuse(name + ": " + std::strerror(errno));
     }
     return cd;
 }
@@ -93,14 +94,9 @@ std::optional<char32_t> CodePage::toUnicode(std::span<const std::uint8_t> code) 
 std::vector<std::optional<char32_t>> CodePage::toUnicode(std::span<const std::uint16_t> codes,
                                                          int width) const {
     std::vector<std::optional<char32_t>> characters(codes.size());
-    const auto bytesOf = [width](std::uint16_t code) {
-        return width == 1 ? std::array{static_cast<std::uint8_t>(code), std::uint8_t{0}}
-                          : std::array{static_cast<std::uint8_t>(code >> 8),
-                                       static_cast<std::uint8_t>(code)};
-    };
+    const auto size = static_cast<std::size_t>(width);
     const auto alone = [&](std::size_t index) {
-        const auto bytes = bytesOf(codes[index]);
-        characters[index] = toUnicode(std::span(bytes.data(), static_cast<std::size_t>(width)));
+        characters[index] = toUnicode(codeBytes(codes[index], size).view());
     };
     // Each code goes to iconv followed by a line feed, which closes its characters in the output:
     // no code page here uses that byte as a trail byte or gives a line feed for other bytes. A
@@ -109,12 +105,13 @@ std::vector<std::optional<char32_t>> CodePage::toUnicode(std::span<const std::ui
     std::vector<std::uint8_t> in;
     std::vector<std::size_t> run;  // the indexes of the codes in `in`, in order
     for (std::size_t i = 0; i < codes.size(); ++i) {
-        const auto bytes = bytesOf(codes[i]);
-        if (bytes[0] == kEnd || (width == 2 && bytes[1] == kEnd)) {
+        const CodeBytes code = codeBytes(codes[i], size);
+        const auto bytes = code.view();
+        if (std::ranges::find(bytes, kEnd) != bytes.end()) {
             alone(i);
             continue;
         }
-        in.insert(in.end(), bytes.begin(), bytes.begin() + width);
+        in.insert(in.end(), bytes.begin(), bytes.end());
         in.push_back(kEnd);
         run.push_back(i);
     }

@@ -17,7 +17,7 @@ namespace bootfont {
 // object is therefore not for use from two threads at once.
 class CodePage {
 public:
-    // Raises the invalid-argument runtime error when the C library does not know the code page.
+    // Raises BootFontError (invalid argument) when the C library does not know the code page.
     explicit CodePage(int number);
     // The character set iconv calls `charset` ("EUC-CN", "SHIFT_JIS"), standing in for the code
     // page `number`: a national standard set that the code page extends.

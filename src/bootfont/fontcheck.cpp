@@ -10,6 +10,7 @@
 #include "bootfont/headerfields.h"
 #include "bootfont/languages.h"
 #include "bootfont/leadranges.h"
+#include "bootfont/valuetext.h"
 #include "runtime/numbertext.h"
 
 namespace bootfont {
@@ -27,24 +28,23 @@ std::int64_t offsetOf(auto member) {
     return static_cast<std::int64_t>(fieldOffset(member));
 }
 
-// What differs between the two tables, for the findings' ids and sentences.
+// A table's place, codes and Unicode values, and its declaration for the findings' ids and
+// sentences.
 struct TableView {
     const TableExtent& extent;
-    const char* prefix;  // of the ids
-    const char* name;    // in sentences
+    const GlyphTableDeclaration& declared;
+    std::string name;  // in sentences
     std::vector<std::uint16_t> codes;
     std::vector<std::uint16_t> unicodes;
-    int codeDigits;
 
-    std::string id(const char* what) const { return std::string(prefix) + "-" + what; }
-    std::string code(std::size_t index) const { return runtime::hexCode(codes[index], codeDigits); }
+    std::string id(const char* what) const { return std::string(declared.key) + "-" + what; }
+    std::string code(std::size_t index) const { return codeText(codes[index], extent.table); }
 };
 
 template <typename Record>
 TableView viewOf(const TableExtent& extent, const std::vector<Record>& records) {
-    const bool sbcs = extent.table == GlyphTable::Sbcs;
-    TableView view{extent, sbcs ? "sbcs" : "dbcs",  sbcs ? "single-byte" : "double-byte", {},
-                   {},     codeDigits(extent.table)};
+    const GlyphTableDeclaration& declared = glyphTable(extent.table);
+    TableView view{extent, declared, std::string(declared.name), {}, {}};
     for (const Record& record : records) {
         view.codes.push_back(record.code());
         view.unicodes.push_back(record.unicode());
@@ -227,7 +227,7 @@ private:
         std::int64_t outside = 0;
         std::size_t first = 0;
         for (std::size_t i = 0; i < dbcs.codes.size(); ++i) {
-            const auto lead = static_cast<std::uint8_t>(dbcs.codes[i] >> 8);
+            const std::uint8_t lead = leadByte(dbcs.codes[i]);
             bool inside = false;
             for (std::size_t r = 0; r < ranges.size(); ++r) {
                 if (lead >= ranges[r].first && lead <= ranges[r].last) {
@@ -249,9 +249,7 @@ private:
         for (std::size_t r = 0; r < ranges.size() && !font_.dbcs.cut(); ++r) {
             if (!rangeUsed[r]) {
                 add(Severity::Warning, "lead-range-unused",
-                    "no double-byte code has a lead byte in the range " +
-                        runtime::hexCode(ranges[r].first, 2) + " to " +
-                        runtime::hexCode(ranges[r].last, 2),
+                    "no double-byte code has a lead byte in the range " + leadRangeText(ranges[r]),
                     GlyphTable::Dbcs, {}, leadTable + static_cast<std::int64_t>(2 * r));
             }
         }
@@ -282,7 +280,7 @@ private:
         std::string example;
         std::size_t first = 0;
         const auto characters =
-            codePage.toUnicode(view.codes, view.extent.table == GlyphTable::Sbcs ? 1 : 2);
+            codePage.toUnicode(view.codes, static_cast<int>(view.declared.plain.codeBytes));
         for (std::size_t i = 0; i < view.codes.size(); ++i) {
             const std::uint16_t carried = view.unicodes[i];
             if (carried == 0) {
@@ -333,21 +331,16 @@ private:
                     decimalText(480 / kMaxLineHeight) + " lines",
                 {}, {}, offsetOf(&BootFontHeader::CharacterTopPad));
         }
-        const std::tuple<const TableExtent&, int, int, const char*> widths[] = {
-            {font_.sbcs, h.CharacterImageSbcsWidth, kSbcsGlyphWidth, "single-byte"},
-            {font_.dbcs, h.CharacterImageDbcsWidth, kDbcsGlyphWidth, "double-byte"}};
         // A placeholder's width draws nothing.
         const bool placeholder = hasDbcsPlaceholder(font_);
-        for (const auto& [extent, width, bitmapWidth, name] : widths) {
-            if (extent.present && width != bitmapWidth &&
-                !(placeholder && extent.table == GlyphTable::Dbcs)) {
+        for (const GlyphTableDeclaration& table : kGlyphTables) {
+            const int width = h.*table.width;
+            if (font_.extent(table.table).present && width != table.pixelWidth &&
+                !(placeholder && table.table == GlyphTable::Dbcs)) {
                 add(width == 0 ? Severity::Error : Severity::Warning, "bad-width",
-                    std::string("the ") + name + " glyph width is " + decimalText(width) +
-                        "; its bitmaps are " + decimalText(bitmapWidth) + " pixels wide",
-                    extent.table, {},
-                    extent.table == GlyphTable::Sbcs
-                        ? offsetOf(&BootFontHeader::CharacterImageSbcsWidth)
-                        : offsetOf(&BootFontHeader::CharacterImageDbcsWidth));
+                    "the " + std::string(table.name) + " glyph width is " + decimalText(width) +
+                        "; its bitmaps are " + decimalText(table.pixelWidth) + " pixels wide",
+                    table.table, {}, offsetOf(table.width));
             }
         }
     }

@@ -9,15 +9,17 @@
 #include <cstring>
 #include <string>
 
-#include "runtime/runtimeerror.h"
+#include "bootfont/bootfonterror.h"
 
 namespace bootfont {
 namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
 
-std::string describe(const std::filesystem::path& path, int error) {
-    return path.string() + ": " + std::strerror(error);
+// A file that cannot be read: the reason alone, and the detail that names the path too.
+[[noreturn]] void failOpen(runtime::ErrorNumber number, const std::filesystem::path& path,
+                           const std::string& reason) {
+    throw BootFontError(number, reason, path.string() + ": " + reason);
 }
 
 }  // namespace
@@ -29,20 +31,19 @@ FontFileReader::FontFileReader(const std::filesystem::path& path) {
     if (fd_ < 0) {
         const int error = errno;
         const bool missing = error == ENOENT || error == ENOTDIR;
-        runtime::raise(missing ? runtime::ErrorNumber::FileNotFound
-                               : runtime::ErrorNumber::PathFileAccessError,
-                       describe(path, error));
+        failOpen(missing ? runtime::ErrorNumber::FileNotFound
+                         : runtime::ErrorNumber::PathFileAccessError,
+                 path, std::strerror(error));
     }
     struct stat status {};
     if (::fstat(fd_, &status) != 0) {
         const int error = errno;
         close();
-        runtime::raise(runtime::ErrorNumber::PathFileAccessError, describe(path, error));
+        failOpen(runtime::ErrorNumber::PathFileAccessError, path, std::strerror(error));
     }
     if (!S_ISREG(status.st_mode)) {
         close();
-        runtime::raise(runtime::ErrorNumber::PathFileAccessError,
-                       path.string() + ": not a regular file");
+        failOpen(runtime::ErrorNumber::PathFileAccessError, path, "not a regular file");
     }
     size_ = static_cast<std::int64_t>(status.st_size);
 }
@@ -59,6 +60,19 @@ void FontFileReader::close() noexcept {
     buffer_.clear();
     bufferLength_ = 0;
     assembled_.clear();
+}
+
+std::vector<std::uint8_t> FontFileReader::readAll() {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(size_));
+    for (;;) {
+        fillBufferAt(static_cast<std::int64_t>(bytes.size()));
+        if (bufferLength_ == 0) {
+            return bytes;
+        }
+        bytes.insert(bytes.end(), buffer_.begin(),
+                     buffer_.begin() + static_cast<std::ptrdiff_t>(bufferLength_));
+    }
 }
 
 void FontFileReader::seek(std::int64_t offset) {
@@ -104,9 +118,11 @@ void FontFileReader::fillBufferAt(std::int64_t offset) {
         count = ::pread(fd_, buffer_.data(), buffer_.size(), static_cast<off_t>(offset));
     } while (count < 0 && errno == EINTR);
     if (count < 0) {
-        runtime::raise(
-            runtime::ErrorNumber::DeviceIoError,
-            std::string("read at ") + std::to_string(offset) + ": " + std::strerror(errno));
+        std::string reason =
+            std::string("read at ") + std::to_string(offset) + ": " + std::strerror(errno);
+        std::string detail = reason;
+        throw BootFontError(runtime::ErrorNumber::DeviceIoError, std::move(reason),
+                            std::move(detail));
     }
     bufferLength_ = static_cast<std::size_t>(count);
 }

@@ -28,6 +28,10 @@ public:
     // The file's length in bytes when it was opened.
     std::int64_t size() const noexcept { return size_; }
 
+    // Every byte of the file from its start, in one vector. Raises the device I/O error when the
+    // system fails a read.
+    std::vector<std::uint8_t> readAll();
+
     // The next read starts `offset` bytes from the start of the file (0 is the first byte).
     void seek(std::int64_t offset);
 

@@ -1,5 +1,6 @@
 #include "bootfont/headerfields.h"
 
+#include <algorithm>
 #include <type_traits>
 
 #include "bootfont/bytecursor.h"
@@ -42,6 +43,12 @@ BootFontHeader decodeHeader(std::span<const std::uint8_t, kHeaderSize> bytes) {
                    field.member);
     }
     return header;
+}
+
+bool hasBootFontSignature(std::span<const std::uint8_t> bytes) {
+    std::array<std::uint8_t, kHeaderSize> header{};  // zeros after a file shorter than the header
+    std::copy_n(bytes.begin(), std::min(bytes.size(), header.size()), header.begin());
+    return hasBootFontSignature(decodeHeader(header));
 }
 
 std::array<std::uint8_t, kHeaderSize> encodeHeader(const BootFontHeader& header) {

@@ -16,6 +16,10 @@ namespace bootfont {
 
 using LeadTable = std::array<std::uint8_t, kDbcsLeadTableSize>;
 
+// How people read a field's value (valuetext.h writes it): a number, the signature and the
+// language with what they mean, the lead-byte table as its bytes and the ranges they declare.
+enum class FieldDisplay { Decimal, Signature, Language, LeadBytes };
+
 struct HeaderField {
     std::string_view name;  // as the format names it: "NumSbcsChars"
     std::size_t offset;     // from the start of the file
@@ -24,19 +28,20 @@ struct HeaderField {
     std::variant<std::int32_t BootFontHeader::*, LeadTable BootFontHeader::*,
                  std::uint8_t BootFontHeader::*>
         member;
+    FieldDisplay display = FieldDisplay::Decimal;
 };
 
 // clang-format off
 inline constexpr std::array<HeaderField, 14> kHeaderFields{{
-    {"Signature",               0x00, 4,  true,  &BootFontHeader::Signature},
-    {"LanguageId",              0x04, 4,  true,  &BootFontHeader::LanguageId},
+    {"Signature",               0x00, 4,  true,  &BootFontHeader::Signature, FieldDisplay::Signature},
+    {"LanguageId",              0x04, 4,  true,  &BootFontHeader::LanguageId, FieldDisplay::Language},
     {"NumSbcsChars",            0x08, 4,  true,  &BootFontHeader::NumSbcsChars},
     {"NumDbcsChars",            0x0C, 4,  true,  &BootFontHeader::NumDbcsChars},
     {"SbcsOffset",              0x10, 4,  true,  &BootFontHeader::SbcsOffset},
     {"DbcsOffset",              0x14, 4,  true,  &BootFontHeader::DbcsOffset},
     {"SbcsEntriesTotalSize",    0x18, 4,  true,  &BootFontHeader::SbcsEntriesTotalSize},
     {"DbcsEntriesTotalSize",    0x1C, 4,  true,  &BootFontHeader::DbcsEntriesTotalSize},
-    {"DbcsLeadTable",           0x20, 12, false, &BootFontHeader::DbcsLeadTable},
+    {"DbcsLeadTable",           0x20, 12, false, &BootFontHeader::DbcsLeadTable, FieldDisplay::LeadBytes},
     {"CharacterImageHeight",    0x2C, 1,  false, &BootFontHeader::CharacterImageHeight},
     {"CharacterTopPad",         0x2D, 1,  false, &BootFontHeader::CharacterTopPad},
     {"CharacterBottomPad",      0x2E, 1,  false, &BootFontHeader::CharacterBottomPad},
@@ -82,5 +87,8 @@ std::int64_t fieldNumber(const BootFontHeader& header, const HeaderField& field)
 BootFontHeader decodeHeader(std::span<const std::uint8_t, kHeaderSize> bytes);
 // The header's bytes as a file stores them.
 std::array<std::uint8_t, kHeaderSize> encodeHeader(const BootFontHeader& header);
+
+// Whether a file that starts with `bytes` (as many as it has, up to the header's) is a boot font.
+bool hasBootFontSignature(std::span<const std::uint8_t> bytes);
 
 }  // namespace bootfont

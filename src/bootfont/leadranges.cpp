@@ -1,7 +1,5 @@
 #include "bootfont/leadranges.h"
 
-#include "runtime/numbertext.h"
-
 namespace bootfont {
 
 std::vector<LeadRange> leadByteRanges(const BootFontHeader& header) {
@@ -29,7 +27,7 @@ bool leadTableTerminated(const BootFontHeader& header) {
 std::vector<LeadRange> leadRangesOf(std::span<const DbcsGlyphRecord> dbcs) {
     std::vector<LeadRange> ranges;
     for (const DbcsGlyphRecord& record : dbcs) {
-        const std::uint8_t lead = record.Code[0];
+        const std::uint8_t lead = leadByte(record.code());
         if (!ranges.empty() && (lead == ranges.back().last || lead == ranges.back().last + 1)) {
             ranges.back().last = lead;
         } else {
@@ -37,15 +35,6 @@ std::vector<LeadRange> leadRangesOf(std::span<const DbcsGlyphRecord> dbcs) {
         }
     }
     return ranges;
-}
-
-std::string leadRangesText(std::span<const LeadRange> ranges) {
-    std::string text;
-    for (const LeadRange& range : ranges) {
-        text += (text.empty() ? "" : ", ") + runtime::hexCode(range.first, 2) +
-                (range.first == range.last ? "" : "-" + runtime::hexCode(range.last, 2));
-    }
-    return text;
 }
 
 }  // namespace bootfont

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "bootfont/bootfontrecords.h"
@@ -27,8 +26,5 @@ bool leadTableTerminated(const BootFontHeader& header);
 
 // The runs of consecutive lead bytes of `dbcs` (codes ascending): the ranges a font needs.
 std::vector<LeadRange> leadRangesOf(std::span<const DbcsGlyphRecord> dbcs);
-
-// "0xA1-0xA9, 0xB0-0xF7": ranges as messages name them.
-std::string leadRangesText(std::span<const LeadRange> ranges);
 
 }  // namespace bootfont

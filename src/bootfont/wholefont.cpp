@@ -1,21 +1,22 @@
 #include "bootfont/wholefont.h"
 
 #include <algorithm>
-#include <array>
 
 #include "bootfont/headerfields.h"
 #include "bootfont/leadranges.h"
+#include "bootfont/memoryfilereader.h"
 
 namespace bootfont {
 namespace {
 
-// Reads a font from `readAt(offset, size)`, which gives `size` bytes from `offset` (zeros past the
-// end of the file); only the header may reach past the end, as tables are read whole records.
-template <typename ReadAt>
-WholeFont readFont(std::int64_t fileSize, ReadAt readAt) {
+// Reads a font through `file` (FontFileReader or MemoryFileReader), which gives zeros past the
+// end of the file; only the header may reach past the end, as tables are read whole records.
+template <typename Reader>
+WholeFont readFont(Reader& file) {
     WholeFont font;
-    font.fileSize = fileSize;
-    font.header = decodeHeader(readAt(0, kHeaderSize).template first<kHeaderSize>());
+    font.fileSize = file.size();
+    file.seek(0);
+    font.header = decodeHeader(file.template next<kHeaderSize>());
     font.sbcs = tableExtent(font.header, GlyphTable::Sbcs, font.fileSize);
     font.dbcs = tableExtent(font.header, GlyphTable::Dbcs, font.fileSize);
     const auto readTable = [&]<typename Record>(const TableExtent& extent,
@@ -23,9 +24,8 @@ WholeFont readFont(std::int64_t fileSize, ReadAt readAt) {
         const std::size_t readSize = recordReadSize(extent.table, extent.stride);
         records.resize(static_cast<std::size_t>(extent.recordsInFile));
         for (std::size_t i = 0; i < records.size(); ++i) {
-            decodeRecord(
-                readAt(extent.start + static_cast<std::int64_t>(i * extent.stride), readSize),
-                extent.stride, records[i]);
+            file.seek(extent.start + static_cast<std::int64_t>(i * extent.stride));
+            decodeRecord(file.next(readSize), extent.stride, records[i]);
         }
     };
     readTable(font.sbcs, font.sbcsGlyphs);
@@ -36,14 +36,14 @@ WholeFont readFont(std::int64_t fileSize, ReadAt readAt) {
 }  // namespace
 
 TableExtent tableExtent(const BootFontHeader& header, GlyphTable table, std::int64_t fileSize) {
-    const bool sbcs = table == GlyphTable::Sbcs;
+    const GlyphTableDeclaration& declared = glyphTable(table);
     TableExtent extent;
     extent.table = table;
-    extent.count = sbcs ? header.NumSbcsChars : header.NumDbcsChars;
-    extent.offset = sbcs ? header.SbcsOffset : header.DbcsOffset;
-    extent.dataLength = sbcs ? header.SbcsEntriesTotalSize : header.DbcsEntriesTotalSize;
+    extent.count = header.*declared.count;
+    extent.offset = header.*declared.offset;
+    extent.dataLength = header.*declared.dataLength;
     extent.stride = recordStride(table, extent.count, extent.dataLength);
-    extent.present = tablePresent(extent.count, extent.offset);
+    extent.present = declared.present(header);
     if (extent.present) {
         const auto stride = static_cast<std::int64_t>(extent.stride);
         extent.start = extent.offset;
@@ -55,25 +55,12 @@ TableExtent tableExtent(const BootFontHeader& header, GlyphTable table, std::int
 }
 
 WholeFont readWholeFont(std::span<const std::uint8_t> bytes) {
-    std::array<std::uint8_t, kHeaderSize> padded{};
-    return readFont(static_cast<std::int64_t>(bytes.size()),
-                    [&](std::int64_t offset, std::size_t size) -> std::span<const std::uint8_t> {
-                        const auto start = static_cast<std::size_t>(offset);
-                        if (start + size <= bytes.size()) {
-                            return bytes.subspan(start, size);
-                        }
-                        // The header of a file shorter than the header: zeros after its bytes.
-                        std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(start), bytes.end(),
-                                  padded.begin());
-                        return std::span<const std::uint8_t>(padded).first(size);
-                    });
+    MemoryFileReader file(bytes);
+    return readFont(file);
 }
 
 WholeFont readWholeFont(FontFileReader& file) {
-    return readFont(file.size(), [&](std::int64_t offset, std::size_t size) {
-        file.seek(offset);
-        return file.next(size);
-    });
+    return readFont(file);
 }
 
 bool hasDbcsPlaceholder(const WholeFont& font) {

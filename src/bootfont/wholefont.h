@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "bootfont/bootfontrecords.h"
 #include "bootfont/fontfilereader.h"
+#include "bootfont/glyphtables.h"
 
 namespace bootfont {
 
@@ -44,7 +44,16 @@ struct WholeFont {
     std::vector<DbcsGlyphRecord> dbcsGlyphs;
 
     bool headerComplete() const { return fileSize >= static_cast<std::int64_t>(kHeaderSize); }
-    bool hasSignature() const { return header.Signature == kBootFontSignature; }
+    bool hasSignature() const { return hasBootFontSignature(header); }
+
+    const TableExtent& extent(GlyphTable table) const {
+        return table == GlyphTable::Sbcs ? sbcs : dbcs;
+    }
+    // `use(records)` with the records of `table`, whichever type they have.
+    template <typename Use>
+    decltype(auto) withRecords(GlyphTable table, Use&& use) const {
+        return table == GlyphTable::Sbcs ? use(sbcsGlyphs) : use(dbcsGlyphs);
+    }
 };
 
 // Reads a whole file's bytes, or a file through the records of the viewer's loader. The file's

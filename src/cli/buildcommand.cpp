@@ -8,6 +8,7 @@
 #include "bootfont/bootfontwriter.h"
 #include "bootfont/characterset.h"
 #include "bootfont/fontcheck.h"
+#include "bootfont/valuetext.h"
 #include "cli/commands.h"
 #include "cli/failure.h"
 #include "cli/outputfile.h"
@@ -95,12 +96,8 @@ int runBuild(const BuildOptions& options) {
         const std::string count =
             runtime::countText(glyphs.fitted, "glyph is not the size of its cell",
                                "glyphs are not the size of their cell") +
-            " (the first: " +
-            runtime::hexCode(
-                glyphs.firstFitted.code,
-                bootfont::codeDigits(glyphs.firstFitted.doubleByte ? bootfont::GlyphTable::Dbcs
-                                                                   : bootfont::GlyphTable::Sbcs)) +
-            " (" + runtime::codePointText(glyphs.firstFitted.character) + "))";
+            " (the first: " + bootfont::codeText(std::uint32_t{glyphs.firstFitted.code}) + " (" +
+            runtime::codePointText(glyphs.firstFitted.character) + "))";
         if (options.strict) {
             failUsage(count + "; --strict refuses to centre or cut " + (one ? "it" : "them"));
         }

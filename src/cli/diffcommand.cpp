@@ -6,8 +6,8 @@
 #include <iostream>
 #include <memory>
 
-#include "bootfont/codepage.h"
 #include "bootfont/fontdiff.h"
+#include "bootfont/valuetext.h"
 #include "cli/commands.h"
 #include "cli/diffoptions.h"
 #include "cli/failure.h"
@@ -25,92 +25,46 @@ using bootfont::GlyphTable;
 using nlohmann::json;
 using runtime::countText;
 
-// One of the two fonts, with the code page that gives characters to its records without a
-// Unicode value, opened when the first such record is shown.
+// One of the two fonts and the name it goes by. A file that is no boot font is trouble here
+// (status 2), since status 1 says that the fonts differ.
 class Side {
 public:
-    Side(std::string file, bootfont::WholeFont font)
-        : name_(inputName(file)), font_(std::move(font)) {}
-
-    const std::string& name() const { return name_; }
-    const bootfont::WholeFont& font() const { return font_; }
-
-    std::optional<char32_t> character(GlyphTable table, std::size_t index) {
-        return table == GlyphTable::Sbcs ? characterOf(font_.sbcsGlyphs[index])
-                                         : characterOf(font_.dbcsGlyphs[index]);
+    explicit Side(const std::string& file) : name_(inputName(file)), file_(openFontInput(file)) {
+        if (!font().hasSignature()) {
+            failUsage(name_ + ": not a boot font (no signature)");
+        }
     }
 
-private:
-    template <typename Record>
-    std::optional<char32_t> characterOf(const Record& record) {
-        if (record.unicode() == 0 && !codePageOpened_) {
-            codePage_ = bootfont::openLanguageCodePage(font_.header.LanguageId);
-            codePageOpened_ = true;
-        }
-        const auto character = bootfont::glyphUnicode(record, codePage_.get());
+    const std::string& name() const { return name_; }
+    const bootfont::WholeFont& font() const { return file_.font(); }
+
+    // The record's character; the file opens its code page for the first record without one.
+    std::optional<char32_t> character(GlyphTable table, std::size_t index) const {
+        const auto character = file_.glyphCharacter(table, index);
         return character ? std::optional(character->value) : std::nullopt;
     }
 
+private:
     std::string name_;
-    bootfont::WholeFont font_;
-    std::unique_ptr<bootfont::CodePage> codePage_;
-    bool codePageOpened_ = false;
+    bootfont::FontFile file_;
 };
 
-// The font in FILE; a file that is no boot font is trouble here (status 2), since status 1 says
-// that the fonts differ.
-bootfont::WholeFont readFont(const std::string& file) {
-    bootfont::WholeFont font = readFontInput(file);
-    if (!font.hasSignature()) {
-        failUsage(inputName(file) + ": not a boot font (no signature)");
-    }
-    return font;
-}
-
-// "U+0041 A": the character after its value where it can be shown; control characters and
-// surrogates are not.
+// "U+0041 A": the character after its value where it is printable.
 std::string characterText(std::optional<char32_t> character) {
-    if (!character) {
-        return "no character";
-    }
-    const char32_t c = *character;
-    const bool shown = c >= 0x20 && !(c >= 0x7F && c <= 0x9F) && !(c >= 0xD800 && c <= 0xDFFF);
-    return runtime::codePointText(c) + (shown ? " " + encodeUtf8(c) : "");
+    return character ? bootfont::characterText(*character) : "no character";
 }
 
 json characterJson(std::optional<char32_t> character) {
     if (!character) {
         return {{"unicode", nullptr}, {"character", nullptr}};
     }
-    return {{"unicode", runtime::codePointText(*character)}, {"character", encodeUtf8(*character)}};
-}
-
-std::string fieldText(const bootfont::BootFontHeader& header, const bootfont::HeaderField& field) {
-    using bootfont::BootFontHeader;
-    if (bootfont::isField(field, &BootFontHeader::DbcsLeadTable)) {
-        std::string bytes;
-        for (const std::uint8_t byte : header.DbcsLeadTable) {
-            bytes += (bytes.empty() ? "" : " ") + runtime::hexCode(byte, 2).substr(2);
-        }
-        return bytes;
-    }
-    const std::int64_t value = bootfont::fieldNumber(header, field);
-    if (bootfont::isField(field, &BootFontHeader::Signature) ||
-        bootfont::isField(field, &BootFontHeader::LanguageId)) {
-        return runtime::hexCode(static_cast<std::uint32_t>(value));
-    }
-    return runtime::decimalText(value);
-}
-
-json fieldJson(const bootfont::BootFontHeader& header, const bootfont::HeaderField& field) {
-    return bootfont::isField(field, &bootfont::BootFontHeader::DbcsLeadTable)
-               ? json(header.DbcsLeadTable)
-               : json(bootfont::fieldNumber(header, field));
+    return {{"unicode", runtime::codePointText(*character)},
+            {"character", bootfont::encodeUtf8(*character)}};
 }
 
 std::string glyphText(const GlyphDifference& glyph, Side& oldSide, Side& newSide) {
-    const std::string place = std::string(tableKey(glyph.table)) + " " +
-                              runtime::hexCode(glyph.code, bootfont::codeDigits(glyph.table)) + " ";
+    const std::string place =
+        tableKey(glyph.table) + " " + bootfont::codeText(glyph.code, glyph.table) + " ";
     switch (glyph.change) {
         case GlyphChange::OnlyInOld:
             return "only in old: " + place +
@@ -131,7 +85,7 @@ std::string glyphText(const GlyphDifference& glyph, Side& oldSide, Side& newSide
 
 json glyphJson(const GlyphDifference& glyph, Side& oldSide, Side& newSide) {
     json out = {{"table", tableKey(glyph.table)},
-                {"code", runtime::hexCode(glyph.code, bootfont::codeDigits(glyph.table))}};
+                {"code", bootfont::codeText(glyph.code, glyph.table)}};
     if (glyph.change == GlyphChange::Changed) {
         out["bitmapChanged"] = glyph.bitmapChanged;
         out["unicodeChanged"] = glyph.unicodeChanged;
@@ -153,8 +107,7 @@ json cutTables(const Side& side, const char* which) {
         if (!extent->cut()) {
             continue;
         }
-        const bool sbcs = extent->table == GlyphTable::Sbcs;
-        reportError(side.name() + ": the " + (sbcs ? "single-byte" : "double-byte") +
+        reportError(side.name() + ": the " + std::string(bootfont::glyphTable(extent->table).name) +
                     " table runs past the end of the file; " +
                     runtime::decimalText(extent->recordsInFile) + " of its " +
                     countText(extent->count, "record", "records") + " compared");
@@ -201,8 +154,9 @@ json diffJson(const bootfont::FontDifference& difference, Side& oldSide, Side& n
 
 void printDiff(const bootfont::FontDifference& difference, Side& oldSide, Side& newSide) {
     for (const bootfont::HeaderField* field : difference.headerFields) {
-        std::cout << "header " << field->name << ": " << fieldText(oldSide.font().header, *field)
-                  << " -> " << fieldText(newSide.font().header, *field) << '\n';
+        std::cout << "header " << field->name << ": "
+                  << bootfont::fieldText(oldSide.font().header, *field) << " -> "
+                  << bootfont::fieldText(newSide.font().header, *field) << '\n';
     }
     for (const GlyphDifference& glyph : difference.glyphs) {
         std::cout << glyphText(glyph, oldSide, newSide) << '\n';
@@ -230,8 +184,8 @@ int runDiff(const DiffOptions& options, DiffPicture picture) {
     if (!options.picture.empty()) {
         refuseOutput(options);
     }
-    Side oldSide(options.oldFile, readFont(options.oldFile));
-    Side newSide(options.newFile, readFont(options.newFile));
+    Side oldSide(options.oldFile);
+    Side newSide(options.newFile);
     const bootfont::FontDifference difference =
         bootfont::compareFonts(oldSide.font(), newSide.font());
 

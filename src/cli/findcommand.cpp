@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "bootfont/codepage.h"
+#include "bootfont/valuetext.h"
 #include "cli/commands.h"
 #include "cli/failure.h"
 #include "cli/fontglyphs.h"
@@ -31,7 +32,8 @@ struct FindOptions {
 std::string placeText(const GlyphEntry& glyph, const bootfont::WholeFont& font) {
     const bool sbcs = glyph.table == bootfont::GlyphTable::Sbcs;
     const auto& h = font.header;
-    if ((sbcs ? h.NumSbcsChars : h.NumDbcsChars) > bootfont::kViewerTableLimit) {
+    const bootfont::GlyphTableDeclaration& table = bootfont::glyphTable(glyph.table);
+    if (h.*table.count > bootfont::kViewerTableLimit) {
         return "a table too large for the viewer";
     }
     const glyphview::DbcsPager pager(h.NumDbcsChars);
@@ -42,8 +44,7 @@ std::string placeText(const GlyphEntry& glyph, const bootfont::WholeFont& font) 
         sbcs ? std::string("single-byte view") : "page " + decimalText(pager.pageNumber(pageStart));
     // The window's own cells: it draws a glyph in each, and stops once a wrap has moved below
     // the picture.
-    glyphview::GlyphCells cells(sbcs ? h.CharacterImageSbcsWidth : h.CharacterImageDbcsWidth,
-                                h.CharacterImageHeight, glyphview::kViewWidth,
+    glyphview::GlyphCells cells(h.*table.width, h.CharacterImageHeight, glyphview::kViewWidth,
                                 glyphview::kViewHeight);
     for (std::size_t drawn = 1; drawn <= cell; ++drawn) {
         cells.advance();
@@ -60,8 +61,7 @@ const GlyphEntry* findGlyph(const std::vector<GlyphEntry>& glyphs,
                             const std::optional<std::vector<std::uint8_t>>& code,
                             char32_t character) {
     if (code) {
-        const auto table =
-            code->size() == 1 ? bootfont::GlyphTable::Sbcs : bootfont::GlyphTable::Dbcs;
+        const bootfont::GlyphTable table = bootfont::tableOfCodeWidth(code->size());
         const std::uint16_t value = bootfont::codeNumber(*code);
         const auto found = std::ranges::find_if(
             glyphs, [&](const GlyphEntry& g) { return g.table == table && g.code == value; });
@@ -80,22 +80,22 @@ int runFind(const FindOptions& options) {
     if (!characters) {
         failUsage("TEXT is not UTF-8");
     }
-    const bootfont::WholeFont font = readBootFont(options.file);
-    const auto codePage = bootfont::openLanguageCodePage(font.header.LanguageId);
+    const bootfont::FontFile file = openBootFont(options.file);
+    const bootfont::WholeFont& font = file.font();
+    const bootfont::CodePage* codePage = file.codePage();
     // The records' own Unicode values: codes are looked up through the code page the other way.
     const auto glyphs = glyphEntries(font, nullptr);
     for (const char32_t character : *characters) {
         const auto code = codePage ? codePage->fromUnicode(character) : std::nullopt;
-        std::cout << encodeUtf8(character) << ' ' << runtime::codePointText(character) << ": ";
+        std::cout << bootfont::encodeUtf8(character) << ' ' << runtime::codePointText(character)
+                  << ": ";
         const GlyphEntry* glyph = findGlyph(glyphs, code, character);
         if (glyph) {
-            const bool sbcs = glyph->table == bootfont::GlyphTable::Sbcs;
-            std::cout << "code " << runtime::hexCode(glyph->code, glyph->codeDigits()) << ", "
-                      << (sbcs ? "single-byte" : "double-byte") << " index " << glyph->index << ", "
-                      << placeText(*glyph, font) << '\n';
+            std::cout << "code " << bootfont::codeText(glyph->code, glyph->table) << ", "
+                      << bootfont::glyphTable(glyph->table).name << " index " << glyph->index
+                      << ", " << placeText(*glyph, font) << '\n';
         } else if (code) {
-            std::cout << "code "
-                      << runtime::hexCode(bootfont::codeNumber(*code), int(code->size()) * 2)
+            std::cout << "code " << bootfont::codeText(std::uint32_t{bootfont::codeNumber(*code)})
                       << ", not in the font\n";
         } else {
             std::cout << "not in the font"

@@ -8,10 +8,9 @@
 #include <cstring>
 #include <vector>
 
-#include "bootfont/fontfilereader.h"
+#include "bootfont/bootfonterror.h"
 #include "cli/failure.h"
 #include "runtime/numbertext.h"
-#include "runtime/runtimeerror.h"
 
 namespace cli {
 namespace {
@@ -75,31 +74,33 @@ std::string inputName(const std::string& file) {
     return file == kStandardInput ? "standard input" : file;
 }
 
-bootfont::WholeFont readFontInput(const std::string& file) {
+bootfont::FontFile openFontInput(const std::string& file) {
     if (file == kStandardInput) {
         std::vector<std::uint8_t> bytes;
         readAll(STDIN_FILENO, file, bytes, SIZE_MAX);
-        return bootfont::readWholeFont(bytes);
+        return bootfont::FontFile(std::move(bytes));
     }
     try {
-        bootfont::FontFileReader reader(file);
-        return bootfont::readWholeFont(reader);
-    } catch (const runtime::RuntimeError& error) {
-        // The reader's detail names the path it was given and the reason.
-        const std::string& detail = error.detail();
-        const std::string prefix = file + ": ";
-        const std::string reason =
-            detail.starts_with(prefix) ? detail.substr(prefix.size()) : detail;
-        fail(file, reason.empty() ? std::string(error.description()) : reason);
+        return bootfont::FontFile::open(file);
+    } catch (const bootfont::BootFontError& error) {
+        fail(file, error.reason());
     }
 }
 
-bootfont::WholeFont readBootFont(const std::string& file) {
-    bootfont::WholeFont font = readFontInput(file);
-    if (!font.hasSignature()) {
+bootfont::FontFile openBootFont(const std::string& file) {
+    bootfont::FontFile font = openFontInput(file);
+    if (!bootfont::hasBootFontSignature(font.header())) {
         failFile(inputName(file) + ": not a boot font (no signature)");
     }
     return font;
+}
+
+bootfont::WholeFont readFontInput(const std::string& file) {
+    return openFontInput(file).font();
+}
+
+bootfont::WholeFont readBootFont(const std::string& file) {
+    return openBootFont(file).font();
 }
 
 }  // namespace cli

@@ -2,15 +2,21 @@
 
 #include <string>
 
-#include "bootfont/wholefont.h"
+#include "bootfont/fontfile.h"
 
 namespace cli {
 
 // The name of a FILE argument in messages: "standard input" for "-".
 std::string inputName(const std::string& file);
 
-// Reads FILE (standard input for "-") leniently as a whole boot font. Fails with status 2
-// ("FILE: reason") when it cannot be read: missing, not a regular file, a failed read.
+// Opens FILE (standard input for "-") as a boot font file. Fails with status 2 ("FILE: reason")
+// when it cannot be read: missing, not a regular file, a failed read.
+bootfont::FontFile openFontInput(const std::string& file);
+
+// As openFontInput, and fails with status 1 when the file lacks the boot font signature.
+bootfont::FontFile openBootFont(const std::string& file);
+
+// The whole font of openFontInput: the file read leniently.
 bootfont::WholeFont readFontInput(const std::string& file);
 
 // As readFontInput, and fails with status 1 when the file lacks the boot font signature.

@@ -8,6 +8,7 @@
 #include "bootfont/headerfields.h"
 #include "bootfont/languages.h"
 #include "bootfont/leadranges.h"
+#include "bootfont/valuetext.h"
 #include "cli/commands.h"
 #include "cli/fontinput.h"
 #include "cli/presentation.h"
@@ -31,21 +32,16 @@ struct InfoOptions {
 };
 
 // The first and last code a table's records hold, as stored (one byte, or lead and trail).
-template <typename Record>
-std::optional<std::pair<std::string, std::string>> codeSpan(const std::vector<Record>& records,
-                                                            bootfont::GlyphTable table) {
-    if (records.empty()) {
-        return std::nullopt;
-    }
-    const int digits = bootfont::codeDigits(table);
-    return std::pair{hexCode(records.front().code(), digits),
-                     hexCode(records.back().code(), digits)};
-}
-
 std::optional<std::pair<std::string, std::string>> codeSpan(const WholeFont& font,
                                                             bootfont::GlyphTable table) {
-    return table == bootfont::GlyphTable::Sbcs ? codeSpan(font.sbcsGlyphs, table)
-                                               : codeSpan(font.dbcsGlyphs, table);
+    return font.withRecords(
+        table, [table](const auto& records) -> std::optional<std::pair<std::string, std::string>> {
+            if (records.empty()) {
+                return std::nullopt;
+            }
+            return std::pair{bootfont::codeText(records.front().code(), table),
+                             bootfont::codeText(records.back().code(), table)};
+        });
 }
 
 // A header field's JSON key: its name with a lower-case first letter ("numSbcsChars").
@@ -88,27 +84,27 @@ json infoJson(const std::string& file, const WholeFont& font,
     }
     json header = json::object();
     for (const bootfont::HeaderField& field : bootfont::kHeaderFields) {
-        header[jsonKey(field.name)] = bootfont::isField(field, &BootFontHeader::DbcsLeadTable)
-                                          ? json(h.DbcsLeadTable)
-                                          : json(bootfont::fieldNumber(h, field));
+        header[jsonKey(field.name)] = fieldJson(h, field);
     }
     header["signatureHex"] = hexCode(static_cast<std::uint32_t>(h.Signature), 8);
     header["languageIdHex"] = hexCode(static_cast<std::uint32_t>(h.LanguageId));
     const auto name = bootfont::languageName(h.LanguageId);
     const auto codePage = bootfont::codePageForLanguage(h.LanguageId);
     const auto pages = viewerPages(h);
-    return {
+    json out = {
         {"file", inputName(file)},
         {"fileSize", font.fileSize},
         {"header", header},
         {"language", name ? json(*name) : json(nullptr)},
         {"codePage", codePage ? json(*codePage) : json(nullptr)},
-        {"sbcs", tableJson(font, font.sbcs)},
-        {"dbcs", tableJson(font, font.dbcs)},
-        {"leadByteRanges", ranges},
-        {"viewerPages", pages ? json(*pages) : json(nullptr)},
-        {"findings", findingsJson(findings)},
     };
+    for (const bootfont::GlyphTableDeclaration& table : bootfont::kGlyphTables) {
+        out[tableKey(table.table)] = tableJson(font, font.extent(table.table));
+    }
+    out["leadByteRanges"] = ranges;
+    out["viewerPages"] = pages ? json(*pages) : json(nullptr);
+    out["findings"] = findingsJson(findings);
+    return out;
 }
 
 std::string tableText(const WholeFont& font, const TableExtent& t) {
@@ -129,48 +125,18 @@ std::string tableText(const WholeFont& font, const TableExtent& t) {
     return text;
 }
 
-// A header field's value as info shows it: the lead table as its bytes' hex digits and the
-// ranges they declare, the signature and language with what they mean, the rest in decimal.
-std::string fieldText(const WholeFont& font, const bootfont::HeaderField& field) {
-    const BootFontHeader& h = font.header;
-    if (bootfont::isField(field, &BootFontHeader::DbcsLeadTable)) {
-        std::string lead;
-        for (const std::uint8_t byte : h.DbcsLeadTable) {
-            lead += (lead.empty() ? "" : " ") + hexCode(byte, 2).substr(2);
-        }
-        const auto ranges = bootfont::leadByteRanges(h);
-        std::string named;
-        for (const bootfont::LeadRange& range : ranges) {
-            named += (named.empty() ? "" : ", ") + hexCode(range.first, 2) + " to " +
-                     hexCode(range.last, 2);
-        }
-        return lead + (named.empty() ? "" : " (" + named + ")");
-    }
-    const std::int64_t value = bootfont::fieldNumber(h, field);
-    std::string text = decimalText(value);
-    if (bootfont::isField(field, &BootFontHeader::Signature)) {
-        text += " " + hexCode(static_cast<std::uint32_t>(h.Signature), 8) +
-                (font.hasSignature() ? " (MdeT)" : " (not a boot font)");
-    } else if (bootfont::isField(field, &BootFontHeader::LanguageId)) {
-        const auto name = bootfont::languageName(h.LanguageId);
-        const auto codePage = bootfont::codePageForLanguage(h.LanguageId);
-        text += " " + hexCode(static_cast<std::uint32_t>(h.LanguageId)) + " " +
-                std::string(name.value_or("(unknown language)")) +
-                (codePage ? ", code page " + decimalText(*codePage) : "");
-    }
-    return text;
-}
-
 void printInfo(const std::string& file, const WholeFont& font,
                const std::vector<bootfont::Finding>& findings) {
     const auto pages = viewerPages(font.header);
     std::vector<std::pair<std::string, std::string>> lines;
     lines.emplace_back("file", inputName(file) + ", " + decimalText(font.fileSize) + " bytes");
     for (const bootfont::HeaderField& field : bootfont::kHeaderFields) {
-        lines.emplace_back(field.name, fieldText(font, field));
+        lines.emplace_back(field.name, bootfont::fieldDescription(font.header, field));
     }
-    lines.emplace_back("single-byte table", tableText(font, font.sbcs));
-    lines.emplace_back("double-byte table", tableText(font, font.dbcs));
+    for (const bootfont::GlyphTableDeclaration& table : bootfont::kGlyphTables) {
+        lines.emplace_back(std::string(table.name) + " table",
+                           tableText(font, font.extent(table.table)));
+    }
     lines.emplace_back("viewer pages", pages ? decimalText(*pages) : "more than the viewer counts");
     lines.emplace_back("findings", findings.empty() ? "none" : decimalText(std::ssize(findings)));
     for (const auto& [label, value] : lines) {

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "bootfont/valuetext.h"
 #include "cli/commands.h"
 
 namespace cli {
@@ -33,23 +34,18 @@ std::optional<std::u32string> decodeUtf8(const std::string& text) {
 }
 
 std::string encodeUtf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-    } else if (c < 0x10000) {
-        out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                static_cast<char>(0x80 | (c & 0x3F))};
-    } else {
-        out += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
-                static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-    }
-    return out;
+    return bootfont::encodeUtf8(c);
 }
 
-const char* tableKey(bootfont::GlyphTable table) {
-    return table == bootfont::GlyphTable::Sbcs ? "sbcs" : "dbcs";
+std::string tableKey(bootfont::GlyphTable table) {
+    return std::string(bootfont::glyphTable(table).key);
+}
+
+nlohmann::json fieldJson(const bootfont::BootFontHeader& header,
+                         const bootfont::HeaderField& field) {
+    return field.display == bootfont::FieldDisplay::LeadBytes
+               ? nlohmann::json(header.DbcsLeadTable)
+               : nlohmann::json(bootfont::fieldNumber(header, field));
 }
 
 void printFinding(std::ostream& out, const std::string& file, const bootfont::Finding& finding) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bootfont/fontcheck.h"
+#include "bootfont/headerfields.h"
 
 // How the bootfont command shows what the format library found: text lines for people, JSON with
 // stable keys for scripts, and errors on standard error.
@@ -15,10 +16,15 @@ namespace cli {
 
 // The code points of UTF-8 text; nullopt when it is not UTF-8.
 std::optional<std::u32string> decodeUtf8(const std::string& text);
+// bootfont::encodeUtf8, for the command's pictures.
 std::string encodeUtf8(char32_t c);
 
 // "sbcs" or "dbcs", the tables' names in JSON.
-const char* tableKey(bootfont::GlyphTable table);
+std::string tableKey(bootfont::GlyphTable table);
+
+// A header field in JSON: the lead-byte table as its bytes, every other field as its number.
+nlohmann::json fieldJson(const bootfont::BootFontHeader& header,
+                         const bootfont::HeaderField& field);
 
 // One finding as a line: "FILE: error: sbcs-past-end: the single-byte table runs ...".
 void printFinding(std::ostream& out, const std::string& file, const bootfont::Finding& finding);

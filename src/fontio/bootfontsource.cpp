@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "bootfont/bytecursor.h"
-#include "bootfont/fontfilereader.h"
+#include "bootfont/bootfonterror.h"
+#include "bootfont/fontfile.h"
+#include "bootfont/headerfields.h"
 #include "bootfont/languages.h"
 #include "fontio/fontioerror.h"
-#include "runtime/runtimeerror.h"
 
 namespace fontio {
 namespace {
@@ -43,12 +43,9 @@ SourceGlyph glyphOf(const Record& record) {
 
 BootFontSource::BootFontSource(const std::string& file) {
     try {
-        bootfont::FontFileReader reader(file);
-        font_ = bootfont::readWholeFont(reader);
-    } catch (const runtime::RuntimeError& error) {
-        // The reader's detail names the path and the reason.
-        throw FontIoError(error.detail().empty() ? file + ": " + std::string(error.description())
-                                                 : error.detail());
+        font_ = bootfont::FontFile::open(file).font();
+    } catch (const bootfont::BootFontError& error) {
+        throw FontIoError(file + ": " + error.reason());
     }
     if (font_.sbcs.cut() || font_.dbcs.cut()) {
         throw FontIoError(
@@ -60,11 +57,8 @@ BootFontSource::BootFontSource(const std::string& file) {
 }
 
 bool BootFontSource::looksLikeBootFont(std::string_view start) {
-    if (start.size() < 4) {
-        return false;
-    }
-    bootfont::ByteCursor in(std::span(reinterpret_cast<const std::uint8_t*>(start.data()), 4));
-    return in.i32le() == bootfont::kBootFontSignature;
+    return bootfont::hasBootFontSignature(
+        std::span(reinterpret_cast<const std::uint8_t*>(start.data()), start.size()));
 }
 
 std::optional<std::uint32_t> BootFontSource::find(const Index& index, std::uint32_t key) {

@@ -244,7 +244,7 @@ std::optional<SourceGlyph> FreeTypeSource::glyph(char32_t character) {
         if (!bytes) {
             return std::nullopt;
         }
-        code = bytes->size() == 1 ? (*bytes)[0] : FT_ULong((*bytes)[0]) << 8 | (*bytes)[1];
+        code = bootfont::codeNumber(*bytes);
         if (sevenBit_) {
             // The 94 x 94 sets' GL codes: both bytes of the EUC form, less 0x80 each.
             if (bytes->size() != 2 || (*bytes)[0] < 0xA1 || (*bytes)[1] < 0xA1) {

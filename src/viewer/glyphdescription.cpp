@@ -1,10 +1,9 @@
 #include "viewer/glyphdescription.h"
 
-#include <QChar>
 #include <QCoreApplication>
 
 #include "bootfont/codepage.h"
-#include "runtime/numbertext.h"
+#include "bootfont/valuetext.h"
 
 namespace viewer {
 namespace {
@@ -28,23 +27,15 @@ QString placeText(const glyphview::GlyphSpot& spot) {
         .arg(spot.column + 1);
 }
 
-// "U+4E2D 中"; a value that is no printable character (a control, a lone surrogate) by itself.
-QString unicodeText(char32_t character) {
-    QString text = QString::fromStdString(runtime::codePointText(character));
-    if (QChar::isPrint(character)) {
-        text += QLatin1Char(' ') + QString::fromUcs4(&character, 1);
-    }
-    return text;
-}
-
 template <typename Record>
 QString describe(const glyphview::GlyphSpot& spot, const Record& record,
                  const bootfont::CodePage* codePage) {
     const QString code = GlyphDescription::tr("代码 %1").arg(
-        QString::fromStdString(runtime::hexCode(record.code(), bootfont::codeDigits(spot.table))));
+        QString::fromStdString(bootfont::codeText(record.code(), spot.table)));
     QString unicode;
     if (const auto character = bootfont::glyphUnicode(record, codePage)) {
-        unicode = unicodeText(character->value);
+        // "U+4E2D 中", the character where it is printable.
+        unicode = QString::fromStdString(bootfont::characterText(character->value));
         if (character->source == bootfont::UnicodeSource::CodePage) {
             unicode = GlyphDescription::tr("%1（按代码页 %2）")
                           .arg(unicode, QString::number(codePage->number()));

@@ -12,11 +12,9 @@ namespace viewer {
 
 inline constexpr int kHeaderTextCount = 13;
 
-// The texts of the thirteen header boxes, in box order: every header field but the signature,
-// the language by its name, the lead-byte table as the bytes' hex digits, the rest in decimal.
+// The texts of the thirteen header boxes, in box order: every header field but the signature, as
+// bootfont::windowFieldText writes it (the language by its name, the lead-byte table as the
+// bytes' hex digits, the rest in decimal).
 std::array<std::string, kHeaderTextCount> headerTexts(const bootfont::BootFontHeader& header);
-
-// Each of the 12 lead-table bytes as a space and its upper-case hex digits: " 81 FE 0 0 ...".
-std::string leadByteText(const bootfont::LeadTable& table);
 
 }  // namespace viewer

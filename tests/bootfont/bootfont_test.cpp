@@ -2,12 +2,15 @@
 // with every kind of table a header can declare, record strides, and the code pages of languages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <optional>
 
 #include "bootfont/codepage.h"
 #include "bootfont/fontloader.h"
+#include "bootfont/glyphtables.h"
 #include "bootfont/languages.h"
+#include "bootfont/valuetext.h"
 #include "support/bootfontbuilder.h"
 #include "support/raisederror.h"
 #include "support/tempdir.h"
@@ -20,16 +23,30 @@ using testsupport::BootFontBuilder;
 
 class Loading : public ::testing::Test {
 protected:
-    // Reads the file as the open command does: the header, and both tables when it is signed.
+    // Reads the file as the open command does: the header, and both tables when it is signed;
+    // from an opened FontFile's bytes, and through a FontFileReader to the same end.
     std::optional<ErrorNumber> load(const std::vector<std::uint8_t>& bytes) {
+        const auto path = dir_ / ("font" + std::to_string(files_++) + ".bin");
+        testsupport::writeBytes(path, bytes);
+        const FontFile file = FontFile::open(path);
+        FontFileReader reader(path);
+        LoadedFont throughReader = state_;
+        const auto error = read(state_, file);
+        EXPECT_EQ(read(throughReader, reader), error);
+        EXPECT_TRUE(throughReader.Header == state_.Header &&
+                    throughReader.SbcsGlyphs == state_.SbcsGlyphs &&
+                    throughReader.DbcsGlyphs == state_.DbcsGlyphs)
+            << "a FontFileReader reads otherwise than the file's bytes";
+        return error;
+    }
+
+    template <typename File>
+    static std::optional<ErrorNumber> read(LoadedFont& font, File& file) {
         try {
-            const auto path = dir_ / ("font" + std::to_string(files_++) + ".bin");
-            testsupport::writeBytes(path, bytes);
-            FontFileReader file(path);
-            readHeader(state_, file);
-            if (hasBootFontSignature(state_.Header)) {
-                GetSbcs(state_, file);
-                GetDbcs(state_, file);
+            readHeader(font, file);
+            if (hasBootFontSignature(font.Header)) {
+                GetSbcs(font, file);
+                GetDbcs(font, file);
             }
         } catch (const runtime::RuntimeError& error) {
             return error.number();
@@ -57,6 +74,7 @@ TEST_F(Loading, HeaderFieldsAreSignedLittleEndianAtTheirOffsets) {
     // clang-format on
     EXPECT_EQ(state_.Header, expected);
     EXPECT_FALSE(hasBootFontSignature(state_.Header));
+    EXPECT_TRUE(std::ranges::equal(encodeHeader(expected), bytes));
 }
 
 // What a table of an opened file becomes: the file's records at their places, or the earlier
@@ -104,15 +122,65 @@ void expectTable(const runtime::CheckedArray<Record>& table, Table expected,
     }
 }
 
-TEST_F(Loading, RecordsAre17And36BytesWithTheirFieldsInFileOrder) {
-    auto bytes = counts(2, 60, 1, 257).build();
-    bytes.resize(300);
-    std::iota(bytes.begin() + kHeaderSize, bytes.end(), std::uint8_t{kHeaderSize});
-    ASSERT_EQ(load(bytes), std::nullopt);
-    const auto& [sbcs, dbcs] = std::tie(state_.SbcsGlyphs[1], state_.DbcsGlyphs[0]);
-    EXPECT_EQ(std::tuple(sbcs.Code, sbcs.Bitmap[15], dbcs.Code[0], dbcs.Code[1], dbcs.Bitmap[31],
-                         dbcs.Trailer[0], dbcs.Trailer[1]),
-              std::tuple(77, 93, 1, 2, 34, 35, 36));
+// Every record layout, encoded and decoded: its size, its fields in file order (code, rows,
+// Unicode value) and the record back, without the Unicode value where the layout has no room.
+TEST(RecordLayouts, EncodeTheFieldsInFileOrderAndDecodeBack) {
+    const auto sbcs = testsupport::sbcsGlyph(0x41);
+    const auto dbcs = testsupport::dbcsGlyph(0xD6D0);
+    const auto check = [](const auto& record, std::size_t size, std::vector<std::uint8_t> fields) {
+        SCOPED_TRACE(size);
+        std::vector<std::uint8_t> bytes(size + 1, 0xEE);
+        encodeRecord(record, size, bytes);
+        EXPECT_EQ(recordReadSize(record.kTable, size), size);
+        EXPECT_EQ(std::vector(bytes.begin(), bytes.begin() + fields.size()), fields);
+        EXPECT_EQ(bytes[size], 0xEE) << "written past the record";
+        auto expected = record;
+        if (!recordCarriesUnicode(record.kTable, size)) {
+            expected.Trailer = {};
+        }
+        std::remove_cvref_t<decltype(record)> decoded;
+        decodeRecord(bytes, size, decoded);
+        EXPECT_EQ(decoded, expected);
+    };
+    // The record's fields in file order: the code (lead byte first), the rows, the Unicode value.
+    const auto fields = [](const auto& record, bool unicode) {
+        std::vector<std::uint8_t> out(record.codeBytes().begin(), record.codeBytes().end());
+        out.insert(out.end(), record.Bitmap.begin(), record.Bitmap.end());
+        if (unicode) {
+            out.insert(out.end(), record.Trailer.begin(), record.Trailer.end());
+        }
+        return out;
+    };
+    check(sbcs, 17, fields(sbcs, false));
+    check(sbcs, 19, fields(sbcs, true));
+    check(dbcs, 34, fields(dbcs, false));
+    check(dbcs, 36, fields(dbcs, true));
+    EXPECT_EQ(std::vector(dbcs.codeBytes().begin(), dbcs.codeBytes().end()),
+              (std::vector<std::uint8_t>{0xD6, 0xD0}));
+}
+
+// Values as people read them: codes with their table's digits or by their value, characters by
+// the one printable rule, the lead-byte table in both forms and its ranges.
+TEST(ValueText, WritesCodesCharactersAndLeadBytesOneWay) {
+    const LeadTable lead{0x81, 0xFE, 0xA1, 0xA1};
+    const LeadRange ranges[] = {{0x81, 0xFE}, {0xA1, 0xA1}};
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {codeText(0x41, GlyphTable::Sbcs), "0x41"}, {codeText(0x41, GlyphTable::Dbcs), "0x0041"},
+        {codeText(std::uint32_t{0xFF}), "0xFF"}, {codeText(std::uint32_t{0x100}), "0x0100"},
+        {characterText(U'中'), "U+4E2D 中"}, {characterText(0x20), "U+0020  "},
+        {characterText(0xA0), "U+00A0 \u00A0"}, {characterText(0x1F600), "U+1F600 😀"},
+        {characterText(0x1F), "U+001F"}, {characterText(0x7F), "U+007F"}, {characterText(0x9F), "U+009F"},
+        {characterText(0xD800), "U+D800"}, {characterText(0xFDEF), "U+FDEF"}, {characterText(0xFFFE), "U+FFFE"},
+        {characterText(0x10FFFF), "U+10FFFF"}, {characterText(0x110000), "U+110000"},
+        {leadTableText(lead), "81 FE A1 A1 00 00 00 00 00 00 00 00"},
+        {windowLeadTableText(lead), " 81 FE A1 A1 0 0 0 0 0 0 0 0"},
+        {leadRangesText(ranges), "0x81 to 0xFE, 0xA1 to 0xA1"},
+    };
+    // clang-format on
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(text, expected);
+    }
 }
 
 class TableLoading : public Loading, public ::testing::WithParamInterface<LoadCase> {};
@@ -128,9 +196,9 @@ TEST_P(TableLoading, EachTableIsReadAtItsPlaceOrKeptAndLoadingEndsAsExpected) {
     EXPECT_EQ(load(bytes), GetParam().error);
     const BootFontHeader& h = state_.Header;
     expectTable(state_.SbcsGlyphs, GetParam().sbcs, earlier.SbcsGlyphs, bytes, h.NumSbcsChars,
-                h.SbcsOffset, kSbcsRecordSize);
+                h.SbcsOffset, glyphTable(GlyphTable::Sbcs).fixedStride());
     expectTable(state_.DbcsGlyphs, GetParam().dbcs, earlier.DbcsGlyphs, bytes, h.NumDbcsChars,
-                h.DbcsOffset, kDbcsRecordSize);
+                h.DbcsOffset, glyphTable(GlyphTable::Dbcs).fixedStride());
 }
 
 constexpr auto kRead = Table::Read;

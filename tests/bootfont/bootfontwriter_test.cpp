@@ -51,8 +51,8 @@ TEST(BootFontWriter, RefusesWhatTheHeaderCannotDescribeOrTheBootLoaderCannotSear
         {contents({}, {0xB0A2, 0xB0A1}), "double-byte code 0xB0A1 is out of order"},
         {contents({}, {0xB0A1, 0xB0A1}), "double-byte code 0xB0A1 repeats"},
         {contents({}, {0xA1A1, 0xA3A1, 0xA5A1, 0xA7A1, 0xB0A1, 0xB2A1}),
-         "the double-byte codes need 6 lead-byte ranges (0xA1, 0xA3, 0xA5, 0xA7, 0xB0, 0xB2); "
-         "the header holds at most 5"},
+         "the double-byte codes need 6 lead-byte ranges (0xA1 to 0xA1, 0xA3 to 0xA3, 0xA5 to "
+         "0xA5, 0xA7 to 0xA7, 0xB0 to 0xB0, 0xB2 to 0xB2); the header holds at most 5"},
     };
     for (const auto& c : cases) {
         const auto error = testsupport::raised([&] { writeBootFont(c.contents); });

@@ -345,8 +345,8 @@ const std::string kFiveRanges =
     "--dbcs-range 0xA7A1-0xA7FE --dbcs-range 0xB0A1-0xB0FE ";
 const std::string kSixRanges = kFiveRanges + "--dbcs-range 0xB2A1-0xB2FE " UNIFONT_HEX;
 const char* const kSixRangesRefused =
-    "not written: the double-byte codes need 6 lead-byte ranges (0xA1, 0xA3, 0xA5, 0xA7, 0xB0, "
-    "0xB2); the header holds at most 5";
+    "not written: the double-byte codes need 6 lead-byte ranges (0xA1 to 0xA1, 0xA3 to 0xA3, 0xA5 "
+    "to 0xA5, 0xA7 to 0xA7, 0xB0 to 0xB0, 0xB2 to 0xB2); the header holds at most 5";
 
 // α is 8 pixels wide in Unifont: a double-byte cell centres it.
 // clang-format off

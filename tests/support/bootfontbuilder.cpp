@@ -4,6 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "bootfont/glyphtables.h"
 #include "bootfont/headerfields.h"
 
 namespace testsupport {
@@ -14,29 +15,32 @@ void put(std::vector<std::uint8_t>& image, std::size_t offset, std::span<const s
     std::ranges::copy(data, image.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
-// Places the records `stride` bytes apart: code, bitmap, and the Trailer where there is room.
+// Places the records `stride` bytes apart as the library encodes them: code, bitmap, and the
+// Trailer where there is room.
 template <typename Record>
-void putTable(std::vector<std::uint8_t>& image, bootfont::GlyphTable table, std::int32_t offset,
+void putTable(std::vector<std::uint8_t>& image, std::int32_t offset,
               const std::vector<Record>& records, std::size_t stride) {
+    const std::size_t size = bootfont::recordReadSize(Record::kTable, stride);
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const Record& r = records[i];
         const auto at = static_cast<std::size_t>(offset) + stride * i;
-        put(image, at, r.codeBytes());
-        put(image, at + r.codeBytes().size(), r.Bitmap);
-        if (bootfont::recordCarriesUnicode(table, stride)) {
-            put(image, at + r.codeBytes().size() + r.Bitmap.size(), r.Trailer);
-        }
+        image.resize(std::max(image.size(), at + size));
+        bootfont::encodeRecord(records[i], stride, std::span(image).subspan(at, size));
     }
 }
 
-// A table's count and offset in the header, and, given a stride, the data length that declares it.
-void declare(std::int32_t& count, std::int32_t& at, std::int32_t& length, std::int32_t offset,
-             std::size_t records, std::size_t stride) {
-    count = static_cast<std::int32_t>(records);
-    at = offset;
-    if (stride != 0) {
-        length = count * static_cast<std::int32_t>(stride);
+// A table's count and offset in the header, and, given a stride, the data length that declares
+// it; the stride its records are placed at.
+template <typename Record>
+std::size_t declare(bootfont::BootFontHeader& header, std::int32_t offset,
+                    const std::vector<Record>& records, std::size_t stride) {
+    const bootfont::GlyphTableDeclaration& table = bootfont::glyphTable(Record::kTable);
+    header.*table.count = static_cast<std::int32_t>(records.size());
+    header.*table.offset = offset;
+    if (stride == 0) {
+        return table.fixedStride();
     }
+    header.*table.dataLength = header.*table.count * static_cast<std::int32_t>(stride);
+    return stride;
 }
 
 template <typename Record>
@@ -58,20 +62,16 @@ BootFontBuilder::BootFontBuilder() {
 BootFontBuilder& BootFontBuilder::sbcsTable(std::int32_t offset,
                                             std::vector<bootfont::SbcsGlyphRecord> records,
                                             std::size_t stride) {
-    declare(header_.NumSbcsChars, header_.SbcsOffset, header_.SbcsEntriesTotalSize, offset,
-            records.size(), stride);
+    sbcsStride_ = declare(header_, offset, records, stride);
     sbcs_ = std::move(records);
-    sbcsStride_ = stride != 0 ? stride : sbcsStride_;
     return *this;
 }
 
 BootFontBuilder& BootFontBuilder::dbcsTable(std::int32_t offset,
                                             std::vector<bootfont::DbcsGlyphRecord> records,
                                             std::size_t stride) {
-    declare(header_.NumDbcsChars, header_.DbcsOffset, header_.DbcsEntriesTotalSize, offset,
-            records.size(), stride);
+    dbcsStride_ = declare(header_, offset, records, stride);
     dbcs_ = std::move(records);
-    dbcsStride_ = stride != 0 ? stride : dbcsStride_;
     return *this;
 }
 
@@ -89,8 +89,8 @@ BootFontBuilder& BootFontBuilder::truncateTo(std::size_t size) {
 std::vector<std::uint8_t> BootFontBuilder::build() const {
     std::vector<std::uint8_t> image;
     put(image, 0, bootfont::encodeHeader(header_));
-    putTable(image, bootfont::GlyphTable::Sbcs, header_.SbcsOffset, sbcs_, sbcsStride_);
-    putTable(image, bootfont::GlyphTable::Dbcs, header_.DbcsOffset, dbcs_, dbcsStride_);
+    putTable(image, header_.SbcsOffset, sbcs_, sbcsStride_);
+    putTable(image, header_.DbcsOffset, dbcs_, dbcsStride_);
     for (const auto& [offset, bytes] : patches_) {
         put(image, offset, bytes);
     }

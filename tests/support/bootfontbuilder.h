@@ -25,9 +25,10 @@ public:
         return *this;
     }
 
-    // Sets the table's count and offset in the header and places its records there, 17 or 36
-    // bytes apart; or, given a `stride`, that far apart with the data length that declares it
-    // (count × stride), each record's Trailer after its bitmap when the stride leaves room.
+    // Sets the table's count and offset in the header and places its records there at the
+    // table's fixed stride (17 or 36 bytes); or, given a `stride`, that far apart with the data
+    // length that declares it (count × stride), each record's Trailer after its bitmap when the
+    // stride leaves room.
     BootFontBuilder& sbcsTable(std::int32_t offset, std::vector<bootfont::SbcsGlyphRecord> records,
                                std::size_t stride = 0);
     BootFontBuilder& dbcsTable(std::int32_t offset, std::vector<bootfont::DbcsGlyphRecord> records,
@@ -45,8 +46,8 @@ private:
     bootfont::BootFontHeader header_;
     std::vector<bootfont::SbcsGlyphRecord> sbcs_;
     std::vector<bootfont::DbcsGlyphRecord> dbcs_;
-    std::size_t sbcsStride_ = bootfont::kSbcsRecordSize;
-    std::size_t dbcsStride_ = bootfont::kDbcsRecordSize;
+    std::size_t sbcsStride_ = 0;  // set with the table
+    std::size_t dbcsStride_ = 0;
     std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> patches_;
     std::size_t truncateTo_ = SIZE_MAX;
 };
