@@ -192,10 +192,9 @@ void Form1::openFile(const QString& path) {
 }
 
 void Form1::OpenFontFile(const std::filesystem::path& path) {
-    bootfont::FontFileReader file(path);
+    bootfont::FontFile file = bootfont::FontFile::open(path);
     bootfont::readHeader(state_, file);
     if (!bootfont::hasBootFontSignature(state_.Header)) {
-        file.close();
         setDisplayButtonsEnabled(false);
         // The one message of the open command; its last character is U+201C.
         messages_.tell(tr("Not bootfont file!!!“"));
@@ -204,12 +203,12 @@ void Form1::OpenFontFile(const std::filesystem::path& path) {
     setDisplayButtonsEnabled(true);
     // The glyphs on show belong to an earlier font now; they name themselves again once drawn.
     picture1_->forgetGlyphs();
-    describer_.fontOpened(state_.Header.LanguageId);
+    file_ = std::move(file);
+    describer_.fontOpened(*file_);
     finder_->fontOpened();
     ShowHeader();
-    bootfont::GetSbcs(state_, file);
-    bootfont::GetDbcs(state_, file);
-    file.close();
+    bootfont::GetSbcs(state_, *file_);
+    bootfont::GetDbcs(state_, *file_);
     ShowSBCS();
     // Page 1 of the file's pages, or 0 / 0 when it has none.
     const glyphview::DbcsPager pages = pager();

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "bootfont/fontfile.h"
 #include "commondialog/dialogplatform.h"
 #include "commondialog/messageboxservice.h"
 #include "commondialog/shellservice.h"
@@ -105,7 +107,9 @@ private:
     // Reports the error that ends an action, in a message box; the window stays usable.
     WindowMessages messages_;
     viewer::ViewerState state_;
-    // Names the glyphs on show and opens the code page of the font last accepted.
+    // The file of the font last accepted, as its bytes; the tables in state_ were read from it.
+    std::optional<bootfont::FontFile> file_;
+    // Names the glyphs on show through the code page of the font last accepted.
     GlyphDescriber describer_{state_};
 
     QPushButton* command1_ = nullptr;

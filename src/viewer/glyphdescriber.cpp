@@ -2,7 +2,7 @@
 
 #include <type_traits>
 
-#include "bootfont/codepage.h"
+#include "bootfont/fontfile.h"
 #include "glyphview/glyphdrawing.h"
 #include "viewer/glyphdescription.h"
 
@@ -24,18 +24,12 @@ GlyphDescriber::GlyphDescriber(const bootfont::LoadedFont& font) : font_(font) {
 
 GlyphDescriber::~GlyphDescriber() = default;
 
-void GlyphDescriber::fontOpened(std::int32_t languageId) {
-    languageId_ = languageId;
-    codePage_.reset();
-    codePageOpened_ = false;
+void GlyphDescriber::fontOpened(const bootfont::FontFile& file) {
+    file_ = &file;
 }
 
 const bootfont::CodePage* GlyphDescriber::codePage() {
-    if (!codePageOpened_) {
-        codePageOpened_ = true;
-        codePage_ = bootfont::openLanguageCodePage(languageId_);
-    }
-    return codePage_.get();
+    return file_ ? file_->codePage() : nullptr;
 }
 
 QString GlyphDescriber::describe(const glyphview::GlyphSpot& spot) {
@@ -46,9 +40,7 @@ QString GlyphDescriber::describe(const glyphview::GlyphSpot& spot) {
 
 QImage GlyphDescriber::magnify(const glyphview::GlyphSpot& spot) const {
     const auto& header = font_.Header;
-    const std::uint8_t width = spot.table == bootfont::GlyphTable::Sbcs
-                                   ? header.CharacterImageSbcsWidth
-                                   : header.CharacterImageDbcsWidth;
+    const std::uint8_t width = header.*bootfont::glyphTable(spot.table).width;
     return withRecord(font_, spot, [&](const auto& record) {
         return glyphview::magnifiedGlyph(record, width, header.CharacterImageHeight);
     });

@@ -2,27 +2,26 @@
 
 #include <QImage>
 #include <QString>
-#include <cstdint>
-#include <memory>
 
 #include "bootfont/loadedfont.h"
 #include "glyphview/glyphlayout.h"
 
 namespace bootfont {
 class CodePage;
-}
+class FontFile;
+}  // namespace bootfont
 
 // What the window's picture says of a glyph of the font on show, and the glyph drawn large for
-// its tooltip. Characters come from the records or through the code page of the font's language,
-// which is opened the first time a glyph or a find asks for it, once for each font.
+// its tooltip. Characters come from the records or through the code page of the opened file's
+// language, which the file opens the first time a glyph or a find asks for it.
 class GlyphDescriber {
 public:
     // Describes glyphs of `font`'s tables, which it reads as they are when asked.
     explicit GlyphDescriber(const bootfont::LoadedFont& font);
     ~GlyphDescriber();
 
-    // A font of language `languageId` was accepted: its code page replaces the last one's.
-    void fontOpened(std::int32_t languageId);
+    // `file` was accepted: its code page replaces the last one's. It must outlive its use here.
+    void fontOpened(const bootfont::FontFile& file);
     // The font's code page; null when its language has none known here.
     const bootfont::CodePage* codePage();
 
@@ -35,7 +34,5 @@ public:
 
 private:
     const bootfont::LoadedFont& font_;
-    std::int32_t languageId_ = 0;
-    std::unique_ptr<bootfont::CodePage> codePage_;
-    bool codePageOpened_ = false;
+    const bootfont::FontFile* file_ = nullptr;
 };

@@ -1,8 +1,6 @@
 #include "viewer/glyphfinder.h"
 
-#include <QChar>
-
-#include "runtime/numbertext.h"
+#include "bootfont/valuetext.h"
 #include "viewer/finddialog.h"
 #include "viewer/glyphdescriber.h"
 #include "viewer/windowmessages.h"
@@ -61,15 +59,9 @@ std::optional<viewer::GlyphPlace> GlyphFinder::search(const viewer::GlyphQuery& 
 }
 
 void GlyphFinder::tellMissing(const viewer::GlyphQuery& query) {
-    QString what;
-    if (query.kind == viewer::GlyphQuery::Kind::Code) {
-        what = tr("代码 %1").arg(
-            QString::fromStdString(runtime::hexCode(query.value, query.value > 0xFF ? 4 : 2)));
-    } else {
-        what = QString::fromStdString(runtime::codePointText(query.value));
-        if (QChar::isPrint(query.value)) {
-            what += QLatin1Char(' ') + QString::fromUcs4(&query.value, 1);
-        }
-    }
+    const QString what =
+        query.kind == viewer::GlyphQuery::Kind::Code
+            ? tr("代码 %1").arg(QString::fromStdString(bootfont::codeText(query.value)))
+            : QString::fromStdString(bootfont::characterText(query.value));
     messages_.tell(tr("字体中没有 %1 的字形。").arg(what));
 }
