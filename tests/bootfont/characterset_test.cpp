@@ -75,7 +75,7 @@ TEST(CharacterSet, RefusesALanguageWithoutACodePageAndACodePageNotTheLanguages) 
         {request(0x415, 852), "code page 852 is not a double-byte code page of language 0x415"},
     };
     for (const auto& [request, refusal] : cases) {
-        const auto error = testsupport::raised([&] { characterSet(request); });
+        const auto error = testsupport::raised([&request = request] { characterSet(request); });
         ASSERT_TRUE(error) << refusal;
         EXPECT_EQ(error->number(), runtime::ErrorNumber::InvalidProcedureCall);
         EXPECT_NE(error->detail().find(refusal), std::string::npos) << error->detail();
