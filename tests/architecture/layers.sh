@@ -3,7 +3,7 @@
 # layers, so a dependency that points up or sideways fails CI instead of growing unnoticed.
 # A project include names its header from src/: "folder/file.h", or <folder/file.h> when folder is
 # a folder under src/ (other angle-bracket includes are third-party). A project target is one that
-# a CMakeLists.txt under src/ declares; it belongs to the folder that declares it.
+# a CMakeLists.txt under src/ declares; it belongs to that file's folder.
 #
 #   layers.sh <src folder>    prints one line per violation, exits 1 when any
 set -euo pipefail
@@ -27,8 +27,14 @@ src=${src%/}
 [[ -d $src ]] || { echo "layers.sh: no folder $src" >&2; exit 2; }
 status=0
 
-may() { # may <from folder> <to folder>: whether the table lets the first use the second
-    [[ $2 == "$1" || ${may_use[$1]} == "*" || " ${may_use[$1]} " == *" $2 "* ]]
+# judge <where> <from folder> <to folder> <what>: reports a use of a folder of the table that the
+# user's row does not allow.
+judge() {
+    if [[ -v may_use[$2] && -v may_use[$3] && $3 != "$2" && ${may_use[$2]} != "*" &&
+          " ${may_use[$2]} " != *" $3 "* ]]; then
+        echo "$1: $2 may not $4"
+        status=1
+    fi
 }
 
 # A new folder must be given its row before its includes and links can be judged.
@@ -44,55 +50,36 @@ while IFS=: read -r file line text; do
     path=${file#"$src"/}
     from=.
     [[ $path == */* ]] && from=${path%%/*}
-    [[ -v may_use[$from] ]] || continue # reported above
     [[ $text =~ include[[:space:]]*([\"<])([^\">]*) ]]
-    header=${BASH_REMATCH[2]}
-    to=${header%%/*}
+    header=${BASH_REMATCH[2]} to=${BASH_REMATCH[2]%%/*}
     if [[ ${BASH_REMATCH[1]} == "<" && ($header != */* || ! -d $src/$to) ]]; then
         continue # third-party
-    elif [[ $header != */* || $to == . || ! -v may_use[$to] ]]; then
+    elif [[ -v may_use[$from] && ($header != */* || $to == . || ! -v may_use[$to]) ]]; then
         echo "src/$path:$line: \"$header\" names no folder of the table in tests/architecture/layers.sh"
         status=1
-    elif ! may "$from" "$to"; then
-        echo "src/$path:$line: $from may not include $header"
-        status=1
+    else
+        judge "src/$path:$line" "$from" "$to" "include $header"
     fi
 done < <(grep -rnIE '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]' "$src" | sort -t: -k1,1 -k2,2n)
 
-declare -A folder_of=() # project target -> the folder that declares it
-declaration='add_(library|executable)\([[:space:]]*([^[:space:])]+)'
-while IFS=: read -r file _ text; do
-    [[ $text =~ $declaration ]] || continue
+declare -A folder_of=()
+while read -r file target; do
     dir=$(dirname "${file#"$src"/}")
-    folder_of[${BASH_REMATCH[2]}]=${dir%%/*}
-done < <(grep -rnE '^[[:space:]]*add_(library|executable)\(' --include=CMakeLists.txt "$src")
+    folder_of[$target]=${dir%%/*}
+done < <(find "$src" -name CMakeLists.txt -exec awk '{ sub(/#.*/, "") }
+    sub(/.*add_(library|executable)\(/, "") { sub(/\).*/, ""); print FILENAME, $1 }' {} +)
 
-# target_link_libraries(<target> <item>...) may span lines; each project item is judged on its line.
-while read -r file; do
-    target="" line=0
-    while IFS= read -r text; do
-        line=$((line + 1))
-        text=${text%%#*}
-        if [[ $text =~ target_link_libraries\((.*) ]]; then
-            target=pending text=${BASH_REMATCH[1]}
-        fi
-        [[ -n $target ]] || continue
-        closed=false
-        [[ $text == *")"* ]] && closed=true text=${text%%)*}
-        read -ra items <<<"$text"
-        for item in "${items[@]}"; do
-            if [[ $target == pending ]]; then
-                target=$item
-                continue
-            fi
-            from=${folder_of[$target]:-} to=${folder_of[$item]:-}
-            if [[ -v may_use[$from] && -v may_use[$to] ]] && ! may "$from" "$to"; then
-                echo "src/${file#"$src"/}:$line: $target may not link $item"
-                status=1
-            fi
-        done
-        $closed && target=""
-    done <"$file"
-done < <(find "$src" -name CMakeLists.txt | sort)
+# Each item of target_link_libraries(<target> <item>...), which may span lines, on its own line.
+while read -r where target item; do
+    judge "src/${where#"$src"/}" "${folder_of[$target]:-}" "${folder_of[$item]:-}" "link $item"
+done < <(find "$src" -name CMakeLists.txt | sort | xargs awk '
+    FNR == 1 { target = "" }
+    { sub(/#.*/, "") }
+    sub(/.*target_link_libraries\(/, "") { target = "?" }
+    target != "" {
+        closed = sub(/\).*/, "")
+        for (i = 1; i <= NF; i++) if (target == "?") target = $i; else print FILENAME ":" FNR, target, $i
+        if (closed) target = ""
+    }')
 
 exit "$status"
