@@ -3,6 +3,8 @@
 #   scripts/configure.sh        build/       the viewer, its tests and benchmarks (g++)
 #   scripts/configure.sh asan   build-asan/  the viewer and its tests with AddressSanitizer and
 #                                            UndefinedBehaviorSanitizer (g++)
+#   scripts/configure.sh clang  build-clang/ the viewer, its tests and benchmarks (clang++), so code
+#                                            that only one compiler accepts fails CI
 #   scripts/configure.sh fuzz   build-fuzz/  the fuzz targets with libFuzzer and both sanitizers
 #                                            (clang++)
 set -euo pipefail
@@ -16,13 +18,17 @@ case "${1:-}" in
         folder=build-asan
         options=(-DBOOTFONT_SANITIZE=ON -DBOOTFONT_BUILD_BENCHMARKS=OFF)
         ;;
+    clang)
+        folder=build-clang
+        options=(-DCMAKE_CXX_COMPILER=clang++)
+        ;;
     fuzz)
         folder=build-fuzz
         options=(-DCMAKE_CXX_COMPILER=clang++ -DBOOTFONT_BUILD_FUZZERS=ON
                  -DBOOTFONT_BUILD_TESTS=OFF -DBOOTFONT_BUILD_BENCHMARKS=OFF)
         ;;
     *)
-        echo "usage: $0 [asan|fuzz]" >&2
+        echo "usage: $0 [asan|clang|fuzz]" >&2
         exit 2
         ;;
 esac

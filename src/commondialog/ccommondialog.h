@@ -73,8 +73,7 @@ public:
 private:
     using FileDialogCall = std::int32_t (DialogPlatform::*)(OPENFILENAME&);
 
-    template <typename Arguments>
-    bool runFileDialog(Arguments& arguments, std::int32_t Flags, FileDialogCall call,
+    bool runFileDialog(FileDialogArguments& arguments, std::int32_t Flags, FileDialogCall call,
                        std::int32_t noFilterIndex);
 
     void LoadDefaultCustomColors();

@@ -6,26 +6,34 @@
 #include "commondialog/dialogconstants.h"
 #include "commondialog/printerobject.h"
 
-// The in/out arguments of cCommonDialog's dialog methods, one struct per method with its members in
-// the method's argument order and at their defaults. A caller sets the members it needs, passes the
-// struct by reference and reads the outputs from it afterwards. An empty optional text (one without
-// a default) reaches the platform as an absent text.
+// The in/out arguments of cCommonDialog's dialog methods, one struct per method (the two file
+// dialogs share one) with its members in the method's argument order and at their defaults. A
+// caller sets the members it needs, passes the struct by reference and reads the outputs from it
+// afterwards. An empty optional text (one without a default) reaches the platform as an absent
+// text.
 namespace commondialog {
 
-struct OpenFileArguments {
+// The open and save dialogs take the same arguments, except the four that shape the open dialog's
+// read-only box and file checks and the one that asks the save dialog for its overwrite prompt;
+// each dialog ignores the other's.
+struct FileDialogArguments {
     // In: the name the dialog starts with. Out: the chosen path, or empty.
     std::string Filename;
     // Out: the chosen file's title, or empty.
     std::string FileTitle;
+    // The open dialog's.
     bool FileMustExist = true;
     bool MultiSelect = false;
     // Out: set to true (never to false) when the returned flags carry OFN_READONLY.
     bool ReadOnly = false;
     bool HideReadOnly = false;
+    // The save dialog's.
+    bool OverWritePrompt = true;
     // In: description and pattern pairs, each part ended by "|" or ":". Out: the selected entry as
     // description, NUL, pattern; or empty.
     std::string Filter = "All (*.*)| *.*";
-    // In: the entry to preselect, from 1. Out: the entry the user ended with, or -1.
+    // In: the entry to preselect, from 1. Out: the entry the user ended with, or -1 (open) or 0
+    // (save).
     std::int32_t FilterIndex = 1;
     std::string InitDir;
     std::string DlgTitle;
@@ -35,25 +43,8 @@ struct OpenFileArguments {
     // 0.
     std::int32_t flags = 0;
 };
-
-struct SaveFileArguments {
-    // In: the name the dialog starts with. Out: the chosen path, or empty.
-    std::string Filename;
-    // Out: the chosen file's title, or empty.
-    std::string FileTitle;
-    bool OverWritePrompt = true;
-    // As for the open dialog.
-    std::string Filter = "All (*.*)| *.*";
-    // In: the entry to preselect, from 1. Out: the entry the user ended with, or 0.
-    std::int32_t FilterIndex = 1;
-    std::string InitDir;
-    std::string DlgTitle;
-    std::string DefaultExt;
-    std::int32_t Owner = kNoOwner;
-    // In: further OFN_ flags (the hook and template bits are dropped). Out: the returned flags, or
-    // 0.
-    std::int32_t flags = 0;
-};
+using OpenFileArguments = FileDialogArguments;
+using SaveFileArguments = FileDialogArguments;
 
 struct ChooseColorArguments {
     // In: the colour the dialog starts with (0x00BBGGRR). Out: the chosen colour, or -1.

@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, CharacterSets, testing::Values(
     SetCase{request(0x411), 932, "SHIFT_JIS", 95 + 63, 6879, 0x20, 0xEAA4, {0x5C, false, U'¥', U'\\'}},
     SetCase{request(0x412), 949, "EUC-KR", 95, 8224 + 2, 0x20, 0xFDFE, {0xC7D1, true, U'한', U'한'}},
     SetCase{request(0x415), 852, "CP852", 223, 0, 0x20, 0xFF, {0xA5, false, U'ą', U'ą'}},
+    SetCase{request(0x40B), 850, "CP850", 223, 0, 0x20, 0xFF, {0x84, false, U'ä', U'ä'}},
     // Ranges choose codes of the set; control codes are no characters.
     SetCase{request(0x804, {}, {{0x41, 0x5A}}, {{0xB0A1, 0xB0FE}}), 936, "EUC-CN", 26, 94, 0x41, 0xB0FE, {0xB0A1, true, U'啊', U'啊'}},
     SetCase{request(0x409, {}, {{0x00, 0x20}}), 437, "CP437", 1, 0, 0x20, 0x20, {0x20, false, U' ', U' '}},
@@ -75,7 +76,7 @@ TEST(CharacterSet, RefusesALanguageWithoutACodePageAndACodePageNotTheLanguages) 
         {request(0x415, 852), "code page 852 is not a double-byte code page of language 0x415"},
     };
     for (const auto& [request, refusal] : cases) {
-        const auto error = testsupport::raised([&] { characterSet(request); });
+        const auto error = testsupport::raised([&request = request] { characterSet(request); });
         ASSERT_TRUE(error) << refusal;
         EXPECT_EQ(error->number(), runtime::ErrorNumber::InvalidProcedureCall);
         EXPECT_NE(error->detail().find(refusal), std::string::npos) << error->detail();

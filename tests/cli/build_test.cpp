@@ -243,6 +243,7 @@ TEST(Build, DrawsAnOutlineFontToFillTheCellReproducibly) {
         EXPECT_EQ(inked.at(letter).second, inked.at('H').second) << char(letter);
     }
     EXPECT_GT(inked.at('p').second, inked.at('H').second);
+    EXPECT_EQ(inked.at('H'), std::pair(3, 11)) << "a pixel size more or less moves H's rows";
 }
 
 // A Chinese (PRC) font of A (U+0041), of B without a Unicode value and of 啊 (0xB0A1, U+554A),
@@ -262,7 +263,7 @@ void writeOld(const std::filesystem::path& file, std::size_t cutTo = SIZE_MAX) {
 TEST(FromABootFont, KeepsItsGlyphsAndFillsTheRest) {
     testsupport::TempDir dir;
     writeOld(dir / "old.bin");
-    std::ofstream(dir / "latin.hex") << "0041:" << std::string(30, '0') << "FF\n";
+    std::ofstream(dir / "latin.hex") << "0041:" << std::string(30, '0') << "ff\n";
     const std::string codes = " --lang 0x804 --sbcs-range 0x41-0x43 --dbcs-range 0xB0A1-0xB0A2 ";
     ASSERT_EQ(bootfont("build -o DIR/u.bin" + codes + UNIFONT_HEX, &dir).status, 0);
     const auto run =

@@ -239,7 +239,8 @@ TEST_F(CommonDialog, PageSetupSendsMarginsInThousandthsOfAnInchAndRoundsThemBack
         record.rtMargin = {1500, 2500, 3500, 499};
         record.rtMinMargin = {500, 1501, 0, 2499};
         record.hDevMode = deviceMode({3, 2, 8, 1200, 0});
-        return 0x10002;  // read as 16 bits: 2
+        platform.blocks[record.hDevNames = 0x77] = {1, 2, 3};  // the device names
+        return 0x10002;                                        // read as 16 bits: 2
     };
     platform.extendedError = 0x1006;
     PageSetupArguments arguments{.MinLeftMargin = 5, .Printer = &printer};

@@ -102,27 +102,34 @@ TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
               std::tuple((folder / "BOOTFONT.BIN").string(), "BOOTFONT.BIN", true));
 }
 
-// The record tells its caller where the chosen name and its extension start, or that the path
-// does not fit its buffer; a cancelled dialog leaves no extended error.
+// The record tells its caller where the chosen name and its extension start, or that the path or
+// the name does not fit its buffer; a cancelled dialog leaves no extended error.
 TEST_F(QtDialogs, TheOpenRecordLocatesTheNameAndItsExtensionInAPathThatFits) {
     std::ofstream(folder / "font.v2.bin") << "x";
     const auto name = static_cast<std::int32_t>(folder.path().string().size() + 1);
     OPENFILENAME record{.lStructSize = OPENFILENAME::kSize,
-                        .lpstrFile = std::string(260, '\0'),
+                        .lpstrFile = '\0' + std::string(259, '-'),
+                        .lpstrFileTitle = std::string(12, '-'),
                         .lpstrInitialDir = folder.path().string()};
-    const auto choose = [&](std::int32_t bufferSize, bool accept) {
-        record.nMaxFile = bufferSize;
+    const auto choose = [&](std::int32_t bufferSize, std::int32_t titleSize, bool accept) {
+        std::tie(record.nMaxFile, record.nMaxFileTitle) = std::pair(bufferSize, titleSize);
         whenShown<QFileDialog>(user, [accept](QFileDialog& shown) {
             accept ? acceptName(shown, "font.v2.bin") : shown.reject();
         });
         const std::int32_t result = platform.GetOpenFileName(record);
         return std::pair(result, platform.CommDlgExtendedError());
     };
-    // The path is name + 11 bytes long: a buffer that size has no room for its terminating NUL.
-    EXPECT_EQ(choose(name + 11, true), std::pair(kDialogFailed, FNERR_BUFFERTOOSMALL));
-    EXPECT_EQ(choose(name + 12, true), std::pair(kDialogAccepted, 0));
-    EXPECT_EQ(std::pair(record.nFileOffset, record.nFileExtension), std::pair(name, name + 8));
-    EXPECT_EQ(choose(260, false), std::pair(kDialogCancelled, 0));
+    // The path is name + 11 bytes long, the name 11: a buffer that size has no room for its NUL.
+    EXPECT_EQ(choose(name + 11, 12, true), std::pair(kDialogFailed, FNERR_BUFFERTOOSMALL));
+    EXPECT_EQ(choose(name + 12, 11, true), std::pair(kDialogFailed, FNERR_BUFFERTOOSMALL));
+    EXPECT_EQ(choose(name + 12, 12, true), std::pair(kDialogAccepted, 0));
+    EXPECT_EQ(std::tuple(record.nFileOffset, record.nFileExtension, *record.lpstrFile,
+                         *record.lpstrFileTitle),
+              std::tuple(name, name + 8,
+                         (folder / "font.v2.bin").string() + '\0' + std::string(248 - name, '-'),
+                         "font.v2.bin\0"s))
+        << "the text and its NUL written over the start of each buffer, the rest kept";
+    EXPECT_EQ(choose(260, 260, false), std::pair(kDialogCancelled, 0));
 }
 
 TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenAsked) {
@@ -149,6 +156,15 @@ TEST_F(QtDialogs, AnOwnedSaveDialogShowsItsFiltersAndTheOverwritePromptOnlyWhenA
     EXPECT_TRUE(dialog.VBGetSaveFileName(arguments));
     EXPECT_EQ(std::pair(arguments.Filename, arguments.FilterIndex),
               std::pair((folder / "report.txt").string(), 2));
+}
+
+// The name after the last "/", when it fits the 260-byte buffer with its NUL; else the empty text.
+TEST_F(QtDialogs, TheFileTitleIsTheLastComponentOfThePath) {
+    for (auto [path, title] : {std::pair{"font.bin"s, "font.bin"s}, std::pair{"/data/"s, ""s},
+                               std::pair{"/data/" + std::string(259, 'n'), std::string(259, 'n')},
+                               std::pair{"/data/" + std::string(260, 'n'), ""s}}) {
+        EXPECT_EQ(dialog.VBGetFileTitle(path), title) << path;
+    }
 }
 
 // The custom colours start as system colours, taken from the application palette at their first
@@ -187,7 +203,7 @@ TEST_F(QtDialogs, TheFontDialogStartsAtTheFontAndWritesTheChosenOneWithinTheLimi
     QFont start(QStringLiteral("DejaVu Sans"), 12, QFont::Bold, true);
     start.setUnderline(true);
     QtFontObject font(start);
-    ChooseFontArguments arguments{.Color = 0x00112233, .MinSize = 8, .MaxSize = 20};
+    ChooseFontArguments arguments{.Color = 0x00112233, .MinSize = 20, .MaxSize = 20};
     arguments.flags = CF_PRINTERFONTS | CF_SCALABLEONLY;
     whenShown<QFontDialog>(user, [](QFontDialog& shown) {
         const QFont current = shown.currentFont();
@@ -208,6 +224,9 @@ TEST_F(QtDialogs, TheFontDialogStartsAtTheFontAndWritesTheChosenOneWithinTheLimi
     arguments.MinSize = 30;
     EXPECT_FALSE(dialog.VBChooseFont(font, arguments));
     EXPECT_EQ(dialog.ExtendedError(), CFERR_MAXLESSTHANMIN);
+    std::tie(arguments.MinSize, arguments.MaxSize) = std::pair(40, 0);  // no upper limit
+    whenShown<QFontDialog>(user, [](QFontDialog& shown) { shown.accept(); });
+    EXPECT_TRUE(dialog.VBChooseFont(font, arguments) && font.Size() == 40.0) << font.Size();
     // The font object refuses what a font cannot have.
     EXPECT_THROW(font.setSize(0), runtime::RuntimeError);
     EXPECT_THROW(font.setWeight(-1), runtime::RuntimeError);
