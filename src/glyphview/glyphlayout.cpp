@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "bootfont/glyphtables.h"
 #include "glyphview/glyphcells.h"
 #include "glyphview/pagemaths.h"
 
@@ -13,8 +14,7 @@ constexpr int kGap = GlyphCells::kGap;
 }  // namespace
 
 void GlyphLayout::start(bootfont::GlyphTable table, int first, int glyphWidth, int glyphHeight) {
-    const int columns =
-        table == bootfont::GlyphTable::Sbcs ? bootfont::kSbcsGlyphWidth : bootfont::kDbcsGlyphWidth;
+    const int columns = bootfont::glyphTable(table).pixelWidth;
     table_ = table;
     first_ = first;
     count_ = 0;
