@@ -23,9 +23,9 @@ inline constexpr int kTabStop = 8;
 
 // The header's sizes of the screen's columns and rows.
 struct BootLineMetrics {
-    int columnWidth = 0;  // the single-byte width
-    int topPad = 0;
-    int rowHeight = 0;  // top pad + height + bottom pad
+    int columnWidth;  // the single-byte width
+    int topPad;
+    int rowHeight;  // top pad + height + bottom pad
 
     explicit BootLineMetrics(const bootfont::BootFontHeader& header)
         : columnWidth(header.CharacterImageSbcsWidth),

@@ -25,24 +25,15 @@ constexpr void setBit(std::array<std::uint8_t, Bytes>& bitmap, int width, int ro
     bitmap[at] = static_cast<std::uint8_t>(bitmap[at] | 0x80 >> column % 8);
 }
 
-// The box of a lacking character as a bitmap: its outline one pixel inside the cell.
-template <int Width>
-constexpr std::array<std::uint8_t, Width * kRows / 8> missingBox() {
-    std::array<std::uint8_t, Width * kRows / 8> box{};
-    for (int column = 1; column <= Width - 2; ++column) {
-        setBit(box, Width, 1, column);
-        setBit(box, Width, kRows - 2, column);
-    }
-    for (int row = 1; row <= kRows - 2; ++row) {
-        setBit(box, Width, row, 1);
-        setBit(box, Width, row, Width - 2);
-    }
-    return box;
-}
-constexpr auto kSbcsMissingBox = missingBox<bootfont::kSbcsGlyphWidth>();
-constexpr auto kDbcsMissingBox = missingBox<bootfont::kDbcsGlyphWidth>();
-
 // clang-format off
+// The boxes of lacking characters as bitmaps, one pixel inside the cell: rows 1 and 14 inked
+// across, the rows between at both sides.
+constexpr std::array<std::uint8_t, 16> kSbcsMissingBox{
+    0x00, 0x7E, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x42, 0x7E, 0x00};
+constexpr std::array<std::uint8_t, 32> kDbcsMissingBox{
+    0x00, 0x00, 0x7F, 0xFE, 0x40, 0x02, 0x40, 0x02, 0x40, 0x02, 0x40, 0x02, 0x40, 0x02, 0x40, 0x02,
+    0x40, 0x02, 0x40, 0x02, 0x40, 0x02, 0x40, 0x02, 0x40, 0x02, 0x40, 0x02, 0x7F, 0xFE, 0x00, 0x00};
+
 // Hex digits 0 to F, 3 x 5 pixels, rows from the top, 3 bits each, the leftmost pixel highest.
 constexpr std::array<std::uint16_t, 16> kDigits{
     0b111'101'101'101'111, 0b010'110'010'010'111, 0b111'001'111'100'111, 0b111'001'111'001'111,

@@ -13,13 +13,15 @@ namespace {
 
 using testsupport::bootfont;
 
-// Row 1: A 中 A. Row 2, chosen: a tab, then A and 文. Row 3: 81 As, one too many. Rows 4 to 26 an
-// A each: the last is below the screen.
+// After a byte order mark, row 1: A 中 A. Row 2, chosen: a tab, then A and 文. Row 3: 81 As, one
+// too many. Rows 4 to 26 an A each: the last is below the screen.
 TEST(Screen, DrawsTheTextFileAndReportsWhatItCutAndLacks) {
     testsupport::TempDir dir;
     testsupport::bigFiveFont().writeTo(dir / "font.bin");
     std::ofstream text(dir / "menu.txt");
-    text << "A中A\n\tA文\r\n" << std::string(81, 'A') << '\n';
+    text << "\xEF\xBB\xBF"
+         << "A中A\n\tA文\r\n"
+         << std::string(81, 'A') << '\n';
     for (int line = 4; line <= 26; ++line) {
         text << "A\n";
     }
