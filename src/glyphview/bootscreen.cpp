@@ -48,9 +48,12 @@ BootScreen bootScreen(const bootfont::WholeFont& font, std::span<const std::u32s
                       std::optional<int> select) {
     const BootLineMetrics metrics(font.header);
     const int rows = bootScreenRows(metrics);
-    if (rows == 0 || (select && (*select < 1 || *select > rows))) {
-        throw PictureError("no row " + runtime::decimalText(select.value_or(1)) +
-                           " on a screen of " + runtime::countText(rows, "row", "rows"));
+    if (rows == 0) {
+        throw PictureError("no screen of text: the font's rows are 0 pixels high");
+    }
+    if (select && (*select < 1 || *select > rows)) {
+        throw PictureError("no row " + runtime::decimalText(*select) + ": the screen has " +
+                           runtime::countText(rows, "row", "rows"));
     }
     BootScreen screen;
     const std::size_t shown = std::min(lines.size(), static_cast<std::size_t>(rows));

@@ -19,12 +19,6 @@ constexpr int kFastestPngQuality = 80;
 constexpr int kRows = static_cast<int>(bootfont::kGlyphRows);
 constexpr int kDigitScale = 2;
 
-template <std::size_t Bytes>
-constexpr void setBit(std::array<std::uint8_t, Bytes>& bitmap, int width, int row, int column) {
-    const auto at = static_cast<std::size_t>(row * width / 8 + column / 8);
-    bitmap[at] = static_cast<std::uint8_t>(bitmap[at] | 0x80 >> column % 8);
-}
-
 // clang-format off
 // The boxes of lacking characters as bitmaps, one pixel inside the cell: rows 1 and 14 inked
 // across, the rows between at both sides.
@@ -55,8 +49,10 @@ constexpr std::array<std::array<std::uint8_t, kRows>, 16> kDigitBitmaps = [] {
             }
             for (int dy = 0; dy < kDigitScale; ++dy) {
                 for (int dx = 0; dx < kDigitScale; ++dx) {
-                    setBit(digits[digit], bootfont::kSbcsGlyphWidth, bit / 3 * kDigitScale + dy,
-                           bit % 3 * kDigitScale + dx);
+                    const int row = bit / 3 * kDigitScale + dy;
+                    const int column = bit % 3 * kDigitScale + dx;
+                    digits[digit][row] =
+                        static_cast<std::uint8_t>(digits[digit][row] | 0x80 >> column);
                 }
             }
         }
