@@ -54,8 +54,7 @@ TEST(TextAndSheet, PlaceTheGlyphsInTheirCells) {
     const QImage text = textLineImage(textCells(kFont, U"A中文"));
     EXPECT_EQ(qGray(text.pixel(8 + 15, 15)), 170);  // 中
     EXPECT_EQ(qGray(text.pixel(24 + 1, 2)), 170);   // the left of the box of 文
-    const QImage sheet = sheetPicture(kFont);
-    EXPECT_EQ(qGray(sheet.pixel(4 + 36 + 1 + 15, 4 + 2 * 18 + 1 + 15)), 0);  // 中
+    EXPECT_EQ(qGray(sheetPicture(kFont).pixel(4 + 36 + 1 + 15, 4 + 2 * 18 + 1 + 15)), 0);  // 中
 }
 
 // The font of support/bigfivefont.h, rows of 19 pixels. Row 1: A 中 A from column 0. Row 2, chosen:
