@@ -1,44 +1,33 @@
-// The drawing of bootfont render, in the helper program bootfont-render: the viewer's pictures
-// through the viewer's own drawing, a sheet of every glyph, a line of text and the boot screen
-// as the boot loader draws them; then the image enlarged and saved as PNG through Qt's image
-// classes. Nothing here needs a QGuiApplication: the images are drawn pixel by pixel
-// (picture.h).
+// bootfont render, in the helper program bootfont-render: its options, files and messages. The
+// pictures (the window's views through the window's own drawing, a sheet of every glyph, a line of
+// text and the boot screen as the boot loader draws them) come from the glyph-view library; here
+// they are enlarged and saved as PNG. Nothing here needs a QGuiApplication: the images are drawn
+// pixel by pixel.
 #include <QImage>
-#include <algorithm>
 #include <iostream>
+#include <string_view>
 #include <vector>
 
-#include "cli/bootscreen.h"
 #include "cli/commands.h"
 #include "cli/failure.h"
-#include "cli/fontglyphs.h"
 #include "cli/fontinput.h"
 #include "cli/outputfile.h"
-#include "cli/picture.h"
 #include "cli/presentation.h"
 #include "cli/renderoptions.h"
-#include "glyphview/glyphdrawing.h"
+#include "glyphview/bootscreen.h"
 #include "glyphview/pagemaths.h"
+#include "glyphview/tablepictures.h"
+#include "glyphview/textcells.h"
+#include "glyphview/twocolourpicture.h"
 #include "runtime/numbertext.h"
 
 namespace cli {
 namespace {
 
 using bootfont::GlyphTable;
+using runtime::countText;
 using runtime::decimalText;
 
-// The records the window holds for a table: the file's, then zero records up to the header's
-// count, as its loader reads zeros past the end of a file.
-template <typename Record>
-std::vector<Record> viewerTable(const std::vector<Record>& records, std::int32_t count) {
-    std::vector<Record> table(
-        records.begin(), records.begin() + std::min<std::ptrdiff_t>(
-                                               static_cast<std::ptrdiff_t>(records.size()), count));
-    table.resize(static_cast<std::size_t>(count));
-    return table;
-}
-
-// The window's picture of a table from glyph `first`, drawn by the window's own drawing.
 QImage viewImage(const bootfont::WholeFont& font, const std::string& name, GlyphTable table,
                  std::int16_t first) {
     const bool sbcs = table == GlyphTable::Sbcs;
@@ -51,29 +40,7 @@ QImage viewImage(const bootfont::WholeFont& font, const std::string& name, Glyph
         failFile(name + ": the viewer does not show a " + tableName +
                  " table of more than 32,767 glyphs");
     }
-    const auto& h = font.header;
-    QImage image(glyphview::kViewWidth, glyphview::kViewHeight, QImage::Format_RGB32);
-    glyphview::GlyphLayout shown;
-    if (sbcs) {
-        glyphview::drawGlyphs(
-            image, kWhite, shown, viewerTable(font.sbcsGlyphs, extent.count),
-            {first, extent.count, h.CharacterImageSbcsWidth, h.CharacterImageHeight});
-    } else {
-        glyphview::drawGlyphs(
-            image, kWhite, shown, viewerTable(font.dbcsGlyphs, extent.count),
-            {first, extent.count, h.CharacterImageDbcsWidth, h.CharacterImageHeight});
-    }
-    QImage picture = twoColourImage(image.width(), image.height(), kWhite, kBlack);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        uchar* out = picture.scanLine(y);
-        for (int x = 0; x < image.width(); ++x) {
-            if (in[x] == kBlack) {
-                ink(out, x);
-            }
-        }
-    }
-    return picture;
+    return glyphview::viewPicture(font, table, first);
 }
 
 QImage pageImage(const bootfont::WholeFont& font, const std::string& name, int page) {
@@ -88,39 +55,20 @@ QImage pageImage(const bootfont::WholeFont& font, const std::string& name, int p
                      static_cast<std::int16_t>((page - 1) * glyphview::kGlyphsPerPage));
 }
 
-// The sheet: 16 glyphs a row in cells of 18 x 18 pixels, the single-byte table's rows first, a
-// blank row, then the double-byte table's; left of each row the code of its first glyph in hex
-// digits of 3 x 5 pixels drawn twice as large.
-constexpr int kSheetColumns = 16;
-constexpr int kSheetCell = 18;
-constexpr int kSheetMargin = 4;
-constexpr int kLabelWidth = 4 * kLabelDigitAdvance + 4;
-constexpr int kLabelTop = (16 - kLabelHeight) / 2;
-
-QImage sheetImage(const bootfont::WholeFont& font) {
-    const std::vector<GlyphEntry> glyphs = glyphEntries(font, nullptr);
-    const auto rowsOf = [](std::size_t count) {
-        return static_cast<int>((count + kSheetColumns - 1) / kSheetColumns);
-    };
-    const int sbcsRows = rowsOf(font.sbcsGlyphs.size());
-    const int dbcsRows = rowsOf(font.dbcsGlyphs.size());
-    const int rows = sbcsRows + dbcsRows + (sbcsRows > 0 && dbcsRows > 0 ? 1 : 0);
-    const int left = kSheetMargin + kLabelWidth;
-    QImage image =
-        twoColourImage(left + kSheetColumns * kSheetCell + kSheetMargin,
-                       2 * kSheetMargin + std::max(rows, 1) * kSheetCell, kWhite, kBlack);
-    for (const GlyphEntry& glyph : glyphs) {
-        const bool sbcs = glyph.table == GlyphTable::Sbcs;
-        const int row =
-            static_cast<int>(glyph.index) / kSheetColumns + (sbcs ? 0 : rows - dbcsRows);
-        const int column = static_cast<int>(glyph.index) % kSheetColumns;
-        const int y = kSheetMargin + row * kSheetCell + 1;
-        if (column == 0) {
-            drawLabel(image, kSheetMargin, y + kLabelTop, glyph.code, glyph.codeDigits());
-        }
-        plotBitmap(image, left + column * kSheetCell + 1, y, glyph.bitmap, glyph.width);
+// On standard error, "FONT: the font lacks 1 of the 3 characters: 文 (U+6587)" when the font
+// lacks any of the characters drawn.
+void reportLacking(const std::string& fontName, std::span<const glyphview::TextCell> cells) {
+    const glyphview::LackingCharacters lacking = glyphview::lackingCharacters(cells);
+    if (lacking.cells == 0) {
+        return;
     }
-    return image;
+    std::cerr << fontName << ": the font lacks " << decimalText(lacking.cells) << " of the "
+              << countText(std::ssize(cells), "character", "characters") << ":";
+    for (const char32_t character : lacking.characters) {
+        std::cerr << " " << encodeUtf8(character) << " (" << runtime::codePointText(character)
+                  << ")";
+    }
+    std::cerr << '\n';
 }
 
 QImage textImage(const bootfont::WholeFont& font, const std::string& name,
@@ -129,25 +77,61 @@ QImage textImage(const bootfont::WholeFont& font, const std::string& name,
     if (!characters || characters->empty()) {
         failUsage("--text: TEXT is empty or not UTF-8");
     }
-    const std::vector<TextCell> cells = textCells(font, *characters);
-    int width = 0;
-    for (const TextCell& cell : cells) {
-        width += cell.width;
-    }
-    QImage image = twoColourImage(width, static_cast<int>(bootfont::kGlyphRows), kBlack, kBootGrey);
-    int x = 0;
-    for (const TextCell& cell : cells) {
-        if (cell.bitmap.empty()) {
-            plotMissingBox(image, x, 0, cell.width);
-        } else {
-            plotBitmap(image, x, 0, cell.bitmap, cell.width);
-        }
-        x += cell.width;
-    }
-    if (const std::string lacking = lackingText(cells); !lacking.empty()) {
-        std::cerr << name << ": " << lacking << '\n';
-    }
+    const std::vector<glyphview::TextCell> cells = glyphview::textCells(font, *characters);
+    QImage image = glyphview::textLineImage(cells);
+    reportLacking(name, cells);
     return image;
+}
+
+// The screen of `font` showing the lines of `textFile` (UTF-8, "-" for standard input), one a
+// row, and on standard error what it cut and what the font lacks.
+QImage screenImage(const bootfont::WholeFont& font, const std::string& fontName,
+                   const std::string& textFile, std::optional<int> select) {
+    const glyphview::BootLineMetrics metrics(font.header);
+    if (metrics.columnWidth == 0 || metrics.rowHeight == 0) {
+        failFile(fontName + ": no screen of text: the font's " +
+                 (metrics.columnWidth == 0 ? "single-byte width is 0" : "rows are 0 pixels high"));
+    }
+    const int rows = glyphview::bootScreenRows(metrics);
+    if (select && *select > rows) {
+        failUsage("--select " + decimalText(*select) + ": the screen has " +
+                  countText(rows, "row", "rows"));
+    }
+    const std::string textName = inputName(textFile);
+    // More than a screen's text could ever hold: a larger file is no screen.
+    constexpr std::size_t kScreenTextLimit = 1024 * 1024;
+    const std::string bytes = readInputText(textFile, kScreenTextLimit);
+    std::string_view text = bytes;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);  // the byte order mark some editors put first
+    }
+    std::vector<std::u32string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string_view::npos ? text.size() : end;
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        auto decoded = decodeUtf8(std::string(line));
+        if (!decoded) {
+            failUsage(textName + ": line " + decimalText(std::ssize(lines) + 1) + " is not UTF-8");
+        }
+        lines.push_back(std::move(*decoded));
+    }
+
+    const glyphview::BootScreen screen = glyphview::bootScreen(font, lines, select);
+    if (screen.longLines > 0) {
+        std::cerr << textName << ": cut " << countText(screen.longLines, "line", "lines")
+                  << " longer than " << glyphview::kScreenColumns << " columns\n";
+    }
+    if (screen.linesBelow > 0) {
+        std::cerr << textName << ": cut " << countText(screen.linesBelow, "line", "lines")
+                  << " below the screen's " << countText(rows, "row", "rows") << '\n';
+    }
+    reportLacking(fontName, screen.drawn);
+    return screen.image;
 }
 
 }  // namespace
@@ -168,8 +152,8 @@ int renderFont(const RenderOptions& options) {
                          : options.page   ? pageImage(font, name, *options.page)
                          : options.text   ? textImage(font, name, *options.text)
                          : options.screen ? screenImage(font, name, *options.screen, options.select)
-                                          : sheetImage(font);
-    writeOutputFile(options.out, pngBytes(enlarged(image, options.scale)));
+                                          : glyphview::sheetPicture(font);
+    writeOutputFile(options.out, glyphview::pngBytes(glyphview::enlarged(image, options.scale)));
     return kSuccess;
 }
 

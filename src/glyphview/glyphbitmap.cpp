@@ -6,7 +6,8 @@ namespace glyphview {
 namespace {
 
 // Both decoders write byte j's bits into entries 8j to 8j + 7. Bits are tested directly rather
-// than through ByteToBin's text: a page decodes 16,000 bytes, and the codes are the same.
+// than through ByteToBin's text: the codes are the same, made without a text per byte. (The
+// views plot bitmaps straight from their bytes, bitmapplotter.h; the magnified glyph decodes.)
 void decodeBits(std::span<std::uint8_t> pixels, std::span<const std::uint8_t> bitmap) {
     auto out = pixels.begin();
     for (const std::uint8_t byte : bitmap) {

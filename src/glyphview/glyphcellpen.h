@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "glyphview/glyphbitmap.h"
+#include "glyphview/bitmapplotter.h"
 #include "glyphview/glyphcells.h"
 #include "glyphview/glyphlayout.h"
 #include "runtime/checkedint.h"
@@ -30,19 +30,26 @@ public:
           pixels_(reinterpret_cast<QRgb*>(image.bits())),
           stride_(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))) {}
 
-    // Sets the ink pixels of one glyph at the pen, then moves the pen to the next cell.
-    template <std::size_t Entries>
-    void draw(const std::array<std::uint8_t, Entries>& pixels) {
-        constexpr int kColumns = Entries / bootfont::kGlyphRows;
+    // Sets the ink pixels of one glyph's bitmap (8 or 16 pixels wide, bitmapplotter.h) at the pen,
+    // then moves the pen to the next cell.
+    template <std::size_t Bytes>
+    void draw(const std::array<std::uint8_t, Bytes>& bitmap) {
+        constexpr int kColumns = static_cast<int>(Bytes * 8 / bootfont::kGlyphRows);
+        constexpr int kRows = static_cast<int>(bootfont::kGlyphRows);
+        const int x = cells_.x();
+        const int y = cells_.y();
         // When the glyph's far corner has a 16-bit position, so has every pixel of it, and the
-        // per-pixel checks can go: a page sets up to 128,000 pixels.
-        const bool cornerFits =
-            cells_.x() <= kMaxPosition - (kColumns - 1) &&
-            cells_.y() <= kMaxPosition - (static_cast<int>(bootfont::kGlyphRows) - 1);
-        if (cornerFits) {
-            plot<false>(pixels);
+        // plotter clips to the image; otherwise each ink pixel's position is a checked 16-bit sum,
+        // which raises the overflow error at the first that passes 32767.
+        if (x <= kMaxPosition - (kColumns - 1) && y <= kMaxPosition - (kRows - 1)) {
+            plotBitmap(bitmap, kColumns, x, y, width_, height_, [this](int px, int py) {
+                pixels_[static_cast<qsizetype>(py) * stride_ + px] = ink_;
+            });
         } else {
-            plot<true>(pixels);
+            plotBitmap(bitmap, kColumns, 0, 0, kColumns, kRows, [this](int column, int row) {
+                setPixel(runtime::checkedAdd(cells_.x(), static_cast<std::int16_t>(column)),
+                         runtime::checkedAdd(cells_.y(), static_cast<std::int16_t>(row)));
+            });
         }
         cells_.advance();
     }
@@ -53,26 +60,6 @@ public:
     bool belowPicture() const { return cells_.belowPicture(); }
 
 private:
-    template <bool Checked, std::size_t Entries>
-    void plot(const std::array<std::uint8_t, Entries>& pixels) {
-        constexpr int kColumns = Entries / bootfont::kGlyphRows;
-        const auto add = [](std::int16_t a, int b) -> int {
-            if constexpr (Checked) {
-                return runtime::checkedAdd(a, static_cast<std::int16_t>(b));
-            } else {
-                return a + b;
-            }
-        };
-        auto entry = pixels.begin();
-        for (int row = 0; row < static_cast<int>(bootfont::kGlyphRows); ++row) {
-            for (int column = 0; column < kColumns; ++column, ++entry) {
-                if (*entry != kBackgroundCode) {
-                    setPixel(add(cells_.x(), column), add(cells_.y(), row));
-                }
-            }
-        }
-    }
-
     void setPixel(int x, int y) {
         if (x >= 0 && y >= 0 && x < width_ && y < height_) {
             pixels_[static_cast<qsizetype>(y) * stride_ + x] = ink_;

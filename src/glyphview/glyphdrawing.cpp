@@ -56,19 +56,16 @@ QImage magnify(const Bitmap& bitmap, std::uint8_t width, std::uint8_t height,
     return image;
 }
 
-template <typename PixelString, typename Record, typename Bitmap>
+template <typename Record>
 void draw(QImage& image, QRgb background, GlyphLayout& shown, bootfont::GlyphTable table,
-          std::span<const Record> glyphs, const GlyphRange& range,
-          void (*decode)(PixelString&, const Bitmap&)) {
+          std::span<const Record> glyphs, const GlyphRange& range) {
     image.fill(background);
     GlyphCellPen pen(image, kInk, range.width, range.height);
     shown.start(table, range.first, range.width, range.height);
     const std::int16_t last = runtime::toInt16(range.count - 1);
-    PixelString pixels;
     for (std::int16_t k = range.first; k <= last; runtime::checkedIncrement(k)) {
-        decode(pixels, runtime::checkedAt(glyphs, k).Bitmap);
         const PicturePoint corner = pen.position();
-        pen.draw(pixels);
+        pen.draw(runtime::checkedAt(glyphs, k).Bitmap);
         shown.add(corner);
         if (pen.belowPicture()) {
             break;
@@ -90,14 +87,12 @@ QImage magnifiedGlyph(const bootfont::DbcsGlyphRecord& glyph, std::uint8_t width
 
 void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
                 std::span<const bootfont::SbcsGlyphRecord> glyphs, const GlyphRange& range) {
-    draw<SbcsPixelString>(image, background, shown, bootfont::GlyphTable::Sbcs, glyphs, range,
-                          GetPixelFromByteArraySBCS);
+    draw(image, background, shown, bootfont::GlyphTable::Sbcs, glyphs, range);
 }
 
 void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
                 std::span<const bootfont::DbcsGlyphRecord> glyphs, const GlyphRange& range) {
-    draw<DbcsPixelString>(image, background, shown, bootfont::GlyphTable::Dbcs, glyphs, range,
-                          GetPixelFromByteArrayDBCS);
+    draw(image, background, shown, bootfont::GlyphTable::Dbcs, glyphs, range);
 }
 
 }  // namespace glyphview

@@ -118,6 +118,7 @@ TEST(Diff, DrawsTheChangedGlyphOldBesideNew) {
                                                            {newX, y, true},
                                                            {newX + 7, y + 15, true},
                                                            {4 + 36 + 18 + 1, y, true},
+                                                           {4 + 36 + 18 + 1, 4 + 18, false},
                                                            {4, 4 + 4, true},
                                                            {4 + 2, 4 + 4, false}}) {
         EXPECT_EQ(qGray(image.pixel(x, yy)) == 0, black) << x << ", " << yy;
