@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bootfont/glyphtables.h"
 #include "cli/commands.h"
 #include "cli/failure.h"
 #include "cli/fontinput.h"
@@ -30,9 +31,8 @@ using runtime::decimalText;
 
 QImage viewImage(const bootfont::WholeFont& font, const std::string& name, GlyphTable table,
                  std::int16_t first) {
-    const bool sbcs = table == GlyphTable::Sbcs;
-    const bootfont::TableExtent& extent = sbcs ? font.sbcs : font.dbcs;
-    const char* tableName = sbcs ? "single-byte" : "double-byte";
+    const bootfont::TableExtent& extent = font.extent(table);
+    const std::string tableName(bootfont::glyphTable(table).name);
     if (!extent.present) {
         failFile(name + ": the font has no " + tableName + " table");
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "bootfont/glyphtables.h"
 #include "glyphview/twocolourpicture.h"
 
 namespace glyphview {
@@ -34,8 +35,7 @@ QImage diffPairsPicture(const bootfont::WholeFont& oldFont, const bootfont::Whol
                                   2 * kMargin + rows * kCell, kWhite, kBlack);
     for (std::size_t i = 0; i < changed.size(); ++i) {
         const bootfont::GlyphDifference& glyph = changed[i];
-        const int width = glyph.table == bootfont::GlyphTable::Sbcs ? bootfont::kSbcsGlyphWidth
-                                                                    : bootfont::kDbcsGlyphWidth;
+        const int width = bootfont::glyphTable(glyph.table).pixelWidth;
         const int x = kMargin + static_cast<int>(i % kPairsPerRow) * (kPairWidth + kPairGap);
         const int y = kMargin + static_cast<int>(i / kPairsPerRow) * kCell;
         drawLabel(image, x, y + (kCell - kLabelHeight) / 2, glyph.code,
