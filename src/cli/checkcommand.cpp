@@ -24,7 +24,7 @@ int runCheck(const CheckOptions& options) {
         const std::string name = inputName(file);
         std::vector<bootfont::Finding> findings;
         try {
-            findings = bootfont::checkFont(readFontInput(file));
+            findings = bootfont::checkFont(openFontInput(file).font());
         } catch (const Failure& failure) {
             // The other files are still checked.
             reportError(failure.what());

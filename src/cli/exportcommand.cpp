@@ -51,7 +51,8 @@ int runExport(const ExportOptions& options) {
     if (isSameFile(options.file, options.out)) {
         failUsage(options.out + ": is the input file; choose another output");
     }
-    const bootfont::WholeFont font = readBootFont(options.file);
+    const bootfont::FontFile file = openBootFont(options.file);
+    const bootfont::WholeFont& font = file.font();
     const std::string name = inputName(options.file);
     // A font with tables cut short would be exported without its missing glyphs, unnoticed.
     if (font.sbcs.cut() || font.dbcs.cut()) {

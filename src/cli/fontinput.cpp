@@ -95,12 +95,4 @@ bootfont::FontFile openBootFont(const std::string& file) {
     return font;
 }
 
-bootfont::WholeFont readFontInput(const std::string& file) {
-    return openFontInput(file).font();
-}
-
-bootfont::WholeFont readBootFont(const std::string& file) {
-    return openBootFont(file).font();
-}
-
 }  // namespace cli

@@ -16,12 +16,6 @@ bootfont::FontFile openFontInput(const std::string& file);
 // As openFontInput, and fails with status 1 when the file lacks the boot font signature.
 bootfont::FontFile openBootFont(const std::string& file);
 
-// The whole font of openFontInput: the file read leniently.
-bootfont::WholeFont readFontInput(const std::string& file);
-
-// As readFontInput, and fails with status 1 when the file lacks the boot font signature.
-bootfont::WholeFont readBootFont(const std::string& file);
-
 // The bytes of FILE (standard input for "-"), at most `limit` of them. Fails with status 2
 // ("FILE: reason") when it cannot be read, is a folder or is longer than `limit` bytes.
 std::string readInputText(const std::string& file, std::size_t limit);

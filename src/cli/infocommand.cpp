@@ -148,7 +148,8 @@ void printInfo(const std::string& file, const WholeFont& font,
 }
 
 int runInfo(const InfoOptions& options) {
-    const WholeFont font = readFontInput(options.file);
+    const bootfont::FontFile file = openFontInput(options.file);
+    const WholeFont& font = file.font();
     const auto findings = bootfont::checkFont(font);
     if (options.json) {
         printJson(std::cout, infoJson(options.file, font, findings));

@@ -147,7 +147,8 @@ int renderFont(const RenderOptions& options) {
         failUsage("FILE and --screen cannot both be standard input");
     }
     const std::string name = inputName(options.file);
-    const bootfont::WholeFont font = readBootFont(options.file);
+    const bootfont::FontFile file = openBootFont(options.file);
+    const bootfont::WholeFont& font = file.font();
     const QImage image = options.sbcs     ? viewImage(font, name, GlyphTable::Sbcs, 0)
                          : options.page   ? pageImage(font, name, *options.page)
                          : options.text   ? textImage(font, name, *options.text)
