@@ -10,14 +10,15 @@
 #include <string>
 #include <utility>
 
-#include "bootfont/bootfonterror.h"
-
 namespace bootfont {
 namespace {
 
+// The failure of the last system call, errno, with `what` failed before its text.
 [[noreturn]] void fail(runtime::ErrorNumber number, const std::filesystem::path& path,
-                       const std::string& reason) {
-    throw BootFontError(number, reason, path.string() + ": " + reason);
+                       const std::string& what = {}) {
+    const int error = errno;
+    const std::string reason = what + std::strerror(error);
+    throw FileWriteError(number, reason, path.string() + ": " + reason, error);
 }
 
 bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
@@ -78,16 +79,15 @@ void writeFileAtomically(const std::filesystem::path& path, std::span<const std:
     std::string name = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) {
-        fail(ErrorNumber::PathFileAccessError, path,
-             std::string("cannot create a file in its folder: ") + std::strerror(errno));
+        fail(ErrorNumber::PathFileAccessError, path, "cannot create a file in its folder: ");
     }
     TemporaryFile temporary(fd, std::move(name));
     if (::fchmod(fd, permissionsFor(path)) != 0 || !writeAll(fd, bytes) || ::fsync(fd) != 0 ||
         !temporary.close()) {
-        fail(ErrorNumber::DeviceIoError, path, std::strerror(errno));
+        fail(ErrorNumber::DeviceIoError, path);
     }
     if (::rename(temporary.path().c_str(), path.c_str()) != 0) {
-        fail(ErrorNumber::PathFileAccessError, path, std::strerror(errno));
+        fail(ErrorNumber::PathFileAccessError, path);
     }
     temporary.keep();
     // The rename lasts through a power cut once the folder is flushed too; the file is in place

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,7 @@ struct FailureCase {
     const char* target;  // in the folder, which holds the files "f" and "file"
     std::function<void(const testsupport::TempDir&)> prepare;
     const char* reason;
+    int systemError;
 };
 
 class AtomicWriteFailure : public testing::TestWithParam<FailureCase> {};
@@ -66,8 +68,9 @@ TEST_P(AtomicWriteFailure, LeavesTheTargetAsItWas) {
     try {
         writeFileAtomically(dir / GetParam().target, {});
         ADD_FAILURE() << "written";
-    } catch (const BootFontError& error) {
+    } catch (const FileWriteError& error) {
         EXPECT_EQ(error.reason(), GetParam().reason);
+        EXPECT_EQ(error.systemError(), GetParam().systemError);
         EXPECT_EQ(error.detail(), (dir / GetParam().target).string() + ": " + GetParam().reason);
     }
     fs::permissions(dir.path(), fs::perms::owner_all);
@@ -79,15 +82,15 @@ TEST_P(AtomicWriteFailure, LeavesTheTargetAsItWas) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, AtomicWriteFailure, testing::Values(
-    FailureCase{"FolderGone", "gone/f", [](auto&) {}, "cannot create a file in its folder: No such file or directory"},
-    FailureCase{"FolderIsAFile", "file/f", [](auto&) {}, "cannot create a file in its folder: Not a directory"},
-    FailureCase{"TargetIsAFolder", "folder", [](auto& dir) { fs::create_directories(dir / "folder/x"); }, "Is a directory"},
+    FailureCase{"FolderGone", "gone/f", [](auto&) {}, "cannot create a file in its folder: No such file or directory", ENOENT},
+    FailureCase{"FolderIsAFile", "file/f", [](auto&) {}, "cannot create a file in its folder: Not a directory", ENOTDIR},
+    FailureCase{"TargetIsAFolder", "folder", [](auto& dir) { fs::create_directories(dir / "folder/x"); }, "Is a directory", EISDIR},
     FailureCase{"ReadOnlyFolder", "f", [](auto& dir) {
         if (::geteuid() == 0) {
             GTEST_SKIP() << "permission bits do not stop root from writing";
         }
         fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    }, "cannot create a file in its folder: Permission denied"}),
+    }, "cannot create a file in its folder: Permission denied", EACCES}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
