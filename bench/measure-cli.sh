@@ -2,7 +2,8 @@
 # Whole-process figures of the bootfont command on the Traditional Chinese sample (13,503 glyphs):
 # time of info, check, export, find and render (hyperfine), peak resident memory of each
 # (/usr/bin/time), check given 1,000 files at once, build of the sample from Unifont and from a
-# PCF (bdftopcf), and diff, build from a boot font and render --screen. Run from the repository after
+# PCF (bdftopcf), diff, build from a boot font and render --screen, and patch of the sample from
+# Unifont. Run from the repository after
 # a build; the build folder is build/ unless given as the first argument.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -76,5 +77,20 @@ cat "$work/others.md"
 for command in "${others[@]}"; do
     # shellcheck disable=SC2086  # (diff exits with 1: the fonts differ)
     rss=$(/usr/bin/time -f '%M' "$bootfont" $command 2>&1 >/dev/null | tail -n 1 || true)
+    echo "$command: $rss"
+done
+
+echo
+echo "## patch of the sample from Unifont: every glyph looked up, fitted, compared, checked, written"
+# The sample was built from Unifont, so its bitmaps come out the same; a copy with one glyph changed
+# (as diff's above) gets that glyph back.
+patches=("patch $work/changed.bin /usr/share/unifont/unifont.hex -o $work/p.bin"
+         "patch $work/changed.bin /usr/share/unifont/unifont.hex --dry-run")
+hyperfine -N --warmup 3 --runs 40 --style basic --export-markdown "$work/patch.md" \
+    "${patches[@]/#/$bootfont }"
+cat "$work/patch.md"
+for command in "${patches[@]}"; do
+    # shellcheck disable=SC2086
+    rss=$(/usr/bin/time -f '%M' "$bootfont" $command 2>&1 >/dev/null | tail -n 1)
     echo "$command: $rss"
 done

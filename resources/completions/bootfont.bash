@@ -51,7 +51,7 @@ _bootfont() {
         fi
         case ${COMP_WORDS[i - 1]} in
             -o | --output | --format | --lang | --codepage | --sbcs-range | --dbcs-range | \
-                --top-pad | --bottom-pad | --page | --text | --screen | --select | --scale | =) ;;
+                --top-pad | --bottom-pad | --page | --text | --screen | --select | --scale | --only | =) ;;
             *) ((positionals++)) ;;
         esac
     done
@@ -60,7 +60,7 @@ _bootfont() {
         if [[ $cur == -* ]]; then
             mapfile -t COMPREPLY < <(compgen -W '-h --help --version' -- "$cur")
         else
-            mapfile -t COMPREPLY < <(compgen -W 'info check export find build render diff' -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W 'info check export find build patch render diff' -- "$cur")
         fi
         return
     fi
@@ -78,9 +78,9 @@ _bootfont() {
         export:-o | export:--output) _bootfont_files "$cur" bdf hex; return ;;
         render:-o | render:--output | diff:-o | diff:--output) _bootfont_files "$cur" png; return ;;
         render:--screen) _bootfont_files "$cur"; return ;; # a text file of any name
-        build:-o | build:--output) _bootfont_files "$cur" bin; return ;;
+        build:-o | build:--output | patch:-o | patch:--output) _bootfont_files "$cur" bin; return ;;
         *:--sbcs-range | *:--dbcs-range | *:--top-pad | *:--bottom-pad | *:--page | *:--text | \
-            *:--select | *:--scale) return ;;
+            *:--select | *:--scale | *:--only) return ;;
     esac
     if [[ -n $values ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$values" -- "$cur")
@@ -94,11 +94,13 @@ _bootfont() {
             export) options+=' -o --output --format --native' ;;
             build) options+=' -o --output --lang --codepage --sbcs-range --dbcs-range --top-pad
                              --bottom-pad --strict' ;;
+            patch) options+=' -o --output --only --sbcs --dbcs --sbcs-range --dbcs-range --dry-run
+                             --json --strict' ;;
             render) options+=' -o --output --sbcs --page --sheet --text --screen --select --scale' ;;
             diff) options+=' --json -o --output --scale' ;;
         esac
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
-    elif [[ $command == build ]]; then
+    elif [[ $command == build || ($command == patch && $positionals -gt 0) ]]; then
         _bootfont_files "$cur" bdf pcf pcf.gz fon fnt ttf otf ttc hex bin
     elif [[ $command != find || $positionals -eq 0 ]]; then
         _bootfont_files "$cur" bin # find's TEXT is no file

@@ -1,7 +1,7 @@
 # fish completion for bootfont(1), the command of BootFont Viewer. Installed as
 # share/fish/vendor_completions.d/bootfont.fish.
 
-set -l commands info check export find build render diff
+set -l commands info check export find build patch render diff
 # The languages whose code page bootfont knows, each primary language with its first region.
 set -l languages 0x804 0x1004 0x404 0xC04 0x1404 0x411 0x412 0x402 0x403 0x405 0x406 0x407 \
     0x408 0x409 0x40A 0x40B 0x40C 0x40E 0x40F 0x410 0x413 0x414 0x415 0x416 0x419 0x41B 0x41D \
@@ -32,12 +32,13 @@ complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a check -d 
 complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a export -d 'Write the glyphs as a BDF or Unifont .hex font'
 complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a find -d 'Show where characters are in the font'
 complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a build -d 'Make a boot font from bitmap or outline fonts'
+complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a patch -d 'Give glyphs of a boot font new bitmaps, every other byte kept'
 complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a render -d 'Draw glyphs or the boot screen as a PNG image'
 complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a diff -d 'Compare two boot fonts'
 
 # Boot fonts may have any name; not for an output's name.
 complete -c bootfont -n "__fish_seen_subcommand_from info check export find render diff; and not __fish_prev_arg_in -o --output" -F
-complete -c bootfont -n "__fish_seen_subcommand_from info check diff" -l json -d 'Print one JSON object'
+complete -c bootfont -n "__fish_seen_subcommand_from info check diff patch" -l json -d 'Print one JSON object'
 
 complete -c bootfont -n "__fish_seen_subcommand_from export" -s o -l output -x -a '(__bootfont_files bdf hex)' -d 'The font to write'
 complete -c bootfont -n "__fish_seen_subcommand_from export" -l format -x -a 'bdf hex' -d 'The format instead of the extension\'s'
@@ -52,6 +53,15 @@ complete -c bootfont -n "__fish_seen_subcommand_from build" -l dbcs-range -x -d 
 complete -c bootfont -n "__fish_seen_subcommand_from build" -l top-pad -x -d 'The header\'s top pad'
 complete -c bootfont -n "__fish_seen_subcommand_from build" -l bottom-pad -x -d 'The header\'s bottom pad'
 complete -c bootfont -n "__fish_seen_subcommand_from build" -l strict -d 'Refuse glyphs that must be centred or cut'
+complete -c bootfont -n "__fish_seen_subcommand_from patch" -a '(__bootfont_files bdf pcf pcf.gz fon fnt ttf otf ttc hex bin)'
+complete -c bootfont -n "__fish_seen_subcommand_from patch" -s o -l output -x -a '(__bootfont_files bin)' -d 'The patched boot font to write'
+complete -c bootfont -n "__fish_seen_subcommand_from patch" -l only -x -d 'Change only the glyphs of these characters'
+complete -c bootfont -n "__fish_seen_subcommand_from patch" -l sbcs -d 'Change only the single-byte table'
+complete -c bootfont -n "__fish_seen_subcommand_from patch" -l dbcs -d 'Change only the double-byte table'
+complete -c bootfont -n "__fish_seen_subcommand_from patch" -l sbcs-range -x -d 'Single-byte codes to change, e.g. 0x41-0x5A'
+complete -c bootfont -n "__fish_seen_subcommand_from patch" -l dbcs-range -x -d 'Double-byte codes to change, e.g. 0xB0A1-0xB0FE'
+complete -c bootfont -n "__fish_seen_subcommand_from patch" -l dry-run -d 'Report what would change; write nothing'
+complete -c bootfont -n "__fish_seen_subcommand_from patch" -l strict -d 'Refuse glyphs that must be centred or cut'
 
 complete -c bootfont -n "__fish_seen_subcommand_from render" -s o -l output -x -a '(__bootfont_files png)' -d 'The PNG file to write'
 complete -c bootfont -n "__fish_seen_subcommand_from render" -l sbcs -d 'The viewer\'s single-byte view'

@@ -9,8 +9,10 @@
 #include "bootfont/characterset.h"
 #include "bootfont/fontcheck.h"
 #include "bootfont/valuetext.h"
+#include "cli/codeoptions.h"
 #include "cli/commands.h"
 #include "cli/failure.h"
+#include "cli/fittedglyphs.h"
 #include "cli/outputfile.h"
 #include "cli/presentation.h"
 #include "fontio/bootfontassembly.h"
@@ -35,43 +37,10 @@ struct BuildOptions {
     bool strict = false;
 };
 
-unsigned number(const std::string& text, const std::string& what, unsigned limit) {
-    std::size_t used = 0;
-    unsigned long value = 0;
-    try {
-        // Hex with 0x, else decimal: a leading zero does not make octal here.
-        const bool hex = text.starts_with("0x") || text.starts_with("0X");
-        value = std::stoul(hex ? text.substr(2) : text, &used, hex ? 16 : 10);
-        used += hex ? 2 : 0;
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (text.empty() || used != text.size() || value > limit) {
-        failUsage(what + " '" + text + "' is no number from 0 to " + runtime::hexCode(limit));
-    }
-    return static_cast<unsigned>(value);
-}
-
-// "0xA1A1-0xA1FE", or one code.
-std::vector<bootfont::CodeRange> codeRanges(const std::vector<std::string>& texts,
-                                            const std::string& option, unsigned limit) {
-    std::vector<bootfont::CodeRange> ranges;
-    for (const std::string& text : texts) {
-        const std::size_t dash = text.find('-');
-        const unsigned first = number(text.substr(0, dash), option, limit);
-        const unsigned last =
-            dash == std::string::npos ? first : number(text.substr(dash + 1), option, limit);
-        if (last < first) {
-            failUsage(option + " " + text + " ends before it starts");
-        }
-        ranges.push_back({static_cast<std::uint16_t>(first), static_cast<std::uint16_t>(last)});
-    }
-    return ranges;
-}
-
 int runBuild(const BuildOptions& options) {
     bootfont::CharacterSetRequest request;
-    request.languageId = static_cast<std::int32_t>(number(options.language, "--lang", 0xFFFF));
+    request.languageId =
+        static_cast<std::int32_t>(numberOption(options.language, "--lang", 0xFFFF));
     request.codePage = options.codePage;
     request.sbcsRanges = codeRanges(options.sbcsRanges, "--sbcs-range", 0xFF);
     request.dbcsRanges = codeRanges(options.dbcsRanges, "--dbcs-range", 0xFFFF);
@@ -91,19 +60,7 @@ int runBuild(const BuildOptions& options) {
     if (glyphs.contents.sbcs.empty() && glyphs.contents.dbcs.empty()) {
         failUsage("no source has a glyph for any code of " + charset);
     }
-    if (glyphs.fitted > 0) {
-        const bool one = glyphs.fitted == 1;
-        const std::string count =
-            runtime::countText(glyphs.fitted, "glyph is not the size of its cell",
-                               "glyphs are not the size of their cell") +
-            " (the first: " + bootfont::codeText(std::uint32_t{glyphs.firstFitted.code}) + " (" +
-            runtime::codePointText(glyphs.firstFitted.character) + "))";
-        if (options.strict) {
-            failUsage(count + "; --strict refuses to centre or cut " + (one ? "it" : "them"));
-        }
-        reportError(options.out + ": " + count + "; " + (one ? "it was" : "they were") +
-                    " centred or cut to fit");
-    }
+    reportFittedGlyphs(options.out, glyphs.fitted, glyphs.firstFitted, options.strict);
     if (glyphs.missing > 0) {
         reportError(options.out + ": " + runtime::countText(glyphs.missing, "code", "codes") +
                     " of " + charset +

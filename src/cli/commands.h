@@ -24,6 +24,7 @@ void addCheckCommand(CLI::App& app, CommandAction& action);
 void addExportCommand(CLI::App& app, CommandAction& action);
 void addFindCommand(CLI::App& app, CommandAction& action);
 void addBuildCommand(CLI::App& app, CommandAction& action);
+void addPatchCommand(CLI::App& app, CommandAction& action);
 
 struct RenderOptions;
 // What render does once its command line is checked: the bootfont program runs the helper that

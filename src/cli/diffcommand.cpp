@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "bootfont/fontdiff.h"
-#include "bootfont/valuetext.h"
 #include "cli/commands.h"
 #include "cli/diffoptions.h"
+#include "cli/diffreport.h"
 #include "cli/failure.h"
 #include "cli/fontinput.h"
 #include "cli/outputfile.h"
@@ -21,147 +21,16 @@ namespace {
 
 using bootfont::GlyphChange;
 using bootfont::GlyphDifference;
-using bootfont::GlyphTable;
 using nlohmann::json;
-using runtime::countText;
 
-// One of the two fonts and the name it goes by. A file that is no boot font is trouble here
-// (status 2), since status 1 says that the fonts differ.
-class Side {
-public:
-    explicit Side(const std::string& file) : name_(inputName(file)), file_(openFontInput(file)) {
-        if (!font().hasSignature()) {
-            failUsage(name_ + ": not a boot font (no signature)");
-        }
+// One of the two fonts. A file that is no boot font is trouble here (status 2), since status 1
+// says that the fonts differ.
+DiffSide openSide(const std::string& file) {
+    DiffSide side(inputName(file), openFontInput(file));
+    if (!side.font().hasSignature()) {
+        failUsage(side.name() + ": not a boot font (no signature)");
     }
-
-    const std::string& name() const { return name_; }
-    const bootfont::WholeFont& font() const { return file_.font(); }
-
-    // The record's character; the file opens its code page for the first record without one.
-    std::optional<char32_t> character(GlyphTable table, std::size_t index) const {
-        const auto character = file_.glyphCharacter(table, index);
-        return character ? std::optional(character->value) : std::nullopt;
-    }
-
-private:
-    std::string name_;
-    bootfont::FontFile file_;
-};
-
-// "U+0041 A": the character after its value where it is printable.
-std::string characterText(std::optional<char32_t> character) {
-    return character ? bootfont::characterText(*character) : "no character";
-}
-
-json characterJson(std::optional<char32_t> character) {
-    if (!character) {
-        return {{"unicode", nullptr}, {"character", nullptr}};
-    }
-    return {{"unicode", runtime::codePointText(*character)},
-            {"character", bootfont::encodeUtf8(*character)}};
-}
-
-std::string glyphText(const GlyphDifference& glyph, Side& oldSide, Side& newSide) {
-    const std::string place =
-        tableKey(glyph.table) + " " + bootfont::codeText(glyph.code, glyph.table) + " ";
-    switch (glyph.change) {
-        case GlyphChange::OnlyInOld:
-            return "only in old: " + place +
-                   characterText(oldSide.character(glyph.table, glyph.oldIndex));
-        case GlyphChange::OnlyInNew:
-            return "only in new: " + place +
-                   characterText(newSide.character(glyph.table, glyph.newIndex));
-        case GlyphChange::Changed:
-            break;
-    }
-    const std::string before = characterText(oldSide.character(glyph.table, glyph.oldIndex));
-    const std::string after = characterText(newSide.character(glyph.table, glyph.newIndex));
-    return "changed: " + place + before + (after == before ? "" : " -> " + after) + ": " +
-           (glyph.bitmapChanged ? "bitmap" : "") +
-           (glyph.bitmapChanged && glyph.unicodeChanged ? ", " : "") +
-           (glyph.unicodeChanged ? "Unicode value" : "");
-}
-
-json glyphJson(const GlyphDifference& glyph, Side& oldSide, Side& newSide) {
-    json out = {{"table", tableKey(glyph.table)},
-                {"code", bootfont::codeText(glyph.code, glyph.table)}};
-    if (glyph.change == GlyphChange::Changed) {
-        out["bitmapChanged"] = glyph.bitmapChanged;
-        out["unicodeChanged"] = glyph.unicodeChanged;
-        out["old"] = characterJson(oldSide.character(glyph.table, glyph.oldIndex));
-        out["new"] = characterJson(newSide.character(glyph.table, glyph.newIndex));
-    } else {
-        const bool old = glyph.change == GlyphChange::OnlyInOld;
-        out.update(old ? characterJson(oldSide.character(glyph.table, glyph.oldIndex))
-                       : characterJson(newSide.character(glyph.table, glyph.newIndex)));
-    }
-    return out;
-}
-
-// The tables a font holds only in part, each said on standard error: only their whole records
-// are compared.
-json cutTables(const Side& side, const char* which) {
-    json cut = json::array();
-    for (const bootfont::TableExtent* extent : {&side.font().sbcs, &side.font().dbcs}) {
-        if (!extent->cut()) {
-            continue;
-        }
-        reportError(side.name() + ": the " + std::string(bootfont::glyphTable(extent->table).name) +
-                    " table runs past the end of the file; " +
-                    runtime::decimalText(extent->recordsInFile) + " of its " +
-                    countText(extent->count, "record", "records") + " compared");
-        cut.push_back({{"font", which},
-                       {"table", tableKey(extent->table)},
-                       {"count", extent->count},
-                       {"recordsInFile", extent->recordsInFile}});
-    }
-    return cut;
-}
-
-std::string summary(const bootfont::FontDifference& difference, const Side& oldSide,
-                    const Side& newSide) {
-    const auto count = [&](GlyphChange change) {
-        return static_cast<std::int64_t>(difference.count(change));
-    };
-    return oldSide.name() + " and " + newSide.name() + " differ: " +
-           countText(std::ssize(difference.headerFields), "header field", "header fields") + ", " +
-           countText(count(GlyphChange::OnlyInOld), "glyph", "glyphs") + " only in the old font, " +
-           runtime::decimalText(count(GlyphChange::OnlyInNew)) + " only in the new, " +
-           runtime::decimalText(count(GlyphChange::Changed)) + " changed";
-}
-
-json diffJson(const bootfont::FontDifference& difference, Side& oldSide, Side& newSide,
-              const json& cut) {
-    json header = json::array();
-    for (const bootfont::HeaderField* field : difference.headerFields) {
-        header.push_back({{"field", field->name},
-                          {"old", fieldJson(oldSide.font().header, *field)},
-                          {"new", fieldJson(newSide.font().header, *field)}});
-    }
-    json out = {{"old", oldSide.name()},      {"new", newSide.name()},
-                {"same", difference.same()},  {"headerFields", header},
-                {"onlyInOld", json::array()}, {"onlyInNew", json::array()},
-                {"changed", json::array()},   {"cutTables", cut}};
-    for (const GlyphDifference& glyph : difference.glyphs) {
-        const char* key = glyph.change == GlyphChange::OnlyInOld   ? "onlyInOld"
-                          : glyph.change == GlyphChange::OnlyInNew ? "onlyInNew"
-                                                                   : "changed";
-        out[key].push_back(glyphJson(glyph, oldSide, newSide));
-    }
-    return out;
-}
-
-void printDiff(const bootfont::FontDifference& difference, Side& oldSide, Side& newSide) {
-    for (const bootfont::HeaderField* field : difference.headerFields) {
-        std::cout << "header " << field->name << ": "
-                  << bootfont::fieldText(oldSide.font().header, *field) << " -> "
-                  << bootfont::fieldText(newSide.font().header, *field) << '\n';
-    }
-    for (const GlyphDifference& glyph : difference.glyphs) {
-        std::cout << glyphText(glyph, oldSide, newSide) << '\n';
-    }
-    std::cout << summary(difference, oldSide, newSide) << '\n';
+    return side;
 }
 
 void refuseOutput(const DiffOptions& options) {
@@ -184,8 +53,8 @@ int runDiff(const DiffOptions& options, DiffPicture picture) {
     if (!options.picture.empty()) {
         refuseOutput(options);
     }
-    Side oldSide(options.oldFile);
-    Side newSide(options.newFile);
+    const DiffSide oldSide = openSide(options.oldFile);
+    const DiffSide newSide = openSide(options.newFile);
     const bootfont::FontDifference difference =
         bootfont::compareFonts(oldSide.font(), newSide.font());
 

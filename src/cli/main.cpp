@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     cli::addExportCommand(app, action);
     cli::addFindCommand(app, action);
     cli::addBuildCommand(app, action);
+    cli::addPatchCommand(app, action);
     // The picture of diff, like render, is drawn by the helper that links Qt Gui.
     cli::addDiffCommand(app, action, [argv](const cli::DiffOptions& options) {
         return options.picture.empty() ? cli::runDiff(options, nullptr)

@@ -5,8 +5,8 @@
 
 namespace cli {
 
-// Writes `contents` to OUT whole or not at all: to a temporary file in OUT's folder that is then
-// renamed over OUT, so a reader never sees half a file and a failure leaves OUT as it was. "-"
+// Writes `contents` to OUT whole or not at all (bootfont::writeFileAtomically): a reader never
+// sees half a file, a failure leaves OUT as it was, a file replaced keeps its permissions. "-"
 // writes standard output. Fails with status 2, "OUT: reason".
 void writeOutputFile(const std::string& out, std::string_view contents);
 

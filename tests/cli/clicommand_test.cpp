@@ -81,7 +81,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"ExportCut", "export DIR/cut.bin -o DIR/x.bdf", 1, "", "past the end"},
     ProgramCase{"ExportText", "export - -o DIR/x.bdf <DIR/text.txt", 1, "", "standard input: not a boot font"},
     ProgramCase{"ExportOverInput", "export DIR/font.bin -o DIR/./font.bin --format bdf", 2, "", "is the input"},
-    ProgramCase{"ExportNoFolder", "export " + kSample + " -o DIR/none/x.bdf", 2, "", "none/x.bdf: "},
     ProgramCase{"ExportUnknownType", "export " + kSample + " -o DIR/x.png", 2, "", ".bdf or .hex"},
     ProgramCase{"Find", "find " + kSample + " 中ą", 0, "U+4E2D: code 0xA4A4, double-byte index 475, page 1, row 20, column 1", ""},
     ProgramCase{"FindNotUtf8", "find " + kSample + " \"$(printf '\\377')\"", 2, "", "TEXT is not UTF-8"},

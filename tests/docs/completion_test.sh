@@ -20,7 +20,7 @@ expect() {
         _bootfont && printf "%s\n" "${COMPREPLY[@]}" | sort | xargs' _ "$completion" "$1")
     [[ $replies == "$2" ]] || { echo "FAIL: '$1' offers '$replies', not '$2'" >&2; failures=$((failures + 1)); }
 }
-expect 'bootfont ' 'build check diff export find info render'
+expect 'bootfont ' 'build check diff export find info patch render'
 expect 'bootfont build --lang 0x41' '0x410 0x411 0x412 0x413 0x414 0x415 0x416 0x419 0x41B 0x41D 0x41F'
 expect 'bootfont build --codepage ' '932 936 949 950'
 expect 'bootfont build --s' '--sbcs-range --strict'
@@ -33,4 +33,5 @@ expect 'bootfont build -o new.bin --lang 0x804 ' 'boot.bin folder font.HEX font.
 expect 'bootfont render boot.bin --screen ' 'boot.bin folder font.HEX font.bdf notes.txt page.png unifont.hex.gz'
 expect 'bootfont diff boot.bin new.bin -o ' 'folder page.png'
 expect 'bootfont find boot.bin ' ''
+expect 'bootfont patch boot.bin --dry-run ' 'boot.bin folder font.HEX font.bdf'  # FONT, then sources
 ((failures == 0))
