@@ -157,6 +157,20 @@ std::optional<std::vector<std::uint8_t>> CodePage::fromUnicode(char32_t characte
                                      out.begin() + static_cast<std::ptrdiff_t>(*written));
 }
 
+bool CodePage::isLeadByte(std::uint8_t byte) const {
+    iconv_t cd = descriptor(toUnicode_);
+    ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char in = static_cast<char>(byte);
+    char* inBytes = &in;
+    std::size_t inLeft = 1;
+    std::array<char, 8> out{};
+    char* outBytes = out.data();
+    std::size_t outLeft = out.size();
+    // EINVAL: an incomplete sequence at the end of the input.
+    return ::iconv(cd, &inBytes, &inLeft, &outBytes, &outLeft) == static_cast<std::size_t>(-1) &&
+           errno == EINVAL;
+}
+
 std::unique_ptr<CodePage> openLanguageCodePage(std::int32_t languageId) {
     const std::optional<int> number = codePageForLanguage(languageId);
     if (!number) {
