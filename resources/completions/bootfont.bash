@@ -90,7 +90,8 @@ _bootfont() {
     if [[ $cur == -* ]]; then
         local options='-h --help --version'
         case $command in
-            info | check) options+=' --json' ;;
+            info) options+=' --json --missing' ;;
+            check) options+=' --json' ;;
             export) options+=' -o --output --format --native' ;;
             build) options+=' -o --output --lang --codepage --sbcs-range --dbcs-range --top-pad
                              --bottom-pad --strict' ;;

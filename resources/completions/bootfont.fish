@@ -39,6 +39,7 @@ complete -c bootfont -n "not __fish_seen_subcommand_from $commands" -a diff -d '
 # Boot fonts may have any name; not for an output's name.
 complete -c bootfont -n "__fish_seen_subcommand_from info check export find render diff; and not __fish_prev_arg_in -o --output" -F
 complete -c bootfont -n "__fish_seen_subcommand_from info check diff patch" -l json -d 'Print one JSON object'
+complete -c bootfont -n "__fish_seen_subcommand_from info" -l missing -d 'List the characters of the set the font lacks'
 
 complete -c bootfont -n "__fish_seen_subcommand_from export" -s o -l output -x -a '(__bootfont_files bdf hex)' -d 'The font to write'
 complete -c bootfont -n "__fish_seen_subcommand_from export" -l format -x -a 'bdf hex' -d 'The format instead of the extension\'s'

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bootfont/bootfonterror.h"
+#include "bootfont/codepage.h"
 #include "bootfont/glyphtables.h"
 #include "bootfont/headerfields.h"
 #include "bootfont/leadranges.h"
@@ -53,6 +54,17 @@ void appendRecords(std::vector<std::uint8_t>& out, std::span<const Record> recor
     }
 }
 
+// The lead bytes of the language's code page; none when it has no code page known here.
+std::bitset<256> languageLeadBytes(std::int32_t languageId) {
+    std::bitset<256> leadBytes;
+    if (const auto codePage = openLanguageCodePage(languageId)) {
+        for (unsigned byte = 0; byte < leadBytes.size(); ++byte) {
+            leadBytes[byte] = codePage->isLeadByte(static_cast<std::uint8_t>(byte));
+        }
+    }
+    return leadBytes;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> writeBootFont(const BootFontContents& contents) {
@@ -60,10 +72,14 @@ std::vector<std::uint8_t> writeBootFont(const BootFontContents& contents) {
     const std::span<const DbcsGlyphRecord> dbcs = contents.dbcs;
     requireAscending(sbcs);
     requireAscending(dbcs);
-    const auto ranges = leadRangesOf(dbcs);
+    const auto needed = leadRangesOf(dbcs);
+    const auto ranges =
+        needed.size() > kMaxDbcsRange
+            ? joinLeadRanges(needed, languageLeadBytes(contents.languageId), kMaxDbcsRange)
+            : needed;
     if (ranges.size() > kMaxDbcsRange) {
-        refuse("the double-byte codes need " + runtime::decimalText(std::ssize(ranges)) +
-               " lead-byte ranges (" + leadRangesText(ranges) + "); the header holds at most " +
+        refuse("the double-byte codes need " + runtime::decimalText(std::ssize(needed)) +
+               " lead-byte ranges (" + leadRangesText(needed) + "); the header holds at most " +
                runtime::decimalText(kMaxDbcsRange));
     }
 

@@ -21,9 +21,10 @@ struct BootFontContents {
 // The file as real boot fonts lay it out: the 49-byte header, then the single-byte records of 19
 // bytes and the double-byte records of 36 bytes, each with its Unicode value, codes ascending;
 // glyphs 16 rows high, 8 and 16 pixels wide. The lead-byte table holds the ranges of the codes'
-// lead bytes. Raises BootFontError (invalid argument) with the reason for codes that are not
-// ascending or repeat, more than kMaxDbcsRange lead ranges (naming them) and tables too large for
-// the header's 32-bit fields.
+// lead bytes; when they are more than kMaxDbcsRange, ranges are joined across lead bytes of the
+// language's code page (joinLeadRanges). Raises BootFontError (invalid argument) with the reason
+// for codes that are not ascending or repeat, more than kMaxDbcsRange lead ranges that cannot be
+// joined (naming them) and tables too large for the header's 32-bit fields.
 std::vector<std::uint8_t> writeBootFont(const BootFontContents& contents);
 
 }  // namespace bootfont

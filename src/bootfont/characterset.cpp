@@ -1,6 +1,7 @@
 #include "bootfont/characterset.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include "bootfont/bootfonterror.h"
@@ -16,22 +17,26 @@ struct StandardSet {
     int codePage = 0;
     const char* charset = "";
     CodeRange extraSbcs;  // single-byte characters beyond ASCII
+    // The bytes that follow a lead byte in the set's encoding. No other code is one of its
+    // characters; leaving them out spares iconv thousands of codes it would refuse.
+    std::array<CodeRange, 2> trails;
 };
 
 // clang-format off
 constexpr StandardSet kStandardSets[] = {
-    {936, "EUC-CN",    {}},            // GB 2312
-    {950, "BIG5",      {}},
-    {932, "SHIFT_JIS", {0xA1, 0xDF}},  // JIS X 0208, and JIS X 0201's half-width katakana
-    {949, "EUC-KR",    {}},            // KS X 1001
+    {936, "EUC-CN",    {},            {{{0xA1, 0xFE}}}},                // GB 2312
+    {950, "BIG5",      {},            {{{0x40, 0x7E}, {0xA1, 0xFE}}}},
+    {932, "SHIFT_JIS", {0xA1, 0xDF},  {{{0x40, 0x7E}, {0x80, 0xFC}}}},  // JIS X 0208, and JIS X 0201's half-width katakana
+    {949, "EUC-KR",    {},            {{{0xA1, 0xFE}}}},                // KS X 1001
 };
 // clang-format on
 
 constexpr CodeRange kAscii{0x20, 0x7E};
 constexpr CodeRange kAllSingleBytes{0x20, 0xFF};
 constexpr unsigned kFirstLead = 0x81;
-constexpr unsigned kFirstTrail = 0x40;
 constexpr unsigned kLastByte = 0xFE;
+// The trail bytes of a code page's whole double-byte set.
+constexpr std::array<CodeRange, 2> kAllTrails{{{0x40, kLastByte}, {}}};
 
 // Control characters have no glyph on a boot screen.
 bool printable(char32_t c) {
@@ -75,16 +80,31 @@ CharacterSet characterSet(const CharacterSetRequest& request) {
     }
     const CodePage& source = standardSet ? *standardSet : codePage;
 
-    auto take = [&](unsigned code, bool doubleByte) {
-        const CodeBytes bytes = codeBytes(static_cast<std::uint16_t>(code), doubleByte ? 2 : 1);
-        const auto character = source.toUnicode(bytes.view());
-        if (!character || !printable(*character)) {
+    // Each width's codes go through iconv in one run (CodePage::toUnicode): one conversion per
+    // code took longer than the rest of a command that asks for the set.
+    auto take = [&](const std::vector<std::uint16_t>& codes, bool doubleByte) {
+        const int width = doubleByte ? 2 : 1;
+        const auto characters = source.toUnicode(codes, width);
+        std::vector<CharacterCode> taken;
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            if (characters[i] && printable(*characters[i])) {
+                taken.push_back({codes[i], doubleByte, *characters[i], *characters[i]});
+            }
+        }
+        if (!standardSet) {
+            set.codes.insert(set.codes.end(), taken.begin(), taken.end());
             return;
         }
-        const auto unicode = standardSet ? codePage.toUnicode(bytes.view()) : character;
-        if (unicode) {
-            set.codes.push_back(
-                {static_cast<std::uint16_t>(code), doubleByte, *character, *unicode});
+        std::vector<std::uint16_t> takenCodes;
+        for (const CharacterCode& code : taken) {
+            takenCodes.push_back(code.code);
+        }
+        const auto unicodes = codePage.toUnicode(takenCodes, width);
+        for (std::size_t i = 0; i < taken.size(); ++i) {
+            if (unicodes[i]) {
+                taken[i].unicode = *unicodes[i];
+                set.codes.push_back(taken[i]);
+            }
         }
     };
 
@@ -95,23 +115,34 @@ CharacterSet characterSet(const CharacterSetRequest& request) {
             sbcsRanges.push_back(standard->extraSbcs);
         }
     }
+    std::vector<std::uint16_t> codes;
     for (unsigned code = 0; code <= 0xFF; ++code) {
         if (inRanges(sbcsRanges, code)) {
-            take(code, false);
+            codes.push_back(static_cast<std::uint16_t>(code));
         }
     }
+    take(codes, false);
     if (!standard) {
         return set;
     }
+    // A code whose first byte is no lead byte is no double-byte character.
+    codes.clear();
+    const auto& trails = standardSet ? standard->trails : kAllTrails;
     for (unsigned lead = kFirstLead; lead <= kLastByte; ++lead) {
-        for (unsigned trail = kFirstTrail; trail <= kLastByte; ++trail) {
-            const std::uint16_t code =
-                doubleByteCode(static_cast<std::uint8_t>(lead), static_cast<std::uint8_t>(trail));
-            if (request.dbcsRanges.empty() || inRanges(request.dbcsRanges, code)) {
-                take(code, true);
+        if (!source.isLeadByte(static_cast<std::uint8_t>(lead))) {
+            continue;
+        }
+        for (const CodeRange& range : trails) {
+            for (unsigned trail = range.first; range.last != 0 && trail <= range.last; ++trail) {
+                const std::uint16_t code = doubleByteCode(static_cast<std::uint8_t>(lead),
+                                                          static_cast<std::uint8_t>(trail));
+                if (request.dbcsRanges.empty() || inRanges(request.dbcsRanges, code)) {
+                    codes.push_back(code);
+                }
             }
         }
     }
+    take(codes, true);
     return set;
 }
 

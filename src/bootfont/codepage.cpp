@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "bootfont/bootfonterror.h"
@@ -104,6 +105,8 @@ std::vector<std::optional<char32_t>> CodePage::toUnicode(std::span<const std::ui
     constexpr std::uint8_t kEnd = '\n';
     std::vector<std::uint8_t> in;
     std::vector<std::size_t> run;  // the indexes of the codes in `in`, in order
+    in.reserve(codes.size() * (size + 1));
+    run.reserve(codes.size());
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const CodeBytes code = codeBytes(codes[i], size);
         const auto bytes = code.view();
@@ -116,21 +119,24 @@ std::vector<std::optional<char32_t>> CodePage::toUnicode(std::span<const std::ui
         run.push_back(i);
     }
     const std::size_t stride = static_cast<std::size_t>(width) + 1;
-    std::vector<std::uint8_t> out(in.size() * 4);  // a character for each byte at most
+    // A character for each byte at most; left uninitialised, as iconv writes what is read.
+    const std::size_t outSize = in.size() * 4;
+    const auto out = std::make_unique_for_overwrite<std::uint8_t[]>(outSize);
     iconv_t cd = descriptor(toUnicode_);
     for (std::size_t next = 0; next < run.size();) {
         ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
         auto* inBytes = reinterpret_cast<char*>(in.data() + next * stride);
         std::size_t inLeft = in.size() - next * stride;
-        auto* outBytes = reinterpret_cast<char*>(out.data());
-        std::size_t outLeft = out.size();
+        auto* outBytes = reinterpret_cast<char*>(out.get());
+        std::size_t outLeft = outSize;
         const bool whole =
             ::iconv(cd, &inBytes, &inLeft, &outBytes, &outLeft) != static_cast<std::size_t>(-1);
-        const std::size_t written = out.size() - outLeft;
+        const std::size_t written = outSize - outLeft;
+        const std::span<const std::uint8_t> converted(out.get(), written);
         for (std::size_t k = 0, start = 0; k + 4 <= written; k += 4) {
-            if (characterAt(out, k) == kEnd) {
+            if (characterAt(converted, k) == kEnd) {
                 if (k == start + 4) {
-                    characters[run[next]] = characterAt(out, start);
+                    characters[run[next]] = characterAt(converted, start);
                 }
                 ++next;
                 start = k + 4;
@@ -155,6 +161,20 @@ std::optional<std::vector<std::uint8_t>> CodePage::fromUnicode(char32_t characte
     }
     return std::vector<std::uint8_t>(out.begin(),
                                      out.begin() + static_cast<std::ptrdiff_t>(*written));
+}
+
+bool CodePage::isLeadByte(std::uint8_t byte) const {
+    iconv_t cd = descriptor(toUnicode_);
+    ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char in = static_cast<char>(byte);
+    char* inBytes = &in;
+    std::size_t inLeft = 1;
+    std::array<char, 8> out{};
+    char* outBytes = out.data();
+    std::size_t outLeft = out.size();
+    // EINVAL: an incomplete sequence at the end of the input.
+    return ::iconv(cd, &inBytes, &inLeft, &outBytes, &outLeft) == static_cast<std::size_t>(-1) &&
+           errno == EINVAL;
 }
 
 std::unique_ptr<CodePage> openLanguageCodePage(std::int32_t languageId) {

@@ -44,6 +44,10 @@ public:
     // the code page has no such character.
     std::optional<std::vector<std::uint8_t>> fromUnicode(char32_t character) const;
 
+    // Whether `byte` is a lead byte: iconv reads it alone as the start of a character that needs
+    // more bytes.
+    bool isLeadByte(std::uint8_t byte) const;
+
 private:
     int number_;
     // iconv_t, kept opaque so that users of this header do not see <iconv.h>.

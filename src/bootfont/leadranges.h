@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -26,5 +27,13 @@ bool leadTableTerminated(const BootFontHeader& header);
 
 // The runs of consecutive lead bytes of `dbcs` (codes ascending): the ranges a font needs.
 std::vector<LeadRange> leadRangesOf(std::span<const DbcsGlyphRecord> dbcs);
+
+// `ranges` (ascending, apart) joined across the gaps between them whose every byte is set in
+// `leadBytes`, the nearest gaps (fewest bytes; of equal ones the lowest) first, until at most
+// `limit` remain. Marking a byte that is a lead byte of the code page anyway changes nothing for
+// the boot loader, which reads text in that code page. More than `limit` ranges when too few gaps
+// can be joined.
+std::vector<LeadRange> joinLeadRanges(std::vector<LeadRange> ranges,
+                                      const std::bitset<256>& leadBytes, std::size_t limit);
 
 }  // namespace bootfont

@@ -8,6 +8,7 @@
 #include "bootfont/bootfontwriter.h"
 #include "bootfont/characterset.h"
 #include "bootfont/fontcheck.h"
+#include "bootfont/leadranges.h"
 #include "bootfont/valuetext.h"
 #include "cli/codeoptions.h"
 #include "cli/commands.h"
@@ -77,8 +78,17 @@ int runBuild(const BuildOptions& options) {
         failUsage(options.out + ": not written: " + refusal.detail());
     }
 
+    const bootfont::WholeFont font = bootfont::readWholeFont(bytes);
+    const auto needed = bootfont::leadRangesOf(glyphs.contents.dbcs);
+    if (const auto written = bootfont::leadByteRanges(font.header); written != needed) {
+        reportError(options.out + ": the double-byte codes need " +
+                    decimalText(std::ssize(needed)) + " lead-byte ranges, more than the header's " +
+                    decimalText(bootfont::kMaxDbcsRange) + "; written: " +
+                    bootfont::leadRangesText(written) + ", joined across lead bytes of code page " +
+                    decimalText(set.codePage) + " without glyphs");
+    }
     // Warnings and notes are told; errors keep the font from being written.
-    const auto findings = bootfont::checkFont(bootfont::readWholeFont(bytes));
+    const auto findings = bootfont::checkFont(font);
     for (const bootfont::Finding& finding : findings) {
         printFinding(std::cerr, options.out, finding);
     }

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 
+#include "bootfont/fontcoverage.h"
 #include "cli/commands.h"
 #include "cli/failure.h"
 #include "cli/fontinput.h"
@@ -24,7 +25,7 @@ int runCheck(const CheckOptions& options) {
         const std::string name = inputName(file);
         std::vector<bootfont::Finding> findings;
         try {
-            findings = bootfont::checkFont(openFontInput(file).font());
+            findings = bootfont::checkFontAndAscii(openFontInput(file).font());
         } catch (const Failure& failure) {
             // The other files are still checked.
             reportError(failure.what());

@@ -1,10 +1,12 @@
-// bootfont info FILE [--json]: every header field, what follows from them, and the findings.
+// bootfont info FILE [--json] [--missing]: every header field, what follows from them, the coverage
+// of the language's character set and the findings.
 #include <CLI/App.hpp>
 #include <iomanip>
 #include <iostream>
 #include <memory>
 #include <optional>
 
+#include "bootfont/fontcoverage.h"
 #include "bootfont/headerfields.h"
 #include "bootfont/languages.h"
 #include "bootfont/leadranges.h"
@@ -29,6 +31,7 @@ using runtime::hexCode;
 struct InfoOptions {
     std::string file;
     bool json = false;
+    bool missing = false;  // list the set's codes the font lacks
 };
 
 // The first and last code a table's records hold, as stored (one byte, or lead and trail).
@@ -75,8 +78,37 @@ json tableJson(const WholeFont& font, const TableExtent& t) {
     return out;
 }
 
-json infoJson(const std::string& file, const WholeFont& font,
+// A code of the set in JSON: its code, its character's value and the character where printable.
+json characterJson(const bootfont::CharacterCode& code) {
+    const auto table = code.doubleByte ? bootfont::GlyphTable::Dbcs : bootfont::GlyphTable::Sbcs;
+    return {
+        {"code", bootfont::codeText(code.code, table)},
+        {"unicode", runtime::codePointText(code.unicode)},
+        {"character", bootfont::isPrintable(code.unicode) ? json(bootfont::encodeUtf8(code.unicode))
+                                                          : json(nullptr)}};
+}
+
+json coverageJson(const std::optional<bootfont::FontCoverage>& coverage, bool listMissing) {
+    if (!coverage) {
+        return nullptr;
+    }
+    json out = {{"charset", coverage->charset},        {"codePage", coverage->codePage},
+                {"characters", coverage->characters},  {"covered", coverage->covered},
+                {"missing", coverage->missingCount()}, {"outside", coverage->outside}};
+    if (listMissing) {
+        json list = json::array();
+        for (const bootfont::CharacterCode& code : coverage->missing) {
+            list.push_back(characterJson(code));
+        }
+        out["missingCharacters"] = list;
+    }
+    return out;
+}
+
+json infoJson(const InfoOptions& options, const WholeFont& font,
+              const std::optional<bootfont::FontCoverage>& coverage,
               const std::vector<bootfont::Finding>& findings) {
+    const std::string& file = options.file;
     const BootFontHeader& h = font.header;
     json ranges = json::array();
     for (const bootfont::LeadRange& range : bootfont::leadByteRanges(h)) {
@@ -103,6 +135,7 @@ json infoJson(const std::string& file, const WholeFont& font,
     }
     out["leadByteRanges"] = ranges;
     out["viewerPages"] = pages ? json(*pages) : json(nullptr);
+    out["coverage"] = coverageJson(coverage, options.missing);
     out["findings"] = findingsJson(findings);
     return out;
 }
@@ -125,8 +158,22 @@ std::string tableText(const WholeFont& font, const TableExtent& t) {
     return text;
 }
 
-void printInfo(const std::string& file, const WholeFont& font,
+// "13598 of the 14006 characters of BIG5 (code page 950), 408 missing; 0 glyphs outside the set".
+std::string coverageText(const std::optional<bootfont::FontCoverage>& coverage) {
+    if (!coverage) {
+        return "no character set known for the language";
+    }
+    return decimalText(coverage->covered) + " of the " +
+           runtime::countText(coverage->characters, "character", "characters") + " of " +
+           coverage->charset + " (code page " + decimalText(coverage->codePage) + "), " +
+           decimalText(coverage->missingCount()) + " missing; " +
+           runtime::countText(coverage->outside, "glyph", "glyphs") + " outside the set";
+}
+
+void printInfo(const InfoOptions& options, const WholeFont& font,
+               const std::optional<bootfont::FontCoverage>& coverage,
                const std::vector<bootfont::Finding>& findings) {
+    const std::string& file = options.file;
     const auto pages = viewerPages(font.header);
     std::vector<std::pair<std::string, std::string>> lines;
     lines.emplace_back("file", inputName(file) + ", " + decimalText(font.fileSize) + " bytes");
@@ -138,6 +185,7 @@ void printInfo(const std::string& file, const WholeFont& font,
                            tableText(font, font.extent(table.table)));
     }
     lines.emplace_back("viewer pages", pages ? decimalText(*pages) : "more than the viewer counts");
+    lines.emplace_back("coverage", coverageText(coverage));
     lines.emplace_back("findings", findings.empty() ? "none" : decimalText(std::ssize(findings)));
     for (const auto& [label, value] : lines) {
         std::cout << std::left << std::setw(25) << label << value << '\n';
@@ -145,16 +193,25 @@ void printInfo(const std::string& file, const WholeFont& font,
     for (const auto& finding : findings) {
         printFinding(std::cout, inputName(file), finding);
     }
+    if (options.missing && coverage) {
+        for (const bootfont::CharacterCode& code : coverage->missing) {
+            const auto table =
+                code.doubleByte ? bootfont::GlyphTable::Dbcs : bootfont::GlyphTable::Sbcs;
+            std::cout << bootfont::codeText(code.code, table) << ' '
+                      << bootfont::characterText(code.unicode) << '\n';
+        }
+    }
 }
 
 int runInfo(const InfoOptions& options) {
     const bootfont::FontFile file = openFontInput(options.file);
     const WholeFont& font = file.font();
-    const auto findings = bootfont::checkFont(font);
+    const auto findings = bootfont::checkFontAndAscii(font);
+    const auto coverage = bootfont::fontCoverage(font);
     if (options.json) {
-        printJson(std::cout, infoJson(options.file, font, findings));
+        printJson(std::cout, infoJson(options, font, coverage, findings));
     } else {
-        printInfo(options.file, font, findings);
+        printInfo(options, font, coverage, findings);
     }
     return statusOf(findings);
 }
@@ -164,9 +221,14 @@ int runInfo(const InfoOptions& options) {
 void addInfoCommand(CLI::App& app, CommandAction& action) {
     auto options = std::make_shared<InfoOptions>();
     CLI::App* command = app.add_subcommand(
-        "info", "Show every header field, the tables' places and the findings of check");
+        "info",
+        "Show every header field, the tables' places, how much of its language's character set "
+        "the font covers and the findings of check");
     command->add_option("FILE", options->file, "the boot font, - for standard input")->required();
     command->add_flag("--json", options->json, "print one JSON object instead of text");
+    command->add_flag("--missing", options->missing,
+                      "also list the characters of the set the font has no glyph for: code, "
+                      "Unicode value and character, one a line");
     command->callback([&action, options] { action = [options] { return runInfo(*options); }; });
 }
 

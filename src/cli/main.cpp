@@ -8,6 +8,7 @@
 #include "cli/diffoptions.h"
 #include "cli/failure.h"
 #include "cli/presentation.h"
+#include "cli/unknowncommand.h"
 
 namespace {
 
@@ -57,6 +58,14 @@ int main(int argc, char** argv) {
         // --help and --version: their text is output like any command's.
         return withOutputWritten(app.exit(e));
     } catch (const CLI::ParseError& e) {
+        std::vector<std::string> commands;
+        for (const CLI::App* command : app.get_subcommands({})) {
+            commands.push_back(command->get_name());
+        }
+        if (const auto unknown = cli::unknownCommandMessage({argv + 1, argv + argc}, commands)) {
+            std::cerr << *unknown;
+            return cli::kUsageOrUnreadable;
+        }
         app.exit(e, std::cout, std::cerr);
         return cli::kUsageOrUnreadable;
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "bootfont/leadranges.h"
 #include "bootfont/wholefont.h"
 #include "support/bootfontbuilder.h"
 #include "support/raisederror.h"
@@ -12,9 +13,9 @@ namespace bootfont {
 namespace {
 
 // Records of the codes; the single-byte ones carry their code as their Unicode value.
-BootFontContents contents(std::vector<std::uint8_t> sbcsCodes,
-                          std::vector<std::uint16_t> dbcsCodes) {
-    BootFontContents font{0x409, 1, 2, {}, {}};
+BootFontContents contents(std::vector<std::uint8_t> sbcsCodes, std::vector<std::uint16_t> dbcsCodes,
+                          std::int32_t languageId = 0x409) {
+    BootFontContents font{languageId, 1, 2, {}, {}};
     for (const std::uint8_t code : sbcsCodes) {
         font.sbcs.push_back(testsupport::sbcsGlyph(code));
         font.sbcs.back().setUnicode(code);
@@ -41,6 +42,18 @@ TEST(BootFontWriter, WritesTheHeaderThePlacesAndTheRecordsItIsGiven) {
     EXPECT_EQ(font.dbcsGlyphs, written.dbcs);
 }
 
+// Seven runs of lead bytes in code page 936, where every byte from 0x81 is one: the two gaps of
+// one byte (0xA2, 0xB1) are joined, the wider ones kept.
+TEST(BootFontWriter, JoinsLeadRunsAcrossTheNearestGapsOfLeadBytes) {
+    const auto written =
+        contents({}, {0xA1A1, 0xA3A1, 0xA6A1, 0xAAA1, 0xB0A1, 0xB2A1, 0xF0A1}, 0x804);
+    const WholeFont font = readWholeFont(writeBootFont(written));
+    EXPECT_EQ(leadByteRanges(font.header),
+              (std::vector<LeadRange>{
+                  {0xA1, 0xA3}, {0xA6, 0xA6}, {0xAA, 0xAA}, {0xB0, 0xB2}, {0xF0, 0xF0}}));
+    EXPECT_EQ(font.dbcsGlyphs, written.dbcs);
+}
+
 TEST(BootFontWriter, RefusesWhatTheHeaderCannotDescribeOrTheBootLoaderCannotSearch) {
     const struct {
         BootFontContents contents;
@@ -53,6 +66,10 @@ TEST(BootFontWriter, RefusesWhatTheHeaderCannotDescribeOrTheBootLoaderCannotSear
         {contents({}, {0xA1A1, 0xA3A1, 0xA5A1, 0xA7A1, 0xB0A1, 0xB2A1}),
          "the double-byte codes need 6 lead-byte ranges (0xA1 to 0xA1, 0xA3 to 0xA3, 0xA5 to "
          "0xA5, 0xA7 to 0xA7, 0xB0 to 0xB0, 0xB2 to 0xB2); the header holds at most 5"},
+        // Code page 932 reads no byte from 0xA0 to 0xDF as a lead byte: no gap can be joined.
+        {contents({}, {0x81A1, 0xA1A1, 0xA3A1, 0xA5A1, 0xA7A1, 0xE0A1}, 0x411),
+         "the double-byte codes need 6 lead-byte ranges (0x81 to 0x81, 0xA1 to 0xA1, 0xA3 to 0xA3, "
+         "0xA5 to 0xA5, 0xA7 to 0xA7, 0xE0 to 0xE0); the header holds at most 5"},
     };
     for (const auto& c : cases) {
         const auto error = testsupport::raised([&] { writeBootFont(c.contents); });

@@ -71,10 +71,27 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"Truncated", "check - <DIR/cut.bin", 1, "standard input: error: dbcs-past-end", ""},
     ProgramCase{"OneUnreadable", "check " + kSample + " DIR/missing.bin DIR/empty.bin", 2, "bad-signature", "missing.bin"},
     ProgramCase{"Info", "info " + kSample, 0, "codes 0xA140 to 0xF9FE", ""},
+    // The sets' sizes: printable ASCII (95), GB 2312 (7445), Big5 with code page 950's additions
+    // (13,911), JIS X 0208 (6879) and the half-width katakana (63), KS X 1001 (8226); code page
+    // 852's printable bytes (223), the Polish font's others (0x00-0x1F, 0x7F) outside. Unifont
+    // draws none of Big5's 408 ETEN signs at 0xC6A1-0xC8FE.
+    ProgramCase{"CoverageZhCn", "info " + kSamples + "/bootfont-zh-cn.bin", 0, "\ncoverage                 7540 of the 7540 characters of EUC-CN (code page 936), 0 missing; 0 glyphs outside the set\nfindings ", ""},
+    ProgramCase{"CoverageZhTw", "info --missing " + kSample, 0, "13598 of the 14006 characters of BIG5 (code page 950), 408 missing;", ""},
+    ProgramCase{"CoverageJa", "info " + kSamples + "/bootfont-ja.bin", 0, "7037 of the 7037 characters of SHIFT_JIS", ""},
+    ProgramCase{"CoverageKo", "info " + kSamples + "/bootfont-ko.bin", 0, "8321 of the 8321 characters of EUC-KR", ""},
+    ProgramCase{"MissingListed", "info --missing " + kSample + " | head -n 21 | tail -n 2", 0, "none\n0xC6A1 U+F6B1", ""},
+    ProgramCase{"MissingJson", "info --json --missing " + kSample, 0, "\"missing\": 408,\n    \"missingCharacters\": [\n      {\n        \"character\": \"\xEF\x9A\xB1\",\n        \"code\": \"0xC6A1\",\n        \"unicode\": \"U+F6B1\"", ""},
+    ProgramCase{"CoverageCutDown", "build -o DIR/sub.bin --lang 0x404 --sbcs-range 0x41-0x5A --dbcs-range 0xA440-0xA4FE " + kSample + " && " BOOTFONT_CLI " info --json DIR/sub.bin", 0, "\"characters\": 14006,\n    \"charset\": \"BIG5\",\n    \"codePage\": 950,\n    \"covered\": 183,\n    \"missing\": 13823,", "", "sub.bin"},
+    ProgramCase{"CoverageOutside", "info DIR/pl.bin", 0, "223 of the 223 characters of CP852 (code page 852), 0 missing; 33 glyphs outside the set", ""},
+    ProgramCase{"CoverageUnknown", "info --json DIR/font.bin", 1, "\"coverage\": null,", ""},
+    // A note, so the status stays 0.
+    ProgramCase{"AsciiMissing", "build -o DIR/sub.bin --lang 0x404 --sbcs-range 0x41-0x5A --dbcs-range 0xA440 " + kSample + " && " BOOTFONT_CLI " check DIR/sub.bin", 0, "sub.bin: note: ascii-missing: the single-byte table lacks 69 of the 95 printable ASCII characters (0x20 to 0x7E): 0x20 to 0x40 (space to @), 0x5B to 0x7E ([ to ~)\n", "", "sub.bin"},
     ProgramCase{"InfoToFullDisk", "info " + kSample + " >/dev/full", 2, "", "standard output: write failed"},
     ProgramCase{"Help", "--help", 0, "check", ""},
     ProgramCase{"Version", "check --version", 0, "bootfont ", ""},
     ProgramCase{"NoCommand", "", 2, "", "subcommand"},
+    ProgramCase{"UnknownCommand", "frobnicate", 2, "", "bootfont: 'frobnicate' is not a bootfont command. See 'bootfont --help'.\n\nThe commands are\n\tinfo\n\tcheck\n"},
+    ProgramCase{"MistypedCommand", "chekc " + kSample, 2, "", "'chekc' is not a bootfont command. See 'bootfont --help'.\n\nThe most similar command is\n\tcheck\n"},
     ProgramCase{"NoFile", "info", 2, "", "FILE"},
     ProgramCase{"Export", "export " + kSample + " -o DIR/font.hex", 0, "", "repeat a character", "font.hex"},
     ProgramCase{"ExportOneWithoutUnicode", "export DIR/pl.bin -o DIR/x.hex", 0, "", "pl.bin: 1 glyph has no Unicode value and is left out", "x.hex"},

@@ -28,6 +28,7 @@ expect 'bootfont export boot.bin --format ' 'bdf hex'
 expect 'bootfont export boot.bin -o ' 'folder font.HEX font.bdf'
 expect 'bootfont render boot.bin --output ' 'folder page.png'
 expect 'bootfont info ' 'boot.bin folder'
+expect 'bootfont info --m' '--missing'
 expect 'bootfont check folder/' 'folder/cut.dat'  # no .bin there: any file
 expect 'bootfont build -o new.bin --lang 0x804 ' 'boot.bin folder font.HEX font.bdf'  # a boot font is a source too
 expect 'bootfont render boot.bin --screen ' 'boot.bin folder font.HEX font.bdf notes.txt page.png unifont.hex.gz'
