@@ -50,12 +50,17 @@ void* openDescriptor(const std::string& to, const std::string& from, const std::
     return cd;
 }
 
-constexpr const char* kUnicode = "UTF-32LE";
+// The C library's own form of Unicode, 32 bits a character in the machine's byte order: iconv
+// converts to and from it in one step, where UTF-32LE costs a second step that doubled the time
+// of converting a whole table.
+constexpr const char* kUnicode = "WCHAR_T";
+static_assert(sizeof(wchar_t) == sizeof(char32_t));
 
-// The character whose UTF-32LE bytes start at `at`.
+// The character whose four bytes start at `at`.
 char32_t characterAt(std::span<const std::uint8_t> utf32, std::size_t at) {
-    return static_cast<char32_t>(utf32[at] | utf32[at + 1] << 8 | utf32[at + 2] << 16 |
-                                 static_cast<std::uint32_t>(utf32[at + 3]) << 24);
+    char32_t character = 0;
+    std::memcpy(&character, utf32.data() + at, sizeof character);
+    return character;
 }
 
 }  // namespace
@@ -150,10 +155,8 @@ std::vector<std::optional<char32_t>> CodePage::toUnicode(std::span<const std::ui
 }
 
 std::optional<std::vector<std::uint8_t>> CodePage::fromUnicode(char32_t character) const {
-    const auto value = static_cast<std::uint32_t>(character);
-    const std::array<std::uint8_t, 4> in{
-        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    std::array<std::uint8_t, sizeof character> in{};
+    std::memcpy(in.data(), &character, sizeof character);
     std::array<std::uint8_t, 4> out{};
     const auto written = convert(fromUnicode_, in, out);
     if (!written || *written == 0 || *written > 2) {
