@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "bootfont/bootfontrecords.h"
+
 namespace bootfont {
 
 // Codes from `first` to `last`: single bytes, or lead << 8 | trail.
@@ -21,6 +23,9 @@ struct CharacterCode {
     // the yen sign), and in the language's code page: the value the record carries.
     char32_t character = 0;
     char32_t unicode = 0;
+
+    // The table whose records hold codes of this width.
+    GlyphTable table() const { return doubleByte ? GlyphTable::Dbcs : GlyphTable::Sbcs; }
 };
 
 // Which codes a boot font for a language holds.

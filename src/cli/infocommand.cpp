@@ -80,9 +80,8 @@ json tableJson(const WholeFont& font, const TableExtent& t) {
 
 // A code of the set in JSON: its code, its character's value and the character where printable.
 json characterJson(const bootfont::CharacterCode& code) {
-    const auto table = code.doubleByte ? bootfont::GlyphTable::Dbcs : bootfont::GlyphTable::Sbcs;
     return {
-        {"code", bootfont::codeText(code.code, table)},
+        {"code", bootfont::codeText(code.code, code.table())},
         {"unicode", runtime::codePointText(code.unicode)},
         {"character", bootfont::isPrintable(code.unicode) ? json(bootfont::encodeUtf8(code.unicode))
                                                           : json(nullptr)}};
@@ -195,9 +194,7 @@ void printInfo(const InfoOptions& options, const WholeFont& font,
     }
     if (options.missing && coverage) {
         for (const bootfont::CharacterCode& code : coverage->missing) {
-            const auto table =
-                code.doubleByte ? bootfont::GlyphTable::Dbcs : bootfont::GlyphTable::Sbcs;
-            std::cout << bootfont::codeText(code.code, table) << ' '
+            std::cout << bootfont::codeText(code.code, code.table()) << ' '
                       << bootfont::characterText(code.unicode) << '\n';
         }
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "bootfont/glyphtables.h"
 #include "fontio/glyphfitting.h"
 
 namespace fontio {
@@ -20,8 +21,7 @@ AssembledFont assembleBootFont(const bootfont::CharacterSet& set,
             ++result.missing;
             continue;
         }
-        const FittedGlyph fitted = fitGlyph(
-            *glyph, code.doubleByte ? bootfont::kDbcsGlyphWidth : bootfont::kSbcsGlyphWidth);
+        const FittedGlyph fitted = fitGlyph(*glyph, bootfont::glyphTable(code.table()).pixelWidth);
         if (fitted.fitted && result.fitted++ == 0) {
             result.firstFitted = code;
         }
