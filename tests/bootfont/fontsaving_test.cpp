@@ -38,8 +38,8 @@ TEST(BitmapReplacement, RefusesARecordTheFileDoesNotHoldWhole) {
              {{GlyphTable::Sbcs, 0, rows32},
               "a bitmap of the single-byte table is 16 bytes, not 32"},
              {{GlyphTable::Dbcs, 0, rows32}, "the font has no double-byte table"}}) {
-        const auto error =
-            testsupport::raised([&] { replaceBitmaps(file, std::span(&change, 1)); });
+        const auto error = testsupport::raised(
+            [&, &change = change] { replaceBitmaps(file, std::span(&change, 1)); });
         EXPECT_EQ(error ? error->detail() : "", "replaceBitmaps: " + reason);
     }
 }
