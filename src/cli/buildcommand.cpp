@@ -95,8 +95,7 @@ int runBuild(const BuildOptions& options) {
     if (statusOf(findings) != kSuccess) {
         failFile(options.out + ": not written: the new font does not pass check");
     }
-    writeOutputFile(options.out,
-                    std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    writeOutputFile(options.out, bytes);
     return kSuccess;
 }
 

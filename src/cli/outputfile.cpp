@@ -14,6 +14,11 @@ bool isSameFile(const std::string& input, const std::string& out) {
     return input != "-" && out != "-" && std::filesystem::equivalent(input, out, error);
 }
 
+void writeOutputFile(const std::string& out, std::span<const std::uint8_t> bytes) {
+    writeOutputFile(out,
+                    std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
 void writeOutputFile(const std::string& out, std::string_view contents) {
     if (out == "-") {
         std::cout.write(contents.data(), static_cast<std::streamsize>(contents.size()));

@@ -96,8 +96,7 @@ int runPatch(const PatchOptions& options) {
     }
     if (!options.dryRun && !(difference.same() && inPlace)) {
         const auto& bytes = patched.file().bytes();
-        writeOutputFile(options.out, std::string_view(reinterpret_cast<const char*>(bytes.data()),
-                                                      bytes.size()));
+        writeOutputFile(options.out, bytes);
     }
     return kSuccess;
 }
