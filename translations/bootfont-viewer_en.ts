@@ -40,6 +40,96 @@
     </message>
 </context>
 <context>
+    <name>FontSaver</name>
+    <message>
+        <source>“%1”有未保存的修改。
+要保存吗？</source>
+        <translation>“%1” has unsaved changes.
+Do you want to save them?</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don't Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>无法保存“%1”：%2。</source>
+        <translation>Cannot save “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>
+要另存为其他文件吗？</source>
+        <translation>
+Save to another file instead?</translation>
+    </message>
+    <message>
+        <source>另存为...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>
+修改仍在窗口中，可以保存到其他文件。</source>
+        <translation>
+The changes are still in the window; you can save them to another file.</translation>
+    </message>
+    <message numerus="yes">
+        <source>（另有 %n 个错误）</source>
+        <translation>
+            <numerusform>(and %n more error)</numerusform>
+            <numerusform>(and %n more errors)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>检查发现这个字体有错误：
+
+%1
+
+仍然保存吗？</source>
+        <translation>The check found errors in this font:
+
+%1
+
+Save it anyway?</translation>
+    </message>
+    <message>
+        <source>仍然保存</source>
+        <translation>Save Anyway</translation>
+    </message>
+    <message>
+        <source>“%1”在打开后已被其他程序修改或删除。
+要用窗口中的字体覆盖它吗？</source>
+        <translation>“%1” was changed or removed by another program after it was opened.
+Overwrite it with the font in the window?</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>磁盘是只读的</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>BootFont 查看器</source>
@@ -124,6 +214,21 @@
     <message>
         <source>字体中没有 %1 的字形。</source>
         <translation>The font has no glyph for %1.</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphMenu</name>
+    <message>
+        <source>编辑字形(&amp;E)...</source>
+        <translation>&amp;Edit Glyph...</translation>
+    </message>
+    <message>
+        <source>复制字符(&amp;C)</source>
+        <translation>Copy &amp;Character</translation>
+    </message>
+    <message>
+        <source>复制代码(&amp;O)</source>
+        <translation>Copy C&amp;ode</translation>
     </message>
 </context>
 <context>
@@ -249,6 +354,17 @@
         <translation>Run-time error &apos;%1&apos;:
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>viewer::FontEditing</name>
+    <message>
+        <source>文件在这个字形的记录结束之前就结束了，无法编辑这个字形。</source>
+        <translation>The file ends before this glyph’s record does, so the glyph cannot be edited.</translation>
+    </message>
+    <message>
+        <source>编辑字形 %1</source>
+        <translation>Edit Glyph %1</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "glyphview/bitmapplotter.h"
 #include "glyphview/glyphbitmap.h"
 #include "glyphview/glyphcellpen.h"
 #include "runtime/checkedarray.h"
@@ -83,6 +84,18 @@ QImage magnifiedGlyph(const bootfont::SbcsGlyphRecord& glyph, std::uint8_t width
 QImage magnifiedGlyph(const bootfont::DbcsGlyphRecord& glyph, std::uint8_t width,
                       std::uint8_t height) {
     return magnify<DbcsPixelString>(glyph.Bitmap, width, height, GetPixelFromByteArrayDBCS);
+}
+
+void redrawGlyph(QImage& image, QRgb background, const PictureRect& box,
+                 std::span<const std::uint8_t> bitmap) {
+    const QRect area = QRect(box.left, box.top, box.width, box.height) & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line + area.left(), line + area.right() + 1, background);
+    }
+    const int width = static_cast<int>(bitmap.size() * 8 / bootfont::kGlyphRows);
+    plotBitmap(bitmap, width, box.left, box.top, image.width(), image.height(),
+               [&](int x, int y) { reinterpret_cast<QRgb*>(image.scanLine(y))[x] = kInk; });
 }
 
 void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,

@@ -29,6 +29,11 @@ void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
 void drawGlyphs(QImage& image, QRgb background, GlyphLayout& shown,
                 std::span<const bootfont::DbcsGlyphRecord> glyphs, const GlyphRange& range);
 
+// Draws one glyph of a drawing again, as an edit left it: its box (GlyphSpot::box, a whole
+// bitmap's size) filled with `background`, then the bitmap's ink (16 rows of 8 or 16 pixels).
+void redrawGlyph(QImage& image, QRgb background, const PictureRect& box,
+                 std::span<const std::uint8_t> bitmap);
+
 // One glyph drawn large, as the window's tooltip shows it: each glyph pixel a square of
 // kMagnification x kMagnification pixels, black ink on white, with light grey lines between the
 // squares. The picture covers the glyph's cell as the header sizes it (`width` x `height`), and at

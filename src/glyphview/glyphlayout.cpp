@@ -26,6 +26,11 @@ void GlyphLayout::start(bootfont::GlyphTable table, int first, int glyphWidth, i
     boxHeight_ = std::min(static_cast<int>(bootfont::kGlyphRows), pitchY_);
 }
 
+bool GlyphLayout::boxesWhole() const {
+    return boxWidth_ == bootfont::glyphTable(table_).pixelWidth &&
+           boxHeight_ == static_cast<int>(bootfont::kGlyphRows);
+}
+
 void GlyphLayout::clear() {
     count_ = 0;
 }

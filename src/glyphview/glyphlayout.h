@@ -51,6 +51,12 @@ public:
     std::optional<GlyphSpot> glyph(int index) const;
 
     int count() const { return count_; }
+    bootfont::GlyphTable table() const { return table_; }
+    int first() const { return first_; }
+    // The glyphs a row holds: all of them while the drawing has one row.
+    int perRow() const { return perRow_ > 0 ? perRow_ : count_; }
+    // Whether each glyph's box is its whole bitmap, which no neighbour overlaps.
+    bool boxesWhole() const;
 
 private:
     GlyphSpot spot(int row, int column, int perRow) const;

@@ -5,16 +5,40 @@
 #include "commondialog/ccommondialog.h"
 #include "runtime/numbertext.h"
 
+std::string FontFileChooser::filter() {
+    return tr("bootfont files").toStdString() + "|bootfont*.*";
+}
+
 FontFileChooser::Choice FontFileChooser::choose(commondialog::DialogPlatform& dialogs) {
     commondialog::cCommonDialog dialog(dialogs);
     commondialog::OpenFileArguments arguments;
-    arguments.Filter = tr("bootfont files").toStdString() + "|bootfont*.*";
+    arguments.Filter = filter();
     arguments.FilterIndex = 1;
     arguments.InitDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
                                                  QStringLiteral("/bootfont"))
                             .toStdString();
-    if (dialog.VBGetOpenFileName(arguments)) {
-        return {arguments.Filename, {}};
+    const bool accepted = dialog.VBGetOpenFileName(arguments);
+    return choice(accepted, dialog, arguments.Filename);
+}
+
+FontFileChooser::Choice FontFileChooser::chooseSaveTarget(commondialog::DialogPlatform& dialogs,
+                                                          const std::filesystem::path& current) {
+    commondialog::cCommonDialog dialog(dialogs);
+    commondialog::SaveFileArguments arguments;
+    arguments.Filter = filter();
+    arguments.FilterIndex = 1;
+    arguments.OverWritePrompt = true;
+    arguments.InitDir = current.parent_path().string();
+    arguments.Filename = current.filename().string();
+    const bool accepted = dialog.VBGetSaveFileName(arguments);
+    return choice(accepted, dialog, arguments.Filename);
+}
+
+FontFileChooser::Choice FontFileChooser::choice(bool accepted,
+                                                const commondialog::cCommonDialog& dialog,
+                                                const std::string& path) {
+    if (accepted) {
+        return {path, {}};
     }
     // A failed (not cancelled) dialog, with the platform's extended error code.
     Choice failed;

@@ -2,15 +2,18 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <filesystem>
 #include <optional>
 #include <string>
 
 namespace commondialog {
 class DialogPlatform;
-}
+class cCommonDialog;
+}  // namespace commondialog
 
 // The open command's question: the open-file dialog for boot font files ("bootfont*.*"), which
-// starts in the folder "bootfont" beside the program.
+// starts in the folder "bootfont" beside the program; and Save As's: the save-file dialog with the
+// same filter, which starts at the file on show and asks before it overwrites a file.
 class FontFileChooser {
     Q_DECLARE_TR_FUNCTIONS(FontFileChooser)
 
@@ -24,4 +27,13 @@ public:
     // a failure; a failed one gives its extended error code, and for a path too long for the
     // dialog's buffer says so.
     static Choice choose(commondialog::DialogPlatform& dialogs);
+    // Asks for the file to save the font shown from `current` to, as choose() asks.
+    static Choice chooseSaveTarget(commondialog::DialogPlatform& dialogs,
+                                   const std::filesystem::path& current);
+
+private:
+    static std::string filter();
+    // The choice of a dialog that returned `accepted`: its path, or why it failed.
+    static Choice choice(bool accepted, const commondialog::cCommonDialog& dialog,
+                         const std::string& path);
 };

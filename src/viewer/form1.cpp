@@ -1,5 +1,6 @@
 #include "viewer/form1.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
@@ -10,11 +11,14 @@
 
 #include "bootfont/fontloader.h"
 #include "glyphview/pager.h"
+#include "viewer/fontdocument.h"
 #include "viewer/fontdropfilter.h"
+#include "viewer/fontediting.h"
 #include "viewer/fontfilechooser.h"
 #include "viewer/fontsubstitutions.h"
 #include "viewer/form1layout.h"
 #include "viewer/glyphfinder.h"
+#include "viewer/glyphmenu.h"
 #include "viewer/glyphpicture.h"
 #include "viewer/guidelink.h"
 #include "viewer/headerboxes.h"
@@ -123,6 +127,9 @@ void Form1::createControls() {
             finder_->closeDialog();
         }
     });
+    editing_ = new viewer::FontEditing(this, state_, describer_, services_.dialogs, messages_);
+    glyphMenu_ = new GlyphMenu(describer_, this);
+    connectEditing();
     createShortcuts();
 
     // Focus order: open, the thirteen boxes, single-byte, the picture, the page buttons.
@@ -152,6 +159,56 @@ void Form1::createShortcuts() {
     shortcut(Qt::Key_PageDown, [this] { Command5_Click(); });
     shortcut(Qt::Key_Home, [this] { Command3_Click(); });
     shortcut(Qt::Key_End, [this] { ShowLastDBCS(); });
+    shortcut(Qt::Key_F2, [this] {
+        if (const auto spot = picture1_->selectedGlyph()) {
+            editing_->edit(*spot);
+        }
+    });
+    shortcut(QKeySequence::Undo, [this] { editing_->undo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { editing_->redo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { editing_->redo(); });
+    shortcut(QKeySequence::Save, [this] { editing_->save(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { editing_->saveAs(); });
+}
+
+// The selected glyph's actions, and the edits' way back into the picture and the title.
+void Form1::connectEditing() {
+    const auto selected = [this](auto action) {
+        return [this, action] {
+            if (const auto spot = picture1_->selectedGlyph()) {
+                messages_.run([&] { action(*spot); });
+            }
+        };
+    };
+    const auto edit = [this](const glyphview::GlyphSpot& spot) { editing_->edit(spot); };
+    connect(picture1_, &GlyphPicture::editRequested, this, selected(edit));
+    connect(picture1_, &GlyphPicture::copyRequested, this,
+            selected([this](const auto& spot) { glyphMenu_->copyCharacter(spot); }));
+    connect(picture1_, &GlyphPicture::menuRequested, this, [this](QPoint globalPos) {
+        if (const auto spot = picture1_->selectedGlyph()) {
+            glyphMenu_->popupFor(*spot, globalPos);
+        }
+    });
+    connect(glyphMenu_, &GlyphMenu::editRequested, this,
+            [this, edit](const auto& spot) { messages_.run([&] { edit(spot); }); });
+    connect(picture1_, &GlyphPicture::selectionLeftView, this,
+            [this](int index) { messages_.run([&] { followSelection(index); }); });
+    connect(editing_, &viewer::FontEditing::glyphChanged, this, &Form1::showChangedGlyph);
+    connect(editing_, &viewer::FontEditing::modifiedChanged, this, [this](bool modified) {
+        // The mark's place only while there is something to mark: unedited, the title is as ever.
+        setWindowTitle(modified ? programTitle() + QStringLiteral("[*]") : programTitle());
+        setWindowModified(modified);
+    });
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    bool leave = true;
+    messages_.run([&] { leave = editing_->maybeSave(); });
+    if (leave) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 QWidget* Form1::Text1(int index) const {
@@ -173,47 +230,56 @@ void Form1::setDisplayButtonsEnabled(bool enabled) {
 }
 
 void Form1::GetAllFonts() {
-    // First of all, so it holds even when the dialog is cancelled.
+    // First of all, so it holds even when the dialog is cancelled; a font kept for its unsaved
+    // edits keeps its page.
+    const std::int16_t shownPageStart = state_.PageStart;
     state_.PageStart = 0;
     const FontFileChooser::Choice choice = FontFileChooser::choose(services_.dialogs);
     if (!choice.failure.isEmpty()) {
         messages_.reportError(choice.failure);
     }
-    if (choice.path) {
-        OpenFontFile(*choice.path);
+    if (choice.path && !OpenFontFile(*choice.path)) {
+        state_.PageStart = shownPageStart;
     }
 }
 
 void Form1::openFile(const QString& path) {
     messages_.run([&] {
+        const std::int16_t shownPageStart = state_.PageStart;
         state_.PageStart = 0;
-        OpenFontFile(QFile::encodeName(path).toStdString());
+        if (!OpenFontFile(QFile::encodeName(path).toStdString())) {
+            state_.PageStart = shownPageStart;
+        }
     });
 }
 
-void Form1::OpenFontFile(const std::filesystem::path& path) {
+bool Form1::OpenFontFile(const std::filesystem::path& path) {
     bootfont::FontFile file = bootfont::FontFile::open(path);
+    if (bootfont::hasBootFontSignature(file.bytes()) && !editing_->maybeSave()) {
+        return false;
+    }
     bootfont::readHeader(state_, file);
     if (!bootfont::hasBootFontSignature(state_.Header)) {
         setDisplayButtonsEnabled(false);
         // The one message of the open command; its last character is U+201C.
         messages_.tell(tr("Not bootfont file!!!“"));
-        return;
+        return true;
     }
     setDisplayButtonsEnabled(true);
     // The glyphs on show belong to an earlier font now; they name themselves again once drawn.
     picture1_->forgetGlyphs();
-    file_ = std::move(file);
-    describer_.fontOpened(*file_);
+    editing_->fontOpened(std::move(file), path);
+    describer_.fontOpened(editing_->document()->file());
     finder_->fontOpened();
     ShowHeader();
-    bootfont::GetSbcs(state_, *file_);
-    bootfont::GetDbcs(state_, *file_);
+    bootfont::GetSbcs(state_, editing_->document()->file());
+    bootfont::GetDbcs(state_, editing_->document()->file());
     ShowSBCS();
     // Page 1 of the file's pages, or 0 / 0 when it has none.
     const glyphview::DbcsPager pages = pager();
     const std::int16_t pageCount = pages.pageCount();
     setPageIndicator(pageCount > 0 ? pages.pageNumber(0) : 0, pageCount);
+    return true;
 }
 
 void Form1::setPageIndicator(std::int16_t pageNumber, std::int16_t pageCount) {
@@ -282,7 +348,24 @@ void Form1::showFoundGlyph(const viewer::GlyphPlace& place) {
     } else {
         ShowDBCS(pager().pageStartOf(place.index));
     }
-    picture1_->frameGlyph(place.index);
+    picture1_->selectGlyph(place.index);
+}
+
+void Form1::showChangedGlyph(bootfont::GlyphTable table, int index) {
+    const auto bitmap = editing_->document()->bitmap(table, index);
+    if (!picture1_->showsGlyph(table, index) || !picture1_->redrawGlyph(index, bitmap)) {
+        messages_.run([&] { showFoundGlyph({table, index}); });
+        return;
+    }
+    picture1_->selectGlyph(index);
+}
+
+void Form1::followSelection(int index) {
+    const auto place = picture1_->selectedGlyph();
+    if (place && place->table == bootfont::GlyphTable::Dbcs && index >= 0 &&
+        index < state_.Header.NumDbcsChars) {
+        showFoundGlyph({bootfont::GlyphTable::Dbcs, index});
+    }
 }
 
 void Form1::Command1_Click() {

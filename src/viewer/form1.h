@@ -23,9 +23,14 @@ class DbcsPager;
 class QLabel;
 class QPushButton;
 class GlyphFinder;
+class GlyphMenu;
 class GlyphPicture;
 class GuideLink;
 class HeaderBoxes;
+
+namespace viewer {
+class FontEditing;
+}
 
 // The viewer's one window: the open button, four display buttons, thirteen labelled boxes for a
 // boot font's header, a page indicator, the glyph picture and a link to the user guide. It owns
@@ -33,8 +38,12 @@ class HeaderBoxes;
 // in a message box and the window stays usable. A font also opens from the command line and by a
 // drop of one file onto the window, the same way the open button opens it after its dialog; every
 // glyph in the picture names itself in a tooltip that shows it magnified; Ctrl+F finds a glyph by
-// its character or code and F3 the next; Page Up, Page Down, Home and End turn the pages. Every
-// text it shows goes through Qt's translation: its source texts are Chinese.
+// its character or code and F3 the next; Page Up, Page Down, Home and End turn the pages. A glyph
+// selected in the picture opens in the glyph editor (Enter, F2, a double-click or its menu); the
+// edits go into the opened file's bytes, Ctrl+Z and Ctrl+Shift+Z undo and redo them, Ctrl+S saves
+// them to the file and Ctrl+Shift+S to another; the title marks unsaved edits, and nothing replaces
+// the font or closes the window without asking to save them. Every text it shows goes through Qt's
+// translation: its source texts are Chinese.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -73,6 +82,9 @@ public:
     // Shows the next glyph of the last find, from the first one again after the last.
     void findNext();
 
+    // The edits of the font on show: its document, the editor, undo and saving.
+    viewer::FontEditing& editing() { return *editing_; }
+
     viewer::ViewerState& state() { return state_; }
     const viewer::ViewerState& state() const { return state_; }
 
@@ -84,17 +96,27 @@ public:
     // The program's title: the window's caption and every message box's.
     static QString programTitle();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createControls();
     void createShortcuts();
+    void connectEditing();
     // The open command's steps once a path is chosen: header, signature, header boxes, both
-    // tables, the single-byte view and the page indicator.
-    void OpenFontFile(const std::filesystem::path& path);
+    // tables, the single-byte view and the page indicator. False, with nothing changed, when the
+    // file is a boot font and the user keeps the unsaved edits of the one on show.
+    bool OpenFontFile(const std::filesystem::path& path);
     void setPageIndicator(std::int16_t pageNumber, std::int16_t pageCount);
     // The double-byte pages of the font on show, turned by the state's page size.
     glyphview::DbcsPager pager() const;
     void ShowLastDBCS();
     void showFoundGlyph(const viewer::GlyphPlace& place);
+    // Shows glyph `index` of `table` selected: its cell drawn again when it is on show, else its
+    // view or page.
+    void showChangedGlyph(bootfont::GlyphTable table, int index);
+    // The arrow keys moved the selection off the view: on to the glyph's page, if it has one.
+    void followSelection(int index);
 
     void Command1_Click();
     void Command2_Click();
@@ -107,10 +129,11 @@ private:
     // Reports the error that ends an action, in a message box; the window stays usable.
     WindowMessages messages_;
     viewer::ViewerState state_;
-    // The file of the font last accepted, as its bytes; the tables in state_ were read from it.
-    std::optional<bootfont::FontFile> file_;
     // Names the glyphs on show through the code page of the font last accepted.
     GlyphDescriber describer_{state_};
+    // The font last accepted, as its file's bytes and the edits since; the tables in state_ were
+    // read from it and follow its edits.
+    viewer::FontEditing* editing_ = nullptr;
 
     QPushButton* command1_ = nullptr;
     std::array<QPushButton*, 4> displayButtons_{};  // Command2 .. Command5
@@ -119,4 +142,5 @@ private:
     QLabel* label2_ = nullptr;
     GlyphPicture* picture1_ = nullptr;
     GlyphFinder* finder_ = nullptr;
+    GlyphMenu* glyphMenu_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "bootfont/fontfile.h"
+#include "bootfont/valuetext.h"
 #include "glyphview/glyphdrawing.h"
 #include "viewer/glyphdescription.h"
 
@@ -35,6 +36,21 @@ const bootfont::CodePage* GlyphDescriber::codePage() {
 QString GlyphDescriber::describe(const glyphview::GlyphSpot& spot) {
     return withRecord(font_, spot, [&](const auto& record) {
         return viewer::glyphDescription(spot, record, codePage());
+    });
+}
+
+std::optional<char32_t> GlyphDescriber::character(const glyphview::GlyphSpot& spot) {
+    return withRecord(font_, spot, [&](const auto& record) -> std::optional<char32_t> {
+        if (const auto character = bootfont::glyphUnicode(record, codePage())) {
+            return character->value;
+        }
+        return std::nullopt;
+    });
+}
+
+QString GlyphDescriber::code(const glyphview::GlyphSpot& spot) const {
+    return withRecord(font_, spot, [&](const auto& record) {
+        return QString::fromStdString(bootfont::codeText(record.code(), spot.table));
     });
 }
 

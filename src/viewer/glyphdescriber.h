@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 
 #include "bootfont/loadedfont.h"
 #include "glyphview/glyphlayout.h"
@@ -29,6 +30,10 @@ public:
     // holds it: the picture may show glyphs of a table that an open command stopped by an error
     // has replaced since.
     QString describe(const glyphview::GlyphSpot& spot);
+    // The glyph's character (its record's, or its code's in the code page) and its code as
+    // "0xD6D0"; none when the table no longer holds it or nothing gives a character.
+    std::optional<char32_t> character(const glyphview::GlyphSpot& spot);
+    QString code(const glyphview::GlyphSpot& spot) const;
     // The glyph drawn large; a null image when the table no longer holds it.
     QImage magnify(const glyphview::GlyphSpot& spot) const;
 

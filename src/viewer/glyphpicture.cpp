@@ -1,8 +1,12 @@
 #include "viewer/glyphpicture.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "viewer/form1layout.h"
 #include "viewer/glyphtooltip.h"
@@ -12,8 +16,8 @@ namespace {
 // Where the image starts inside the widget.
 const QPoint kImageOrigin(viewer::layout::kPictureBorder, viewer::layout::kPictureBorder);
 
-// The frame of a found glyph: 2 pixels wide in the 5-pixel gap around its bitmap, red as no glyph
-// and no background is.
+// The frame of the selected glyph: 2 pixels wide in the 5-pixel gap around its bitmap, red as no
+// glyph and no background is.
 const QColor kFrameColor(220, 0, 0);
 constexpr int kFrameWidth = 2;
 
@@ -43,7 +47,7 @@ void GlyphPicture::showGlyphs(const runtime::CheckedArray<bootfont::DbcsGlyphRec
 template <typename Record>
 void GlyphPicture::draw(std::span<const Record> glyphs, const glyphview::GlyphRange& range) {
     hoveredIndex_.reset();
-    framed_.reset();
+    selected_.reset();
     tip_->hideTip();
     glyphview::drawGlyphs(canvas(), background(), shown_, glyphs, range);
     refresh();
@@ -52,15 +56,57 @@ void GlyphPicture::draw(std::span<const Record> glyphs, const glyphview::GlyphRa
 void GlyphPicture::forgetGlyphs() {
     shown_.clear();
     hoveredIndex_.reset();
-    framed_.reset();
+    selected_.reset();
     tip_->hideTip();
     update();
 }
 
-bool GlyphPicture::frameGlyph(int index) {
-    framed_ = shown_.glyph(index);
+bool GlyphPicture::selectGlyph(int index) {
+    selected_ = shown_.glyph(index);
     update();
-    return framed_.has_value();
+    if (!hoveredIndex_) {
+        tellDescription(describe(selected_));
+    }
+    return selected_.has_value();
+}
+
+bool GlyphPicture::showsGlyph(bootfont::GlyphTable table, int index) const {
+    return shown_.table() == table && shown_.glyph(index).has_value();
+}
+
+bool GlyphPicture::redrawGlyph(int index, std::span<const std::uint8_t> bitmap) {
+    const auto spot = shown_.glyph(index);
+    if (!spot || !shown_.boxesWhole()) {
+        return false;
+    }
+    glyphview::redrawGlyph(canvas(), background(), spot->box, bitmap);
+    update(qRect(spot->box).translated(kImageOrigin));
+    return true;
+}
+
+void GlyphPicture::tellDescription(const QString& description) {
+    if (description == accessibleDescription()) {
+        return;
+    }
+    setAccessibleDescription(description);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void GlyphPicture::stepSelection(int step) {
+    if (shown_.count() == 0) {
+        return;
+    }
+    if (!selected_) {
+        selectGlyph(shown_.first());
+        return;
+    }
+    const int index = selected_->index + step;
+    if (shown_.glyph(index)) {
+        selectGlyph(index);
+    } else {
+        emit selectionLeftView(index);
+    }
 }
 
 std::optional<glyphview::GlyphSpot> GlyphPicture::glyphAt(QPoint point) const {
@@ -95,13 +141,13 @@ void GlyphPicture::showToolTip(QPoint globalPos, const std::optional<glyphview::
 
 void GlyphPicture::paintEvent(QPaintEvent* event) {
     PictureBox::paintEvent(event);
-    if (framed_) {
+    if (selected_) {
         QPainter painter(this);
         painter.setPen(QPen(kFrameColor, kFrameWidth));
         painter.setBrush(Qt::NoBrush);
         // The pen straddles the path: the frame covers the 2 pixels just outside a 1-pixel margin.
         const qreal outset = 1 + kFrameWidth / 2.0;
-        painter.drawRect(QRectF(qRect(framed_->box).translated(kImageOrigin))
+        painter.drawRect(QRectF(qRect(selected_->box).translated(kImageOrigin))
                              .adjusted(-outset, -outset, outset, outset));
     }
 }
@@ -126,7 +172,7 @@ bool GlyphPicture::event(QEvent* event) {
         }
         case QEvent::Leave:
             hoveredIndex_.reset();
-            setAccessibleDescription({});
+            tellDescription(describe(selected_));
             tip_->hideTip();
             break;
         case QEvent::ToolTip: {
@@ -142,4 +188,67 @@ bool GlyphPicture::event(QEvent* event) {
             break;
     }
     return PictureBox::event(event);
+}
+
+void GlyphPicture::mousePressEvent(QMouseEvent* event) {
+    PictureBox::mousePressEvent(event);
+    if (const auto spot = glyphAt(event->position().toPoint() - kImageOrigin)) {
+        selectGlyph(spot->index);
+    }
+}
+
+void GlyphPicture::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && glyphAt(event->position().toPoint() - kImageOrigin)) {
+        emit editRequested();
+    }
+}
+
+void GlyphPicture::keyPressEvent(QKeyEvent* event) {
+    const int perRow = std::max(1, shown_.perRow());
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (event->matches(QKeySequence::Copy)) {
+        if (selected_) {
+            emit copyRequested();
+        }
+        return;
+    }
+    if (!plain) {
+        PictureBox::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Left:
+            stepSelection(-1);
+            break;
+        case Qt::Key_Right:
+            stepSelection(1);
+            break;
+        case Qt::Key_Up:
+            stepSelection(-perRow);
+            break;
+        case Qt::Key_Down:
+            stepSelection(perRow);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (selected_) {
+                emit editRequested();
+            }
+            break;
+        default:
+            PictureBox::keyPressEvent(event);
+    }
+}
+
+void GlyphPicture::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const auto spot = glyphAt(event->pos() - kImageOrigin);
+        if (!spot) {
+            return;
+        }
+        selectGlyph(spot->index);
+        emit menuRequested(event->globalPos());
+    } else if (selected_) {
+        emit menuRequested(mapToGlobal(qRect(selected_->box).translated(kImageOrigin).center()));
+    }
 }

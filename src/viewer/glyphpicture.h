@@ -18,7 +18,10 @@ class GlyphToolTip;
 // the glyph under the pointer names itself to screen readers (the accessible description) and in
 // a tooltip that lasts while the pointer stays on that glyph and shows it magnified beside the
 // text. What a glyph says and how it looks large come from functions its owner sets; the picture
-// knows only places. A glyph the window found is framed until the next drawing.
+// knows only places. One glyph on show may be selected, framed until the next drawing: a click
+// selects the glyph under the pointer, the arrow keys move the selection, and the selected glyph
+// names itself to screen readers. Enter or a double-click asks to edit it, Ctrl+C to copy it, the
+// right button or the Menu key for its menu; the owner does each.
 class GlyphPicture : public PictureBox {
     Q_OBJECT
 
@@ -51,14 +54,35 @@ public:
     QString toolTipText() const;
     QImage toolTipPicture() const;
 
-    // Frames glyph `index` of the table on show until the next drawing; false when the last
-    // drawing did not show it.
-    bool frameGlyph(int index);
-    std::optional<glyphview::GlyphSpot> framedGlyph() const { return framed_; }
+    // Selects glyph `index` of the table on show until the next drawing; false, and nothing
+    // selected, when the last drawing did not show it.
+    bool selectGlyph(int index);
+    std::optional<glyphview::GlyphSpot> selectedGlyph() const { return selected_; }
+
+    // Whether the last drawing showed glyph `index` of `table`.
+    bool showsGlyph(bootfont::GlyphTable table, int index) const;
+    // Draws glyph `index` on show again with `bitmap` (16 rows of its table's width) and repaints
+    // only its cell; false, with nothing drawn, when a neighbour overlaps it (a header's width or
+    // height smaller than the bitmap's), so only a new drawing of the view shows it right.
+    bool redrawGlyph(int index, std::span<const std::uint8_t> bitmap);
+
+signals:
+    // The selected glyph is to be edited (Enter, a double-click), copied (Ctrl+C), or its menu
+    // shown at `globalPos` (the right button, the Menu key).
+    void editRequested();
+    void copyRequested();
+    void menuRequested(QPoint globalPos);
+    // An arrow key moved the selection to glyph `index` of the table on show, which this drawing
+    // does not show; whether that glyph exists is the owner's to know.
+    void selectionLeftView(int index);
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     template <typename Record>
@@ -67,13 +91,17 @@ private:
     QString describe(const std::optional<glyphview::GlyphSpot>& spot) const;
     // Shows the tip of the glyph at `spot`, or hides the tip when there is nothing to say.
     void showToolTip(QPoint globalPos, const std::optional<glyphview::GlyphSpot>& spot);
+    // The description screen readers read: the hovered glyph's, else the selected glyph's.
+    void tellDescription(const QString& description);
+    // Moves the selection `step` glyphs on (negative: back), to the first glyph when none is.
+    void stepSelection(int step);
 
     glyphview::GlyphLayout shown_;
     // The glyph the pointer is over, so only a move onto another glyph builds a text.
     std::optional<int> hoveredIndex_;
     Describer describer_;
     Magnifier magnifier_;
-    std::optional<glyphview::GlyphSpot> framed_;
+    std::optional<glyphview::GlyphSpot> selected_;
     GlyphToolTip* tip_;
     std::optional<int> tipIndex_;  // the glyph the tip that is up tells of
 };

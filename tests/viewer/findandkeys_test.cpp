@@ -42,7 +42,7 @@ protected:
     }
     // The page indicator, the page start and the framed glyph ("D45": double-byte glyph 45).
     std::string shown() {
-        const auto framed = picture()->framedGlyph();
+        const auto framed = picture()->selectedGlyph();
         const char* table = framed && framed->table == bootfont::GlyphTable::Sbcs ? " S" : " D";
         return indicator().toStdString() + " @" + std::to_string(form.state().PageStart) +
                (framed ? table + std::to_string(framed->index) : "");
@@ -87,6 +87,31 @@ TEST_F(FindAndKeys, PageKeysPressThePageButtonsHomeAndEndShowTheFirstAndLastPage
     }
     EXPECT_EQ(shown(), "第 2 / 3 页 @500");
     EXPECT_EQ(form.findChild<QDialog*>("FindDialog"), nullptr);
+}
+
+// The arrow keys move the selection and turn the page past its first or last glyph; the table's
+// ends stop them. Screen readers hear the selected glyph's description.
+TEST_F(FindAndKeys, ArrowKeysMoveTheSelectionAcrossPageEdges) {
+    QTest::keyClick(&form, Qt::Key_Home);
+    QTest::keyClick(picture(), Qt::Key_Right);  // selects the first glyph on show
+    QTest::keyClick(picture(), Qt::Key_Down);
+    const int perRow = picture()->selectedGlyph()->index;
+    ASSERT_GT(perRow, 1);
+    const std::pair<Qt::Key, const char*> presses[] = {
+        {Qt::Key_Up, "第 1 / 3 页 @0 D0"},          {Qt::Key_Up, "第 1 / 3 页 @0 D0"},
+        {Qt::Key_Left, "第 1 / 3 页 @0 D0"},        {Qt::Key_End, "第 3 / 3 页 @1000"},
+        {Qt::Key_Right, "第 3 / 3 页 @1000 D1000"}, {Qt::Key_Left, "第 2 / 3 页 @500 D999"},
+        {Qt::Key_Right, "第 3 / 3 页 @1000 D1000"}};
+    for (const auto& [key, expected] : presses) {
+        QTest::keyClick(key == Qt::Key_End ? static_cast<QWidget*>(&form) : picture(), key);
+        EXPECT_EQ(shown(), expected) << key;
+    }
+    const auto selected = picture()->selectedGlyph();
+    EXPECT_EQ(picture()->accessibleDescription(),
+              picture()->glyphDescriptionAt(QPoint(selected->box.left, selected->box.top)));
+    EXPECT_FALSE(picture()->accessibleDescription().isEmpty());
+    QTest::keyClick(picture(), Qt::Key_Up);  // up off the page: the row above, on the page before
+    EXPECT_EQ(shown(), "第 2 / 3 页 @500 D" + std::to_string(1000 - perRow));
 }
 
 }  // namespace

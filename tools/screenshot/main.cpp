@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
 
     // The pointer rests on the framed glyph.
     auto* picture = window.findChild<GlyphPicture*>(QStringLiteral("Picture1"));
-    const auto framed = picture->framedGlyph();
+    const auto framed = picture->selectedGlyph();
     const QPoint point = QPoint(framed->box.left + 8, framed->box.top + 8) + QPoint(2, 2);
     QHelpEvent rest(QEvent::ToolTip, point, picture->mapToGlobal(point));
     QCoreApplication::sendEvent(picture, &rest);
