@@ -7,8 +7,11 @@
 //   viewer_probe            start-up to the first frame
 //   viewer_probe FILE       the same with FILE opened and drawn by the open command
 //   viewer_probe -- FILE    the same with FILE given as bootfont-viewer FILE gives it
+//   viewer_probe --bare     a bare Qt window of one Chinese label in the window's font, the
+//                           floor the window's start-up is measured against
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
@@ -19,6 +22,7 @@
 #include "commondialog/fakedialogplatform.h"
 #include "support/fakeservices.h"
 #include "viewer/commandline.h"
+#include "viewer/fontsubstitutions.h"
 #include "viewer/form1.h"
 #include "viewer/interfacelanguage.h"
 
@@ -42,6 +46,17 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    FirstFrame firstFrame;
+    if (argc > 1 && std::string(argv[1]) == "--bare") {
+        viewer::installFontSubstitutions();
+        QLabel label(QStringLiteral("BootFont 查看器"));
+        QFont font(QStringLiteral("宋体"));
+        font.setPointSizeF(12);
+        label.setFont(font);
+        label.installEventFilter(&firstFrame);
+        label.show();
+        return app.exec();
+    }
     // The window's language as the program chooses it (LANG=en_US.UTF-8 times the English).
     QTranslator translator;
     viewer::installInterfaceTranslation(translator,
@@ -64,7 +79,6 @@ int main(int argc, char** argv) {
         // As the user does, so an error is reported, not thrown.
         window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     }
-    FirstFrame firstFrame;
     window.installEventFilter(&firstFrame);
     window.show();
     if (asArgument && request.fontFile) {
