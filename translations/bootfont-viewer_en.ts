@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>上移</source>
-        <translation>Up</translation>
+        <translation>Move up</translation>
     </message>
     <message>
         <source>字形上移一个像素</source>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>下移</source>
-        <translation>Down</translation>
+        <translation>Move down</translation>
     </message>
     <message>
         <source>字形下移一个像素</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>左移</source>
-        <translation>Left</translation>
+        <translation>Move left</translation>
     </message>
     <message>
         <source>字形左移一个像素</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>右移</source>
-        <translation>Right</translation>
+        <translation>Move right</translation>
     </message>
     <message>
         <source>字形右移一个像素</source>

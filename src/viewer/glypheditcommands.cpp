@@ -1,7 +1,5 @@
 #include "viewer/glypheditcommands.h"
 
-#include <ranges>
-
 #include "viewer/editedglyph.h"
 
 PaintStroke::PaintStroke(EditedGlyph& glyph, int stroke, QPoint pixel, bool value,
@@ -20,8 +18,8 @@ void PaintStroke::redo() {
 
 void PaintStroke::undo() {
     // Backwards, so a pixel the stroke passed twice gets the value it had before the first pass.
-    for (const auto& [pixel, before] : std::views::reverse(pixels_)) {
-        glyph_.setPixel(pixel, before);
+    for (auto change = pixels_.rbegin(); change != pixels_.rend(); ++change) {
+        glyph_.setPixel(change->first, change->second);
     }
 }
 
