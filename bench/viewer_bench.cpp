@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTranslator>
 #include <vector>
 
@@ -15,8 +16,11 @@
 #include "support/fakeservices.h"
 #include "support/tempdir.h"
 #include "viewer/form1.h"
+#include "viewer/glypheditordialog.h"
 #include "viewer/glyphpicture.h"
+#include "viewer/glyphpreview.h"
 #include "viewer/interfacelanguage.h"
+#include "viewer/pixeleditor.h"
 
 namespace {
 
@@ -165,6 +169,30 @@ void BM_GlyphToolTipPainted(benchmark::State& run) {
     glyphToolTip(run, true);
 }
 BENCHMARK(BM_GlyphToolTipPainted)->Unit(benchmark::kMicrosecond);
+
+// A click on one pixel of a double-byte glyph in the editor dialog, shown offscreen: the stroke
+// pushed, the previews drawn again (a boot line of 40 double-byte cells, the screen's width) and
+// the changed pixel and previews painted.
+void BM_GlyphEditorStroke(benchmark::State& run) {
+    GlyphEditRequest request;
+    request.table = bootfont::GlyphTable::Dbcs;
+    request.columns = 16;
+    request.bitmap.assign(32, 0x5A);
+    request.original = request.bitmap;
+    request.line.assign(40, request.bitmap);
+    request.editedCell = 20;
+    GlyphEditorDialog dialog(request);
+    dialog.show();
+    const QPoint point = dialog.editor()->pixelRect({7, 7}).center();
+    for (auto _ : run) {
+        QTest::mouseClick(dialog.editor(), Qt::LeftButton, {}, point);
+        QCoreApplication::processEvents();
+    }
+    if (dialog.preview()->lineImage().width() != 640) {
+        run.SkipWithError("no boot line");
+    }
+}
+BENCHMARK(BM_GlyphEditorStroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

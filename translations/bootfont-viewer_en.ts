@@ -53,7 +53,7 @@ Do you want to save them?</translation>
     </message>
     <message>
         <source>不保存</source>
-        <translation>Don't Save</translation>
+        <translation>Don&apos;t Save</translation>
     </message>
     <message>
         <source>取消</source>
@@ -202,6 +202,129 @@ Overwrite it with the font in the window?</translation>
     </message>
 </context>
 <context>
+    <name>GlyphEditorDialog</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>撤销上一步</source>
+        <translation>Undo the last step</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>重做撤销的一步</source>
+        <translation>Redo the undone step</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>字形上移一个像素</source>
+        <translation>Move the glyph up one pixel</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>字形下移一个像素</source>
+        <translation>Move the glyph down one pixel</translation>
+    </message>
+    <message>
+        <source>左移</source>
+        <translation>Move left</translation>
+    </message>
+    <message>
+        <source>字形左移一个像素</source>
+        <translation>Move the glyph left one pixel</translation>
+    </message>
+    <message>
+        <source>右移</source>
+        <translation>Move right</translation>
+    </message>
+    <message>
+        <source>字形右移一个像素</source>
+        <translation>Move the glyph right one pixel</translation>
+    </message>
+    <message>
+        <source>左右翻转</source>
+        <translation>Flip</translation>
+    </message>
+    <message>
+        <source>字形左右翻转</source>
+        <translation>Flip the glyph left to right</translation>
+    </message>
+    <message>
+        <source>反色</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <source>每个像素反转</source>
+        <translation>Invert every pixel</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>清除所有像素</source>
+        <translation>Clear every pixel</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>Revert</translation>
+    </message>
+    <message>
+        <source>还原为文件中的字形</source>
+        <translation>Back to the glyph as the file has it</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>复制为 .hex 行</source>
+        <translation>Copy as a .hex line</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>粘贴 .hex 行</source>
+        <translation>Paste a .hex line</translation>
+    </message>
+    <message>
+        <source>绘制</source>
+        <translation>Paint</translation>
+    </message>
+    <message>
+        <source>未粘贴：剪贴板中不是 .hex 字形行（代码:十六进制数字）</source>
+        <translation>Not pasted: the clipboard holds no .hex glyph line (code:hex digits)</translation>
+    </message>
+    <message>
+        <source>未粘贴：字形应有 32 或 64 个十六进制数字</source>
+        <translation>Not pasted: a glyph has 32 or 64 hex digits</translation>
+    </message>
+    <message>
+        <source>未粘贴：64 个数字的全角字形放不进单字节字形</source>
+        <translation>Not pasted: a full-width glyph of 64 digits does not fit a single-byte glyph</translation>
+    </message>
+</context>
+<context>
     <name>GlyphFinder</name>
     <message>
         <source>请输入一个字符、U+ 加十六进制值（U+4E2D）或代码（0xD6D0）。</source>
@@ -236,6 +359,25 @@ Overwrite it with the font in the window?</translation>
     <message>
         <source>字形</source>
         <translation>Glyphs</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphPreview</name>
+    <message>
+        <source>实际大小</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>启动屏幕上</source>
+        <translation>On the boot screen</translation>
+    </message>
+    <message>
+        <source>实际大小：</source>
+        <translation>Actual size:</translation>
+    </message>
+    <message>
+        <source>启动屏幕上：</source>
+        <translation>On the boot screen:</translation>
     </message>
 </context>
 <context>
@@ -308,6 +450,17 @@ Overwrite it with the font in the window?</translation>
     <message>
         <source>双字节字符的宽度</source>
         <translation>Double-byte width</translation>
+    </message>
+</context>
+<context>
+    <name>PixelEditor</name>
+    <message>
+        <source>字形像素网格</source>
+        <translation>Glyph pixel grid</translation>
+    </message>
+    <message>
+        <source>单击或拖动绘制像素；方向键移动光标，空格键切换光标处的像素</source>
+        <translation>Click or drag to paint pixels; the arrow keys move the cursor, Space toggles the pixel under it</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "bootfont/bootfontrecords.h"
+#include "bootfont/hexglyphline.h"
 #include "runtime/numbertext.h"
 
 namespace fontio {
@@ -79,10 +80,8 @@ std::string unifontHexText(std::span<const ExportGlyph> glyphs) {
     std::string out;
     out.reserve(glyphs.size() * 70);
     for (const ExportGlyph& glyph : glyphs) {
-        out += runtime::codePointText(glyph.key).substr(2) + ':';
-        for (int row = 0; row < kRows; ++row) {
-            appendRow(out, glyph, row);
-        }
+        const auto bytes = static_cast<std::size_t>(kRows * (glyph.width / 8));
+        bootfont::appendHexGlyphLine(out, glyph.key, glyph.bitmap.first(bytes));
         out += '\n';
     }
     return out;

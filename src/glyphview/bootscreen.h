@@ -32,6 +32,9 @@ struct BootLineMetrics {
           topPad(header.CharacterTopPad),
           rowHeight(header.CharacterTopPad + header.CharacterImageHeight +
                     header.CharacterBottomPad) {}
+    // The same from the header's numbers: the single-byte width, the pads and the glyph height.
+    BootLineMetrics(int sbcsWidth, int top, int height, int bottom)
+        : columnWidth(sbcsWidth), topPad(top), rowHeight(top + height + bottom) {}
 };
 
 // Draws one line of text into a row of `image` whose top is at `top`, as the boot screen sets it:

@@ -6,6 +6,7 @@
 #include "bootfont/glyphtables.h"
 #include "bootfont/valuetext.h"
 #include "viewer/fontdocument.h"
+#include "viewer/glypheditordialog.h"
 #include "viewer/glyphdescriber.h"
 #include "viewer/windowmessages.h"
 
@@ -36,7 +37,14 @@ FontEditing::FontEditing(QWidget* window, bootfont::LoadedFont& font, GlyphDescr
       font_(font),
       describer_(describer),
       messages_(messages),
-      saver_(dialogs, messages) {}
+      saver_(dialogs, messages),
+      editor_([](const GlyphEditRequest& request, QWidget* parent) -> std::optional<Bitmap> {
+          GlyphEditorDialog dialog(request, parent);
+          if (dialog.exec() != QDialog::Accepted) {
+              return std::nullopt;
+          }
+          return dialog.bitmap();
+      }) {}
 
 FontEditing::~FontEditing() = default;
 
@@ -53,7 +61,7 @@ bool FontEditing::maybeSave() {
 }
 
 void FontEditing::edit(const glyphview::GlyphSpot& spot) {
-    if (!document_ || !editor_) {
+    if (!document_) {
         return;
     }
     if (!document_->editable(spot.table, spot.index)) {

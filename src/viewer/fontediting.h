@@ -34,7 +34,8 @@ class FontEditing : public QObject {
 
 public:
     using Bitmap = std::vector<std::uint8_t>;
-    // Runs the glyph editor over `parent`: the edited bitmap, or none when it was cancelled.
+    // Runs the glyph editor over `parent`: the edited bitmap, or none when it was cancelled. The
+    // glyph editor dialog unless set otherwise.
     using Editor = std::function<std::optional<Bitmap>(const GlyphEditRequest&, QWidget* parent)>;
 
     FontEditing(QWidget* window, bootfont::LoadedFont& font, GlyphDescriber& describer,
