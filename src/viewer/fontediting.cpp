@@ -1,13 +1,14 @@
 #include "viewer/fontediting.h"
 
+#include <QShortcut>
 #include <QWidget>
 #include <algorithm>
 
 #include "bootfont/glyphtables.h"
 #include "bootfont/valuetext.h"
 #include "viewer/fontdocument.h"
-#include "viewer/glypheditordialog.h"
 #include "viewer/glyphdescriber.h"
+#include "viewer/glypheditordialog.h"
 #include "viewer/windowmessages.h"
 
 namespace viewer {
@@ -44,7 +45,17 @@ FontEditing::FontEditing(QWidget* window, bootfont::LoadedFont& font, GlyphDescr
               return std::nullopt;
           }
           return dialog.bitmap();
-      }) {}
+      }) {
+    const auto shortcut = [this](QKeySequence keys, void (FontEditing::*action)()) {
+        connect(new QShortcut(keys, window_), &QShortcut::activated, this,
+                [this, action] { messages_.run([&] { (this->*action)(); }); });
+    };
+    shortcut(QKeySequence::Undo, &FontEditing::undo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &FontEditing::redo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &FontEditing::redo);
+    shortcut(QKeySequence::Save, &FontEditing::save);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &FontEditing::saveAs);
+}
 
 FontEditing::~FontEditing() = default;
 
@@ -52,8 +63,15 @@ void FontEditing::fontOpened(bootfont::FontFile file, const std::filesystem::pat
     document_ = std::make_unique<FontDocument>(std::move(file), path, fileStamp(path));
     connect(document_.get(), &FontDocument::glyphChanged, this, &FontEditing::applyToTables);
     connect(&document_->undoStack(), &QUndoStack::cleanChanged, this,
-            [this](bool clean) { emit modifiedChanged(!clean); });
-    emit modifiedChanged(false);
+            [this](bool clean) { markModified(!clean); });
+    markModified(false);
+}
+
+void FontEditing::markModified(bool modified) {
+    // The mark's place only while there is something to mark: unedited, the title is as ever.
+    const QString title = window_->windowTitle().remove(QStringLiteral("[*]"));
+    window_->setWindowTitle(modified ? title + QStringLiteral("[*]") : title);
+    window_->setWindowModified(modified);
 }
 
 bool FontEditing::maybeSave() {

@@ -27,8 +27,10 @@ namespace viewer {
 class FontDocument;
 
 // The window's edits of the font on show: the document of the opened file, the glyph editor run
-// on a glyph, the edits' undo and redo, and saving. Each applied edit, undo and redo writes the
-// glyph's new bitmap into the window's tables and is announced, so the picture redraws it.
+// on a glyph, the edits' undo and redo (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y), and saving (Ctrl+S;
+// Ctrl+Shift+S to another file). Each applied edit, undo and redo writes the glyph's new bitmap
+// into the window's tables and is announced, so the picture redraws it; the window's title carries
+// Qt's modified mark while edits are unsaved.
 class FontEditing : public QObject {
     Q_OBJECT
 
@@ -64,11 +66,10 @@ public:
 signals:
     // The glyph's bitmap in the window's tables changed.
     void glyphChanged(bootfont::GlyphTable table, int index);
-    // Edits are unsaved, or no longer.
-    void modifiedChanged(bool modified);
 
 private:
     GlyphEditRequest request(const glyphview::GlyphSpot& spot);
+    void markModified(bool modified);
     // Writes the document's bitmap of the glyph into the window's tables.
     void applyToTables(bootfont::GlyphTable table, int index);
 

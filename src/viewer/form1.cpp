@@ -17,8 +17,8 @@
 #include "viewer/fontfilechooser.h"
 #include "viewer/fontsubstitutions.h"
 #include "viewer/form1layout.h"
+#include "viewer/glyphactions.h"
 #include "viewer/glyphfinder.h"
-#include "viewer/glyphmenu.h"
 #include "viewer/glyphpicture.h"
 #include "viewer/guidelink.h"
 #include "viewer/headerboxes.h"
@@ -128,7 +128,6 @@ void Form1::createControls() {
         }
     });
     editing_ = new viewer::FontEditing(this, state_, describer_, services_.dialogs, messages_);
-    glyphMenu_ = new GlyphMenu(describer_, this);
     connectEditing();
     createShortcuts();
 
@@ -159,46 +158,14 @@ void Form1::createShortcuts() {
     shortcut(Qt::Key_PageDown, [this] { Command5_Click(); });
     shortcut(Qt::Key_Home, [this] { Command3_Click(); });
     shortcut(Qt::Key_End, [this] { ShowLastDBCS(); });
-    shortcut(Qt::Key_F2, [this] {
-        if (const auto spot = picture1_->selectedGlyph()) {
-            editing_->edit(*spot);
-        }
-    });
-    shortcut(QKeySequence::Undo, [this] { editing_->undo(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { editing_->redo(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { editing_->redo(); });
-    shortcut(QKeySequence::Save, [this] { editing_->save(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { editing_->saveAs(); });
 }
 
 // The selected glyph's actions, and the edits' way back into the picture and the title.
 void Form1::connectEditing() {
-    const auto selected = [this](auto action) {
-        return [this, action] {
-            if (const auto spot = picture1_->selectedGlyph()) {
-                messages_.run([&] { action(*spot); });
-            }
-        };
-    };
-    const auto edit = [this](const glyphview::GlyphSpot& spot) { editing_->edit(spot); };
-    connect(picture1_, &GlyphPicture::editRequested, this, selected(edit));
-    connect(picture1_, &GlyphPicture::copyRequested, this,
-            selected([this](const auto& spot) { glyphMenu_->copyCharacter(spot); }));
-    connect(picture1_, &GlyphPicture::menuRequested, this, [this](QPoint globalPos) {
-        if (const auto spot = picture1_->selectedGlyph()) {
-            glyphMenu_->popupFor(*spot, globalPos);
-        }
-    });
-    connect(glyphMenu_, &GlyphMenu::editRequested, this,
-            [this, edit](const auto& spot) { messages_.run([&] { edit(spot); }); });
+    new GlyphActions(this, picture1_, describer_, *editing_, messages_);
     connect(picture1_, &GlyphPicture::selectionLeftView, this,
             [this](int index) { messages_.run([&] { followSelection(index); }); });
     connect(editing_, &viewer::FontEditing::glyphChanged, this, &Form1::showChangedGlyph);
-    connect(editing_, &viewer::FontEditing::modifiedChanged, this, [this](bool modified) {
-        // The mark's place only while there is something to mark: unedited, the title is as ever.
-        setWindowTitle(modified ? programTitle() + QStringLiteral("[*]") : programTitle());
-        setWindowModified(modified);
-    });
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

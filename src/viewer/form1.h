@@ -23,7 +23,6 @@ class DbcsPager;
 class QLabel;
 class QPushButton;
 class GlyphFinder;
-class GlyphMenu;
 class GlyphPicture;
 class GuideLink;
 class HeaderBoxes;
@@ -142,5 +141,4 @@ private:
     QLabel* label2_ = nullptr;
     GlyphPicture* picture1_ = nullptr;
     GlyphFinder* finder_ = nullptr;
-    GlyphMenu* glyphMenu_ = nullptr;
 };

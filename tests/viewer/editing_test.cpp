@@ -2,6 +2,8 @@
 // back to the opened file, a save writes whole or not at all, and no edit is dropped without a
 // question.
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QTest>
 #include <cerrno>
 #include <fstream>
@@ -11,6 +13,7 @@
 #include "viewer/fontdocument.h"
 #include "viewer/fontediting.h"
 #include "viewer/formfixture.h"
+#include "viewer/glyphmenu.h"
 
 namespace {
 
@@ -32,7 +35,8 @@ protected:
             dbcs[k].setCode(0x8140 + k);
             sbcs[k % 95].Code = static_cast<std::uint8_t>(0x20 + k % 95);
         }
-        auto font = testsupport::BootFontBuilder().sbcsTable(49, sbcs, 17).dbcsTable(1664, dbcs, 36);
+        auto font =
+            testsupport::BootFontBuilder().sbcsTable(49, sbcs, 17).dbcsTable(1664, dbcs, 36);
         font.header().LanguageId = 0x804;
         font.header().DbcsLeadTable = {0x81, 0xFE};
         path = write(font.standardMetrics().bytesAt(1664 + 700 * 36, {0xEE, 0xFF}));
@@ -93,6 +97,31 @@ TEST_F(Editing, AnEditChangesOneBitOfItsGlyphAndUndoGoesBackToTheOpenedFile) {
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(form.state().SbcsGlyphs[2].Bitmap[0], original[49 + 2 * 17 + 1] ^ 0x80);
     EXPECT_EQ(picture()->selectedGlyph()->index, 2);
+}
+
+// A double-click edits the glyph under the pointer; its menu and Ctrl+C copy its code and
+// character.
+TEST_F(Editing, TheSelectedGlyphIsEditedAndCopied) {
+    // Glyph 3 (code 0x23, "#" in the font's code page 936), its cell 13 pixels after glyph 2's.
+    const QPointF point(2 + 5 + 3 * 13 + 4, 2 + 5 + 8);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick}) {
+        QMouseEvent click(type, point, picture()->mapToGlobal(point), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(picture(), &click);
+    }
+    ASSERT_EQ(requests.size(), 1U);
+    EXPECT_EQ(requests[0].title, "编辑字形 0x23 U+0023 #");
+    EXPECT_EQ(picture()->selectedGlyph()->index, 3);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, picture()->mapToGlobal(QPoint()));
+    QApplication::sendEvent(picture(), &menuKey);
+    auto* menu = form.findChild<GlyphMenu*>("GlyphMenu");
+    ASSERT_TRUE(menu && menu->isVisible());
+    menu->actions().at(2)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0x23");
+    QTest::keyClick(picture(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "#");
+    menu->actions().at(0)->trigger();
+    EXPECT_EQ(requests.size(), 2U);
 }
 
 // Saved, one edited pixel is one changed byte, at its bitmap's place in its record, whatever the
