@@ -23,6 +23,10 @@ hyperfine --warmup 3 --runs 30 --style basic "$probe" "$probe $samples/bootfont-
     "$probe -- $samples/bootfont-zh-cn.bin"
 
 echo
+echo "## Start-up against a bare Qt window of one Chinese label in the window's font"
+hyperfine --warmup 3 --runs 30 --style basic -n bare "$probe --bare" -n window "$probe"
+
+echo
 echo "## Start-up in the window's Chinese and in its English (the translation loaded)"
 hyperfine --warmup 3 --runs 30 --style basic -n C "env -u LANGUAGE LC_ALL=C.UTF-8 $probe" \
     -n English "env -u LANGUAGE LC_ALL=en_US.UTF-8 $probe"
