@@ -48,7 +48,7 @@ std::optional<GlyphSpot> GlyphLayout::glyphAt(PicturePoint point) const {
     if (count_ == 0 || x < 0 || y < 0 || x % pitchX_ >= boxWidth_ || y % pitchY_ >= boxHeight_) {
         return std::nullopt;
     }
-    const int perRow = perRow_ != 0 ? perRow_ : count_;
+    const int perRow = this->perRow();
     const int column = x / pitchX_;
     const int row = y / pitchY_;
     if (column >= perRow || row * perRow + column >= count_) {
@@ -62,7 +62,7 @@ std::optional<GlyphSpot> GlyphLayout::glyph(int index) const {
     if (n < 0 || n >= count_) {
         return std::nullopt;
     }
-    const int perRow = perRow_ != 0 ? perRow_ : count_;
+    const int perRow = this->perRow();
     return spot(n / perRow, n % perRow, perRow);
 }
 

@@ -321,7 +321,10 @@ void Form1::showFoundGlyph(const viewer::GlyphPlace& place) {
 void Form1::showChangedGlyph(bootfont::GlyphTable table, int index) {
     const auto bitmap = editing_->document()->bitmap(table, index);
     if (!picture1_->showsGlyph(table, index) || !picture1_->redrawGlyph(index, bitmap)) {
-        messages_.run([&] { showFoundGlyph({table, index}); });
+        // Views are drawn from the header on show, which a rejected file may have replaced.
+        if (displayButtons_[0]->isEnabled()) {
+            messages_.run([&] { showFoundGlyph({table, index}); });
+        }
         return;
     }
     picture1_->selectGlyph(index);

@@ -35,7 +35,9 @@ TEST_F(GlyphToolTip, APointNamesTheGlyphWhoseBitmapItIsOnAndNothingElse) {
     open(xpFont(700, 2000), 0x804);
     expectPlaces({{{5 + 40 * 13 + 7, 5}, "单字节字符，索引 40（第 1 行，第 41 列）"},
                   {{5 + 40 * 13 + 8, 5}, ""},
-                  {{5, 26}, "单字节字符，索引 41（第 2 行，第 1 列）"}});
+                  {{5, 26}, "单字节字符，索引 41（第 2 行，第 1 列）"},
+                  {{5 + 12 * 13, 47}, "单字节字符，索引 94（第 3 行，第 13 列）"},
+                  {{5 + 13 * 13, 47}, ""}});  // past the last glyph, in the last row
     button(3)->click();
     expectPlaces({{{5, 5}, "双字节字符，索引 0（第 1 页，第 1 行，第 1 列）"},
                   {{20, 20}, "双字节字符，索引 0（第 1 页，第 1 行，第 1 列）"},
