@@ -68,9 +68,10 @@ void FontEditing::fontOpened(bootfont::FontFile file, const std::filesystem::pat
 }
 
 void FontEditing::markModified(bool modified) {
-    // The mark's place only while there is something to mark: unedited, the title is as ever.
+    // The mark's place only while there is something to mark: unedited, the title is as ever. It
+    // goes first, so the title still ends with the program's name and Qt appends it no second time.
     const QString title = window_->windowTitle().remove(QStringLiteral("[*]"));
-    window_->setWindowTitle(modified ? title + QStringLiteral("[*]") : title);
+    window_->setWindowTitle(modified ? QStringLiteral("[*]") + title : title);
     window_->setWindowModified(modified);
 }
 

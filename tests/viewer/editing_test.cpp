@@ -85,7 +85,7 @@ TEST_F(Editing, AnEditChangesOneBitOfItsGlyphAndUndoGoesBackToTheOpenedFile) {
     }
     EXPECT_NE(after, before);
     EXPECT_TRUE(marked());
-    EXPECT_EQ(form.windowTitle(), Form1::programTitle() + "[*]");
+    EXPECT_EQ(form.windowTitle(), "[*]" + Form1::programTitle());
 
     editGlyph(3);
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
