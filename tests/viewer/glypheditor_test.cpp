@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QApplication>
 #include <QTest>
 #include <QUndoStack>
 #include <functional>
@@ -96,6 +97,8 @@ protected:
         dialog = std::make_unique<GlyphEditorDialog>(std::move(r));
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        // The keys reach the grid at once: arrows and Space edit, Enter accepts.
+        EXPECT_EQ(QApplication::focusWidget(), dialog->editor());
     }
     QPoint at(QPoint pixel) const { return dialog->editor()->pixelRect(pixel).center(); }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
