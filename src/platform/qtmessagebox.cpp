@@ -34,16 +34,14 @@ std::size_t QtMessageBox::ask(const std::string& caption, const std::string& tex
                     QMessageBox::NoButton, parent_);
     std::vector<QPushButton*> added;
     for (const std::string& button : buttons) {
-        // The roles only order the buttons as the desktop does; the answer is which was pressed.
+        // The escape button's role makes it the one that Esc and the frame's close button press;
+        // the roles also order the buttons as the desktop does.
         const auto role =
             added.size() == escapeButton ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
         added.push_back(box.addButton(QString::fromStdString(button), role));
     }
     if (defaultButton < added.size()) {
         box.setDefaultButton(added[defaultButton]);
-    }
-    if (escapeButton < added.size()) {
-        box.setEscapeButton(added[escapeButton]);
     }
     box.exec();
     const auto pressed = std::find(added.begin(), added.end(), box.clickedButton());

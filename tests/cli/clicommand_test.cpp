@@ -4,6 +4,7 @@
 #include <set>
 
 #include "cli/bootfontrun.h"
+#include "cli/unknowncommand.h"
 #include "support/bootfontbuilder.h"
 #include "support/tempdir.h"
 
@@ -110,5 +111,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"UnknownOption", "check --fast " + kSample, 2, "", "--fast"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// What a mistyped command's suggestions rest on: each edit, and a swap of two neighbours, is one.
+TEST(EditDistance, CountsInsertionsDeletionsSubstitutionsAndSwaps) {
+    const std::tuple<const char*, const char*, std::size_t> cases[] = {
+        {"info", "info", 0}, {"infox", "info", 1},  {"inf", "info", 1},
+        {"xnfo", "info", 1}, {"ifno", "info", 1},   {"abc", "", 3},
+        {"", "abc", 3},      {"xyinfo", "info", 2}, {"chekc", "check", 1}};
+    for (const auto& [a, b, distance] : cases) {
+        EXPECT_EQ(cli::editDistance(a, b), distance) << a << " " << b;
+    }
+}
 
 }  // namespace

@@ -7,11 +7,14 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 
 #include <cmath>
@@ -21,6 +24,7 @@
 #include "platform/qtdialogplatform.h"
 #include "platform/qtfontobject.h"
 #include "platform/qthostservices.h"
+#include "platform/qtmessagebox.h"
 #include "platform/qtprinterobject.h"
 #include "runtime/runtimeerror.h"
 #include "support/tempdir.h"
@@ -280,6 +284,31 @@ TEST_F(QtDialogs, PageSetupReturnsMarginsInTheCallersUnitsAndKeepsWhatItDisabled
     EXPECT_EQ(inches.PaperSize,
               QPrinter(QPrinter::HighResolution).pageLayout().pageSize().windowsId());
     EXPECT_GT(inches.PrintQuality, 0);
+}
+
+// A question's answer is the index of the button pressed: Enter the default, Esc the escape one.
+TEST_F(QtDialogs, AQuestionReturnsTheButtonPressed) {
+    QtMessageBox messageBox;
+    const std::vector<std::string> buttons{"Save", "Don't Save", "Cancel"};
+    const std::pair<std::function<void(QMessageBox&)>, std::size_t> presses[] = {
+        {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }, 1},
+        {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, 2},
+        {[](QMessageBox& box) {
+             for (QAbstractButton* button : box.buttons()) {
+                 if (button->text() == QStringLiteral("Save")) {
+                     button->click();
+                 }
+             }
+         },
+         0}};
+    for (const auto& [press, expected] : presses) {
+        whenShown<QMessageBox>(user, [&press = press](QMessageBox& box) {
+            EXPECT_EQ(box.icon(), QMessageBox::Warning);
+            press(box);
+        });
+        EXPECT_EQ(messageBox.ask("title", "text", MessageBoxService::Icon::Warning, buttons, 1, 2),
+                  expected);
+    }
 }
 
 }  // namespace
