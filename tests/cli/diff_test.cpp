@@ -125,4 +125,26 @@ TEST(Diff, DrawsTheChangedGlyphOldBesideNew) {
     }
 }
 
+// The picture draws at most 1,024 changed glyphs and counts the rest on standard error.
+TEST(Diff, DrawsAtMostTheLimitOfChangedGlyphs) {
+    for (const std::uint32_t changed : {1024U, 1025U}) {
+        testsupport::TempDir dir;
+        const auto write = [&](const char* name, std::uint32_t firstSeed) {
+            auto glyphs = testsupport::dbcsGlyphs(changed, firstSeed);
+            for (std::uint32_t k = 0; k < changed; ++k) {
+                glyphs[k].setCode(0x8140 + k);
+            }
+            testsupport::BootFontBuilder().dbcsTable(49, glyphs, 36).writeTo(dir / name);
+        };
+        write("old.bin", 0);
+        write("new.bin", changed);
+        const auto run = bootfont("diff DIR/old.bin DIR/new.bin -o DIR/d.png", &dir);
+        const bool counted = run.err.find("the first 1024 changed glyphs drawn; 1 more left out") !=
+                             std::string::npos;
+        EXPECT_EQ(std::pair(counted, run.err.find("left out") != std::string::npos),
+                  std::pair(changed > 1024, changed > 1024))
+            << run.err;
+    }
+}
+
 }  // namespace
