@@ -200,6 +200,7 @@ TEST_F(QtDialogs, TheColourDialogStartsAtTheColourAndCustomColoursAndReturnsTheU
     EXPECT_EQ(std::tuple(arguments.Color, dialog.CustomColor(2), dialog.CustomColor(16),
                          dialog.CustomColor(-1), dialog.ExtendedError()),
               std::tuple(0x001E140A, 0x00090807, -1, -1, CDERR_DIALOGFAILURE));
+    EXPECT_NE(dialog.CustomColor(0), -1) << "the first of the sixteen";
 }
 
 // Qt's dialog cannot enforce size limits while it is up, so the chosen size is kept within them.

@@ -99,6 +99,17 @@ TEST_F(Editing, AnEditChangesOneBitOfItsGlyphAndUndoGoesBackToTheOpenedFile) {
     EXPECT_EQ(picture()->selectedGlyph()->index, 2);
 }
 
+// Glyphs 2 pixels wide in the header overlap their neighbours' cells: an edit draws the view again.
+TEST_F(Editing, AnEditOfOverlappingGlyphsDrawsTheViewAgain) {
+    auto font = xpFont();
+    font.header().CharacterImageSbcsWidth = 2;
+    form.openFile(QString::fromStdString(write(font).string()));
+    const QImage before = picture()->image();
+    editGlyph(0);
+    EXPECT_NE(picture()->image(), before);
+    EXPECT_EQ(picture()->selectedGlyph()->index, 0);
+}
+
 // A double-click edits the glyph under the pointer; its menu and Ctrl+C copy its code and
 // character.
 TEST_F(Editing, TheSelectedGlyphIsEditedAndCopied) {

@@ -1,10 +1,11 @@
 // The glyph editor dialog: its pixel model, strokes and actions as undo steps, .hex copy and paste,
 // and the previews that follow each stroke.
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QApplication>
 #include <QTest>
+#include <QToolButton>
 #include <QUndoStack>
 #include <functional>
 #include <memory>
@@ -99,6 +100,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         // The keys reach the grid at once: arrows and Space edit, Enter accepts.
         EXPECT_EQ(QApplication::focusWidget(), dialog->editor());
+        for (const auto* button : dialog->findChildren<QToolButton*>()) {
+            EXPECT_FALSE(button->accessibleName().isEmpty()) << button->text().toStdString();
+        }
     }
     QPoint at(QPoint pixel) const { return dialog->editor()->pixelRect(pixel).center(); }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
