@@ -130,6 +130,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, FontCheck, testing::Values(
     CheckCase{"Unicode", [](BootFontBuilder& f) { f.dbcsTable(83, {dbcs(0xB0A1, 0x554A), dbcs(0xB0A2, 0x554A)}, 36); }, {"warning: unicode-mismatch"},
               "the first, 0xB0A2 at index 1, carries U+554A where the code page gives U+963F", 83 + 36},
     CheckCase{"NoCodePage", [](BootFontBuilder& f) { f.header().LanguageId = 0x401; }, {"note: unknown-code-page"}},
+    // Without Unicode values there is nothing to check against a code page.
+    CheckCase{"NoCodePageNoUnicode", [](BootFontBuilder& f) { f.header().LanguageId = 0x401; f.dbcsTable(83, {dbcs(0xB0A1), dbcs(0xB0A2)}, 34); }, {}},
     CheckCase{"Height", [](BootFontBuilder& f) { f.header().CharacterImageHeight = 0; }, {"error: bad-height"}, "", 0x2C},
     CheckCase{"Pad", [](BootFontBuilder& f) { f.header().CharacterTopPad = 9; f.header().CharacterBottomPad = 8; }, {"warning: bad-pad"}, "", 0x2D},
     CheckCase{"Width", [](BootFontBuilder& f) { f.header().CharacterImageSbcsWidth = 9; }, {"warning: bad-width"}, "", 0x2F},
