@@ -34,12 +34,6 @@ PixelEditor::PixelEditor(const EditedGlyph& glyph, QWidget* parent)
     connect(&glyph_, &EditedGlyph::changed, this, &PixelEditor::updatePixels);
 }
 
-void PixelEditor::setZoom(int zoom) {
-    zoom_ = std::max(zoom, kMinimumZoom);
-    updateGeometry();
-    update();
-}
-
 std::optional<QPoint> PixelEditor::pixelAt(QPoint point) const {
     const QPoint pixel(cellOf(point.x(), zoom_), cellOf(point.y(), zoom_));
     if (!glyph_.area().contains(pixel)) {

@@ -15,13 +15,7 @@ class PixelEditor : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kMinimumZoom = 16;
-
     explicit PixelEditor(const EditedGlyph& glyph, QWidget* parent = nullptr);
-
-    int zoom() const { return zoom_; }
-    // Screen pixels a side of a glyph pixel, at least kMinimumZoom.
-    void setZoom(int zoom);
 
     // The glyph's pixel under `point`, none off the grid.
     std::optional<QPoint> pixelAt(QPoint point) const;
@@ -47,7 +41,7 @@ private:
     void updatePixels(QRect pixels);
 
     const EditedGlyph& glyph_;
-    int zoom_ = 20;
+    int zoom_ = 20;  // screen pixels a side of a glyph pixel, large enough to aim at
     QPoint cursor_;
     std::optional<bool> strokeValue_;  // while a button is down
     QPoint lastPixel_;                 // of the stroke

@@ -236,6 +236,8 @@ TEST_F(QtDialogs, TheFontDialogStartsAtTheFontAndWritesTheChosenOneWithinTheLimi
     EXPECT_THROW(font.setSize(0), runtime::RuntimeError);
     EXPECT_THROW(font.setWeight(-1), runtime::RuntimeError);
     EXPECT_THROW(font.setWeight(1001), runtime::RuntimeError);
+    font.setWeight(0);  // the default weight
+    EXPECT_EQ(font.Weight(), 400);
 }
 
 TEST_F(QtDialogs, PrintingNeedsAPrinterOrAFileAndReturnsThePrinterAndHandsItsSettingsOn) {
