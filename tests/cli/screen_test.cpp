@@ -13,19 +13,23 @@ namespace {
 
 using testsupport::bootfont;
 
-// After a byte order mark, row 1: A 中 A. Row 2, chosen: a tab, then A and 文. Row 3: 81 As, one
-// too many. Rows 4 to 26 an A each: the last is below the screen.
+constexpr std::size_t kTextLimit = 1024 * 1024;  // the most of a text file that render reads
+
+// After a byte order mark, row 1: A 中 A. Row 2, chosen: a tab, then A and 文. Row 3: As past the
+// 80 columns, as many as make the file the longest that is read. Rows 4 to 26 an A each: the last
+// is below the screen.
 TEST(Screen, DrawsTheTextFileAndReportsWhatItCutAndLacks) {
     testsupport::TempDir dir;
     testsupport::bigFiveFont().writeTo(dir / "font.bin");
-    std::ofstream text(dir / "menu.txt");
-    text << "\xEF\xBB\xBF"
-         << "A中A\n\tA文\r\n"
-         << std::string(81, 'A') << '\n';
+    std::string text =
+        "\xEF\xBB\xBF"
+        "A中A\n\tA文\r\n";
+    std::string below;
     for (int line = 4; line <= 26; ++line) {
-        text << "A\n";
+        below += "A\n";
     }
-    text.close();
+    text += std::string(kTextLimit - text.size() - below.size() - 1, 'A') + '\n' + below;
+    std::ofstream(dir / "menu.txt") << text;
     const auto run =
         bootfont("render DIR/font.bin --screen DIR/menu.txt --select 2 -o DIR/s.png", &dir);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -45,10 +49,12 @@ TEST(Screen, RefusesBadInput) {
     testsupport::bigFiveFont().writeTo(dir / "font.bin");
     testsupport::writeBytes(dir / "bad.txt", {'A', 0xC3, '\n'});
     testsupport::writeBytes(dir / "menu.txt", {'A', '\n'});
+    std::ofstream(dir / "long.txt") << std::string(kTextLimit + 1, '\n');
     for (const auto& [args, inErr] : std::initializer_list<std::pair<const char*, const char*>>{
              {"DIR/menu.txt --select 26", "--select 26: the screen has 25 rows"},
              {"DIR/bad.txt", "bad.txt: line 1 is not UTF-8"},
              {"DIR/none.txt", "none.txt: No such file"},
+             {"DIR/long.txt", "long.txt: longer than 1048576 bytes"},
              {"DIR", ": is a folder"}}) {
         const auto run =
             bootfont(std::string("render DIR/font.bin -o DIR/s.png --screen ") + args, &dir);

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QTest>
 #include <QToolButton>
 #include <QUndoStack>
@@ -122,6 +124,12 @@ TEST_F(GlyphEditor, StrokesPaintTheFirstPixelsValueAndUndoAsOneStep) {
     QTest::mouseRelease(editor, Qt::LeftButton, {}, at({0, 2}));
     const std::vector<std::string> afterDown{"#...", "##..", "#..."};
     EXPECT_EQ(picture(*dialog, 4, 3), afterDown);
+    // An inked cell away from the cursor is black up to the grey grid line beside it.
+    const int zoom = (editor->sizeHint().width() - 1) / 4;
+    const QImage drawn = editor->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(1, 2 * zoom + 1), QColor(Qt::black));
+    EXPECT_EQ(drawn.pixelColor(zoom - 1, 3 * zoom - 1), QColor(Qt::black));
+    EXPECT_EQ(drawn.pixelColor(zoom, 3 * zoom - 1), QColor(0xC0, 0xC0, 0xC0));
     // From an inked pixel the stroke clears, over blank pixels too.
     QTest::mousePress(editor, Qt::LeftButton, {}, at({0, 1}));
     QTest::mouseMove(editor, at({2, 1}));

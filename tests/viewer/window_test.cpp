@@ -89,6 +89,10 @@ TEST_F(WindowTest, TabVisitsTheControlsInOrderAndAccessKeysPressTheirButtons) {
 
 TEST_F(WindowTest, TheLinkAsksTheShellToOpenTheGuideMaximized) {
     form.show();
+    // Blue, bold and underlined: a link as the desktop draws one.
+    const QFont font = control("URL")->font();
+    EXPECT_TRUE(font.bold() && font.underline());
+    EXPECT_EQ(control("URL")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(control("URL")->cursor().hotSpot(), QPoint(5, 0));
     QTest::mouseClick(control("URL"), Qt::LeftButton);
     ASSERT_EQ(shell.requests.size(), 1U);
