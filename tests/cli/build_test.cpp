@@ -313,6 +313,8 @@ TEST_P(BuildRun, WritesACleanFontOnlyWhenItSucceeds) {
     std::ofstream(dir / "text.txt") << "hello\n";
     std::ofstream(dir / "private.hex") << "E000:" << std::string(32, '0') << '\n';
     std::ofstream(dir / "bad.hex") << "4E2D:" << std::string(63, '0') << "G\n";
+    std::ofstream(dir / "a-zhong.hex")
+        << "0041:" << std::string(32, '0') << "\n4E2D:" << std::string(64, '0') << '\n';
     for (const int width : {256, 257}) {  // 中 as a block of so many pixels by 16
         std::ofstream bdf(dir / ("w" + std::to_string(width) + ".bdf"));
         bdf << "STARTFONT 2.1\nFONT -x-w-medium-r-normal--16-160-75-75-c-160-ISO10646-1\n"
@@ -362,6 +364,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildRun, testing::Values(
     BuildCase{"Glyph256Wide", "--lang 0x804 --dbcs-range 0xD6D0 DIR/w256.bdf", 0, "1 glyph is not the size of its cell"},
     BuildCase{"Glyph257Wide", "--lang 0x804 --dbcs-range 0xD6D0 DIR/w257.bdf", 2, "w257.bdf: the glyph of U+4E2D is 257 x 16 pixels"},
     BuildCase{"NoGlyph", "--lang 0x804 DIR/private.hex", 2, "no source has a glyph for any code of EUC-CN"},
+    // 中 is 0xD6D0; 0xD6D1, 忠, has no glyph.
+    BuildCase{"OneCodeWithoutGlyph", "--lang 0x804 --sbcs-range 0x41 --dbcs-range 0xD6D0-0xD6D1 DIR/a-zhong.hex", 0,
+              "f.bin: 1 code of EUC-CN (code page 936) has no glyph in the sources and is left out"},
     BuildCase{"NotAFont", "--lang 0x804 DIR/text.txt", 2, "text.txt: not a font"},
     BuildCase{"BadHexDigit", "--lang 0x804 DIR/bad.hex", 2, "bad.hex: not a font"},
     BuildCase{"OnlyAControlCode", "--lang 0x409 --sbcs-range 0x7F " UNIFONT_HEX, 2, "no source has a glyph for any code of CP437"},
