@@ -12,21 +12,8 @@ namespace {
 constexpr std::size_t kNarrowBytes = kGlyphRows * kSbcsGlyphWidth / 8;
 constexpr std::size_t kWideBytes = kGlyphRows * kDbcsGlyphWidth / 8;
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 bool allHex(std::string_view text) {
-    return std::ranges::all_of(text, [](char c) { return hexValue(c) >= 0; });
+    return std::ranges::all_of(text, [](char c) { return runtime::hexDigitValue(c) >= 0; });
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -79,8 +66,8 @@ ParsedHexGlyph parseHexGlyphLine(std::string_view text, std::size_t bitmapBytes)
     std::vector<std::uint8_t> bitmap(bitmapBytes, 0);
     for (std::size_t i = 0; i < bytes; ++i) {
         const std::size_t row = i / rowBytes;
-        bitmap[row * glyphRowBytes + i % rowBytes] =
-            static_cast<std::uint8_t>(hexValue(digits[2 * i]) << 4 | hexValue(digits[2 * i + 1]));
+        bitmap[row * glyphRowBytes + i % rowBytes] = static_cast<std::uint8_t>(
+            runtime::hexDigitValue(digits[2 * i]) << 4 | runtime::hexDigitValue(digits[2 * i + 1]));
     }
     return {std::move(bitmap), HexGlyphRefusal::NotHex};
 }

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -14,6 +13,7 @@
 
 #include "bootfont/bootfontrecords.h"
 #include "fontio/fontioerror.h"
+#include "runtime/numbertext.h"
 
 namespace fontio {
 namespace {
@@ -23,24 +23,6 @@ constexpr int kRowsBelowBaseline = bootfont::kRowsBelowBaseline;
 constexpr std::size_t kNarrowDigits = 32;
 constexpr std::size_t kWideDigits = 64;
 constexpr std::size_t kMaxKeyDigits = 6;
-
-// The value of each hex digit, -1 for any other byte: whole files are millions of digits.
-constexpr auto kHexValues = [] {
-    std::array<std::int8_t, 256> values{};
-    values.fill(-1);
-    for (int i = 0; i < 10; ++i) {
-        values[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
-    }
-    for (int i = 0; i < 6; ++i) {
-        values[static_cast<std::size_t>('A' + i)] = static_cast<std::int8_t>(10 + i);
-        values[static_cast<std::size_t>('a' + i)] = static_cast<std::int8_t>(10 + i);
-    }
-    return values;
-}();
-
-int hexValue(char c) {
-    return kHexValues[static_cast<unsigned char>(c)];
-}
 
 }  // namespace
 
@@ -55,9 +37,10 @@ bool UnifontSource::looksLikeHex(std::string_view start) {
     if (colon == 0 || colon > kMaxKeyDigits || colon == std::string_view::npos) {
         return false;
     }
-    return std::ranges::all_of(line.substr(0, colon), [](char c) { return hexValue(c) >= 0; }) &&
+    return std::ranges::all_of(line.substr(0, colon),
+                               [](char c) { return runtime::hexDigitValue(c) >= 0; }) &&
            std::ranges::all_of(line.substr(colon + 1),
-                               [](char c) { return hexValue(c) >= 0 || c == '\r'; });
+                               [](char c) { return runtime::hexDigitValue(c) >= 0 || c == '\r'; });
 }
 
 UnifontSource::UnifontSource(const std::string& file) : file_(file) {
@@ -110,7 +93,7 @@ void UnifontSource::index() {
             std::uint32_t key = 0;
             bool good = colon > 0 && colon <= kMaxKeyDigits && colon != std::string_view::npos;
             for (std::size_t i = 0; good && i < colon; ++i) {
-                const int digit = hexValue(line[i]);
+                const int digit = runtime::hexDigitValue(line[i]);
                 good = digit >= 0;
                 key = key << 4 | static_cast<std::uint32_t>(digit);
             }
@@ -147,8 +130,8 @@ std::optional<SourceGlyph> UnifontSource::glyph(char32_t character) {
     glyph.advance = glyph.width;
     glyph.bits.resize(found->count / 2);
     for (std::size_t i = 0; i < glyph.bits.size(); ++i) {
-        const int high = hexValue(text_[found->digits + 2 * i]);
-        const int low = hexValue(text_[found->digits + 2 * i + 1]);
+        const int high = runtime::hexDigitValue(text_[found->digits + 2 * i]);
+        const int low = runtime::hexDigitValue(text_[found->digits + 2 * i + 1]);
         if (high < 0 || low < 0) {
             throw badLine(found->line);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <concepts>
 #include <cstdint>
 #include <string>
@@ -32,6 +33,27 @@ inline void appendHexByte(std::string& out, std::uint8_t value) {
     constexpr char kDigits[] = "0123456789ABCDEF";
     out += kDigits[value >> 4];
     out += kDigits[value & 0xF];
+}
+
+namespace detail {
+inline constexpr auto kHexDigitValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int i = 0; i < 10; ++i) {
+        values[static_cast<std::size_t>('0' + i)] = static_cast<std::int8_t>(i);
+    }
+    for (int i = 0; i < 6; ++i) {
+        values[static_cast<std::size_t>('A' + i)] = static_cast<std::int8_t>(10 + i);
+        values[static_cast<std::size_t>('a' + i)] = static_cast<std::int8_t>(10 + i);
+    }
+    return values;
+}();
+}  // namespace detail
+
+// The value of a hex digit of either case, -1 for any other byte; a look-up, as .hex files are
+// millions of digits.
+inline int hexDigitValue(char c) {
+    return detail::kHexDigitValues[static_cast<unsigned char>(c)];
 }
 
 // "1 record", "2 records", "0 records": the count and the noun, in the singular for one.
