@@ -2,6 +2,7 @@
 // (refused where the file lacks the record; patch's tests compare the bytes), and the bytes
 // written whole or not at all (patch's tests write them, over FONT too).
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <functional>
 
@@ -61,18 +63,23 @@ TEST_P(AtomicWriteFailure, LeavesTheTargetAsItWas) {
     testsupport::TempDir dir;
     testsupport::writeBytes(dir / "f", kOld);
     std::ofstream(dir / "file") << "a file";
+    // A case may lower the process's file size limit: it is put back before anything else.
+    rlimit sizeLimit{};
+    ::getrlimit(RLIMIT_FSIZE, &sizeLimit);
     GetParam().prepare(dir);
     if (IsSkipped()) {
         return;
     }
     try {
-        writeFileAtomically(dir / GetParam().target, {});
+        writeFileAtomically(dir / GetParam().target, std::vector<std::uint8_t>(64 * 1024, 0x55));
         ADD_FAILURE() << "written";
     } catch (const FileWriteError& error) {
         EXPECT_EQ(error.reason(), GetParam().reason);
         EXPECT_EQ(error.systemError(), GetParam().systemError);
         EXPECT_EQ(error.detail(), (dir / GetParam().target).string() + ": " + GetParam().reason);
     }
+    ::setrlimit(RLIMIT_FSIZE, &sizeLimit);
+    std::signal(SIGXFSZ, SIG_DFL);
     fs::permissions(dir.path(), fs::perms::owner_all);
     EXPECT_EQ(FontFile::open(dir / "f").bytes(), kOld);
     EXPECT_EQ(std::ranges::count_if(fs::recursive_directory_iterator(dir.path()),
@@ -85,6 +92,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, AtomicWriteFailure, testing::Values(
     FailureCase{"FolderGone", "gone/f", [](auto&) {}, "cannot create a file in its folder: No such file or directory", ENOENT},
     FailureCase{"FolderIsAFile", "file/f", [](auto&) {}, "cannot create a file in its folder: Not a directory", ENOTDIR},
     FailureCase{"TargetIsAFolder", "folder", [](auto& dir) { fs::create_directories(dir / "folder/x"); }, "Is a directory", EISDIR},
+    // The system stops the write part way, as a full disk does: here a file size limit of 4 KB.
+    FailureCase{"WriteStopsPartWay", "f", [](auto&) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small{};
+        ::getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = 4096;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }, "File too large", EFBIG},
     FailureCase{"ReadOnlyFolder", "f", [](auto& dir) {
         if (::geteuid() == 0) {
             GTEST_SKIP() << "permission bits do not stop root from writing";
