@@ -96,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"MistypedCommand", "chekc " + kSample, 2, "", "'chekc' is not a bootfont command. See 'bootfont --help'.\n\nThe most similar command is\n\tcheck\n"},
     ProgramCase{"NoFile", "info", 2, "", "FILE"},
     ProgramCase{"Export", "export " + kSample + " -o DIR/font.hex", 0, "", "repeat a character", "font.hex"},
+    ProgramCase{"ExportByCode", "export DIR/font.bin --native -o DIR/x.bdf", 0, "", "", "x.bdf"},
     ProgramCase{"ExportOneWithoutUnicode", "export DIR/pl.bin -o DIR/x.hex", 0, "", "pl.bin: 1 glyph has no Unicode value and is left out", "x.hex"},
     ProgramCase{"ExportCut", "export DIR/cut.bin -o DIR/x.bdf", 1, "", "past the end"},
     ProgramCase{"ExportText", "export - -o DIR/x.bdf <DIR/text.txt", 1, "", "standard input: not a boot font"},
