@@ -125,7 +125,8 @@ TEST(Diff, DrawsTheChangedGlyphOldBesideNew) {
     }
 }
 
-// The picture draws at most 1,024 changed glyphs and counts the rest on standard error.
+// The picture draws at most 1,024 changed glyphs, eight pairs to a row 13 pixels apart, and
+// counts the rest on standard error.
 TEST(Diff, DrawsAtMostTheLimitOfChangedGlyphs) {
     for (const std::uint32_t changed : {1024U, 1025U}) {
         testsupport::TempDir dir;
@@ -144,6 +145,7 @@ TEST(Diff, DrawsAtMostTheLimitOfChangedGlyphs) {
         EXPECT_EQ(std::pair(counted, run.err.find("left out") != std::string::npos),
                   std::pair(changed > 1024, changed > 1024))
             << run.err;
+        EXPECT_EQ(QImage(QString::fromStdString(dir / "d.png")).width(), 4 + 8 * 75 + 7 * 13 + 4);
     }
 }
 
