@@ -104,6 +104,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"ExportUnknownType", "export " + kSample + " -o DIR/x.png", 2, "", ".bdf or .hex"},
     ProgramCase{"Find", "find " + kSample + " 中ą", 0, "U+4E2D: code 0xA4A4, double-byte index 475, page 1, row 20, column 1", ""},
     ProgramCase{"FindInTheFirstRow", "find " + kSample + " A", 0, "A U+0041: code 0x41, single-byte index 33, single-byte view, row 1, column 34\n", ""},
+    // By its code alone: the record carries no Unicode value.
+    ProgramCase{"FindByCode", "find DIR/pl.bin A", 0, "A U+0041: code 0x41, single-byte index 65", ""},
     ProgramCase{"FindNotUtf8", "find " + kSample + " \"$(printf '\\377')\"", 2, "", "TEXT is not UTF-8"},
     ProgramCase{"FindLacking", "find " + kSample + " ą", 0, "not in the font, nor in code page 950", ""},
     ProgramCase{"Render", "render DIR/font.bin --sheet -o DIR/x.png", 0, "", "", "x.png"},

@@ -53,7 +53,7 @@ class RenderedView : public testing::TestWithParam<ViewCase> {};
 // The sample's glyphs of 16 x 16 in cells of 21 x 21: 25 a row, 20 rows a page. The built font
 // declares double-byte glyphs 10 wide and 18 high: their bitmaps overlap in cells of 15 x 23, 35
 // a row and 19 rows, so page 1 shows 665 glyphs; it declares 32,767 of them, the most the viewer
-// shows.
+// shows, on 66 pages.
 TEST_P(RenderedView, InksThePixelsOfTheGlyphsInTheirCells) {
     testsupport::TempDir dir;
     std::filesystem::path file = std::string(SAMPLE_FONT_DIR) + "/bootfont-zh-tw.bin";
@@ -69,6 +69,10 @@ TEST_P(RenderedView, InksThePixelsOfTheGlyphsInTheirCells) {
     const auto run = bootfont("render " + file.string() + " " + GetParam().view + " -o " +
                               (dir / "view.png").string());
     ASSERT_EQ(run.status, 0) << run.err;
+    if (GetParam().built) {
+        const auto past = bootfont("render " + file.string() + " --page 67 -o DIR/x.png", &dir);
+        EXPECT_NE(past.err.find("--page 67: the font has 66 pages"), std::string::npos) << past.err;
+    }
     bootfont::FontFileReader reader(file);
     const auto font = bootfont::readWholeFont(reader);
     const auto& h = font.header;

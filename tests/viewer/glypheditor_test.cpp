@@ -140,6 +140,8 @@ TEST_F(GlyphEditor, StrokesPaintTheFirstPixelsValueAndUndoAsOneStep) {
     key(Qt::Key_Space);
     const std::vector<std::string> afterSpace{"#...", ".#..", "#..."};
     EXPECT_EQ(picture(*dialog, 4, 3), afterSpace);
+    QTest::mouseClick(editor, Qt::RightButton, {}, at({3, 2}));  // paints nothing
+    EXPECT_EQ(picture(*dialog, 4, 3), afterSpace);
     EXPECT_EQ(dialog->undoStack()->count(), 4);
 
     key(Qt::Key_Z, Qt::ControlModifier);

@@ -2,9 +2,11 @@
 // stores it and its Unicode character, from the record or through the font's code page.
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 
 #include "viewer/formfixture.h"
 
@@ -99,6 +101,14 @@ TEST_F(GlyphToolTip, ThePointerGivesScreenReadersAndTheTooltipTheGlyphUnderIt) {
     };
     EXPECT_TRUE(moveTo({30, 10}).startsWith(QStringLiteral("双字节字符，索引 1（")));
     EXPECT_EQ(moveTo({22, 10}), QString());
+
+    // The first tip, near the screen's right edge, ends at the edge: placed at its own size.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QHelpEvent nearEdge(QEvent::ToolTip, QPoint(30, 10) + border, area.topRight() + QPoint(-2, 10));
+    QCoreApplication::sendEvent(picture(), &nearEdge);
+    const auto* tip = picture()->findChild<QWidget*>(QStringLiteral("GlyphToolTip"));
+    ASSERT_TRUE(tip && tip->isVisible());
+    EXPECT_EQ(tip->pos().x() + tip->width(), area.right() + 1);
 
     QHelpEvent outside(QEvent::ToolTip, QPoint(22, 10) + border, QPoint(400, 300));
     QCoreApplication::sendEvent(picture(), &outside);
