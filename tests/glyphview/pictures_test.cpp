@@ -8,6 +8,7 @@
 
 #include "glyphview/bootscreen.h"
 #include "glyphview/glyphbitmap.h"
+#include "glyphview/pictureerror.h"
 #include "glyphview/tablepictures.h"
 #include "glyphview/textcells.h"
 #include "glyphview/twocolourpicture.h"
@@ -83,6 +84,16 @@ TEST(BootScreen, PlacesEachGlyphInItsRowAndColumn) {
              {79 * 8, 38 + 1, kGrey},
              {0, 24 * 19 + 1, kGrey}}) {  // column 80, row 25
         EXPECT_EQ(qGray(image.pixel(x, y)), grey) << x << ", " << y;
+    }
+    // Rows 1 to 25 can be chosen, no other.
+    for (const int row : {0, 1, 25, 26}) {
+        bool refused = false;
+        try {
+            bootScreen(kFont, lines, row);
+        } catch (const PictureError&) {
+            refused = true;
+        }
+        EXPECT_EQ(refused, row < 1 || row > 25) << row;
     }
     // The glyph editor's boot line is that row of the screen.
     EXPECT_EQ(bootLineImage(textCells(kFont, lines[0]), BootLineMetrics(kFont.header)),
