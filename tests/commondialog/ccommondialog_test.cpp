@@ -172,8 +172,9 @@ TEST_F(CommonDialog, TheFontRequestCarriesThePrinterTheFlagsTheSizeInPixelsAndTe
         const CHOOSEFONT& request = platform.font.requests.back();
         const LOGFONT& sent = platform.logFontsSent.back();
         EXPECT_EQ(std::tuple(request.hDC, request.Flags, arguments.PrinterDC, arguments.flags,
-                             sent.lfHeight, request.iPointSize, FaceNameToText(sent.lfFaceName)),
-                  std::tuple(printerDC, flags, printerDC, flags, height, tenths, face))
+                             sent.lfHeight, request.iPointSize, FaceNameToText(sent.lfFaceName),
+                             sent.lfUnderline),
+                  std::tuple(printerDC, flags, printerDC, flags, height, tenths, face, 0))
             << points << " points at " << twips << " twips per pixel";
     }
 }

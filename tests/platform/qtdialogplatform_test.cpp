@@ -84,7 +84,8 @@ struct QtDialogs : testing::Test {
 
 TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
     std::ofstream(folder / "BOOTFONT.BIN") << "x";
-    OpenFileArguments arguments{.Filter = "bootfont files|bootfont*.*"};
+    // A filter index past the filters selects the first.
+    OpenFileArguments arguments{.Filter = "bootfont files|bootfont*.*", .FilterIndex = 2};
     arguments.InitDir = folder.path().string();
     whenShown<QFileDialog>(user, [&](QFileDialog& shown) {
         EXPECT_EQ(std::tuple(shown.parentWidget(), shown.windowModality(),
@@ -93,6 +94,7 @@ TEST_F(QtDialogs, TheViewersOpenDialogBlocksNoWindowAndReturnsTheChosenFont) {
             << "the main window stays usable";
         EXPECT_EQ(shown.directory().absolutePath().toStdString(), folder.path().string());
         EXPECT_EQ(shown.nameFilters(), QStringList{"bootfont files (bootfont* bootfont*.*)"});
+        EXPECT_EQ(shown.selectedNameFilter(), "bootfont files");
         EXPECT_EQ(std::pair(shown.fileMode(), shown.testOption(QFileDialog::DontUseNativeDialog)),
                   std::pair(QFileDialog::ExistingFile, true))
             << "a native dialog has no room for the read-only box";

@@ -197,7 +197,7 @@ TEST(GlyphEditorPaste, TakesHexLinesOfTheGlyphsWidthAndSaysWhyItRefusesOthers) {
         Bytes expected;   // empty when refused
         const char* why;  // a part of the refusal's reason
     } cases[] = {
-        {GlyphTable::Sbcs, " \t4e2d:" + digits + "\r\n", narrow, ""},
+        {GlyphTable::Sbcs, " \t0010fffd:" + digits + "\r\n", narrow, ""},  // keys up to 8 digits
         {GlyphTable::Sbcs, digits, narrow, ""},
         {GlyphTable::Dbcs, "0041:" + digits, leftHalf, ""},
         {GlyphTable::Dbcs, "4E2D:" + digits + digits, wide, ""},
@@ -205,6 +205,7 @@ TEST(GlyphEditorPaste, TakesHexLinesOfTheGlyphsWidthAndSaysWhyItRefusesOthers) {
         {GlyphTable::Sbcs, digits.substr(2), {}, "32 或 64"},
         {GlyphTable::Sbcs, "4E2D " + digits, {}, ".hex"},
         {GlyphTable::Sbcs, "xyz:" + digits, {}, ".hex"},
+        {GlyphTable::Sbcs, "00010fffd:" + digits, {}, ".hex"},
         {GlyphTable::Sbcs, "", {}, ".hex"},
     };
     for (const auto& c : cases) {

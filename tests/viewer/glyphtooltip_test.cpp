@@ -133,6 +133,8 @@ TEST_F(GlyphToolTip, ThePointerGivesScreenReadersAndTheTooltipTheGlyphUnderIt) {
             // The grid's lines run the picture's whole height, from its first row.
             const QRgb grid = large.pixel(c * 8, r * 8 + r % 8);
             EXPECT_TRUE(c == 0 || (qGray(grid) > 160 && qGray(grid) < 255)) << r << c;
+            const QRgb across = large.pixel(c * 8 + 4, r * 8);  // and across its whole width
+            EXPECT_TRUE(r == 0 || (qGray(across) > 160 && qGray(across) < 255)) << r << c;
         }
     }
 }
