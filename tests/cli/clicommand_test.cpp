@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Program, testing::Values(
     ProgramCase{"CoverageOutside", "info DIR/pl.bin", 0, "223 of the 223 characters of CP852 (code page 852), 0 missing; 33 glyphs outside the set", ""},
     ProgramCase{"CoverageUnknown", "info --json DIR/font.bin", 1, "\"coverage\": null,", ""},
     // A note, so the status stays 0.
-    ProgramCase{"AsciiMissing", "build -o DIR/sub.bin --lang 0x404 --sbcs-range 0x41-0x5A --dbcs-range 0xA440 " + kSample + " && " BOOTFONT_CLI " check DIR/sub.bin", 0, "sub.bin: note: ascii-missing: the single-byte table lacks 69 of the 95 printable ASCII characters (0x20 to 0x7E): 0x20 to 0x40 (space to @), 0x5B to 0x7E ([ to ~)\n", "", "sub.bin"},
+    ProgramCase{"AsciiMissing", "build -o DIR/sub.bin --lang 1028 --sbcs-range 0x41-0x5A --dbcs-range 0xA440 " + kSample + " && " BOOTFONT_CLI " check DIR/sub.bin", 0, "sub.bin: note: ascii-missing: the single-byte table lacks 69 of the 95 printable ASCII characters (0x20 to 0x7E): 0x20 to 0x40 (space to @), 0x5B to 0x7E ([ to ~)\n", "", "sub.bin"},
     ProgramCase{"InfoFromAFolder", "info - </", 2, "", "bootfont: standard input: Is a directory"},
     ProgramCase{"InfoToFullDisk", "info " + kSample + " >/dev/full", 2, "", "standard output: write failed"},
     ProgramCase{"Help", "--help", 0, "check", ""},

@@ -74,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Diff, testing::Values(
     DiffCase{"NotBootFont", [](Font& f) { f.builder.bytesAt(0, {'T'}); }, "DIR/new.bin -o DIR/d.png", 2, "", "new.bin: not a boot font (no signature)"},
     DiffCase{"Missing", {}, "DIR/none.bin -o DIR/d.png", 2, "", "none.bin: No such file"},
     DiffCase{"BadScale", kBitmap, "DIR/new.bin -o DIR/d.png --scale 0", 2, "", "--scale: Value 0 not in range 1 to 16"},
+    DiffCase{"PictureOverAnInput", kBitmap, "DIR/new.bin -o DIR/./new.bin", 2, "", "new.bin: is an input file"},
     DiffCase{"PictureToStandardOutput", kBitmap, "DIR/new.bin -o -", 2, "", "-o -: the report goes to standard output"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
@@ -145,7 +146,9 @@ TEST(Diff, DrawsAtMostTheLimitOfChangedGlyphs) {
         EXPECT_EQ(std::pair(counted, run.err.find("left out") != std::string::npos),
                   std::pair(changed > 1024, changed > 1024))
             << run.err;
-        EXPECT_EQ(QImage(QString::fromStdString(dir / "d.png")).width(), 4 + 8 * 75 + 7 * 13 + 4);
+        const QImage image(QString::fromStdString(dir / "d.png"));
+        EXPECT_EQ(image.width(), 4 + 8 * 75 + 7 * 13 + 4);
+        EXPECT_EQ(qGray(image.pixel(4 + 75 + 13, 4 + 4)), 0) << "the 8 of the second label, 8141";
     }
 }
 

@@ -131,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RenderedImage, testing::Values(
     // A character the code page lacks is as wide as a double-byte one from U+0100 on.
     ImageCase{"TextLackingWide", "--text ĀÿĀ", 16 + 8 + 16, 16, 16 + 8 + 1, 14, 170, "lacks 3 of the 3"},
     ImageCase{"SheetSingleByte", "--sheet", 4 + 36 + 16 * 18 + 4, 4 + 3 * 18 + 4, 4 + 36 + 1 + 7, 4 + 1 + 15, 0},
+    ImageCase{"TextScaled", "--text A --scale 2", 2 * 8, 2 * 16, 0, 0, 170},
     ImageCase{"PageScaled", "--page 1 --scale 2", 2 * 540, 2 * 421, 2 * (5 + 15) + 1, 2 * (5 + 15), 0}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

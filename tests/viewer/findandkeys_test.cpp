@@ -68,6 +68,9 @@ TEST_F(FindAndKeys, ACharacterAUnicodeValueOrACodeShowsItsGlyphFramedOnItsPage) 
     EXPECT_EQ(find("ab cd").size(), 1U);
     EXPECT_EQ(shown(), "第 1 / 3 页 @0 D45");
     EXPECT_TRUE(form.findChild<QDialog*>("FindDialog")->isVisible());
+    // A font without a single-byte table leaves the earlier font's loaded: Find passes them by.
+    open(write(testsupport::BootFontBuilder().dbcsTable(49, testsupport::dbcsGlyphs(3))));
+    EXPECT_EQ(find("A").size(), 1U);
 }
 
 TEST_F(FindAndKeys, PageKeysPressThePageButtonsHomeAndEndShowTheFirstAndLastPage) {
